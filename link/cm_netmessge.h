@@ -1,0 +1,66 @@
+#pragma once
+
+#include "link/state_records.h"
+
+#include <QAbstractSocket>
+#include <QMap>
+#include <QObject>
+#include <QString>
+
+class QIODevice;
+class QTcpSocket;
+
+// The machine link client. Each object owns one TCP connection to the controller, opened at
+// construction to the address and port of the settings. It writes requests and turns each
+// read of the socket into one message, emitted as a signal. Errors are neither shown nor
+// retried: a lost connection stays lost until the owner makes a new client.
+class CM_NetMessge : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The most bytes handled as one message.
+    static constexpr int ReceiveBufferSize = 10000;
+
+    CM_NetMessge();
+    ~CM_NetMessge() override;
+
+    // Writes one request (see FrameCodec::composeRequest). Returns the frame length when the
+    // socket took it, -1 when it refused it (no connection), 0 for an unknown type.
+    int SendMessage(int type, int arg1, int arg2, int arg3);
+
+    QString GetCMModeString(int code);
+    QString GetCMStateString(int code);
+    QString GetCMErrorString(int code);
+
+    int ConnectToCM();
+    int DisconnectFromCM();
+    void LoadSettings();
+
+    // Reads everything `device` holds in passes of at most ReceiveBufferSize bytes, each
+    // pass handled as one message. A single pending byte is left for the next notification.
+    void readMessages(QIODevice& device);
+
+    // Handles one message: reads exactly `size` bytes at `data` and emits what they carry.
+    void handleMessage(const char* data, int size);
+
+signals:
+    void SendString(const QString& str);
+    void SendCurentState(int);
+    void SendStateAnswer(const _tag_getstate_answer& answer);
+    void SendXStateAnswer(const _tag_getxstate_answer& answer);
+
+private slots:
+    void slotReadyRead();
+    void prepareTextMessages();
+    void slotError(QAbstractSocket::SocketError err);
+    void slotConnected();
+
+private:
+    QString host;
+    int port = 0;
+    QTcpSocket* socket = nullptr;
+    QMap<int, QString> stateTexts;
+    QMap<int, QString> modeTexts;
+    QMap<int, QString> errorTexts;
+};

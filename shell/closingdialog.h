@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QDialog>
+
+class QKeyEvent;
+
+// Base of every dialog that the menus open. A plain QDialog rejects itself on Escape and
+// hides without a close event, so its close handler would not run: the polling cycle would
+// go on and the menu would not come back. Here Escape goes through close() like "Quit".
+class ClosingDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit ClosingDialog(QWidget* parent = nullptr);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+    // Shows the parent window again; the dialogs opened from the main menu call this
+    // from their close handler, because the menu hides itself while they are shown.
+    void showParentWidget();
+};

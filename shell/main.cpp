@@ -1,0 +1,26 @@
+#include "shell/quellaro.h"
+#include "shell/translation_loader.h"
+
+#include <QApplication>
+#include <QLocale>
+#include <QTranslator>
+
+int main(int argc, char* argv[])
+{
+    // The check box images are compiled into the static core library; make sure the
+    // linker keeps them.
+    Q_INIT_RESOURCE(images);
+
+    QApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Orbanek"));
+    QCoreApplication::setApplicationName(QStringLiteral("Quellaro"));
+
+    QTranslator translator;
+    loadTranslation(translator, QCoreApplication::applicationDirPath(), sharedTranslationsDir(),
+                    QLocale::system().name());
+    QCoreApplication::installTranslator(&translator);
+
+    Quellaro menu(nullptr);
+    menu.show();
+    return app.exec();
+}

@@ -1,0 +1,88 @@
+#include "shell/style_sheets.h"
+
+#include <QWidget>
+
+namespace {
+
+QString buttonStyle(const char* radius, const char* font, const char* minWidth, const char* padding)
+{
+    return QStringLiteral("QPushButton { background-color: brown; border-style: outset; border-width: 2px; "
+                          "border-radius: %1; border-color: beige; font: %2; min-width: %3; padding: %4; }")
+        .arg(QLatin1String(radius), QLatin1String(font), QLatin1String(minWidth), QLatin1String(padding));
+}
+
+QString textStyle(const char* selector, const char* minWidth)
+{
+    return QStringLiteral("%1 { font: bold 14px; min-width: %2; padding: 6px; }")
+        .arg(QLatin1String(selector), QLatin1String(minWidth));
+}
+
+QString checkBoxStyle(const char* checkedImage, const char* uncheckedImage)
+{
+    const QString c = QLatin1String(checkedImage);
+    const QString u = QLatin1String(uncheckedImage);
+    return QStringLiteral("QCheckBox { spacing: 5px; }\n"
+                          "QCheckBox::indicator { width: 20px; height: 20px; }\n"
+                          "QCheckBox::indicator:unchecked { image: url(%2); }\n"
+                          "QCheckBox::indicator:unchecked:hover { image: url(%2); }\n"
+                          "QCheckBox::indicator:unchecked:pressed { image: url(%2); }\n"
+                          "QCheckBox::indicator:checked { image: url(%1); }\n"
+                          "QCheckBox::indicator:checked:hover { image: url(%1); }\n"
+                          "QCheckBox::indicator:checked:pressed { image: url(%1); }\n"
+                          "QCheckBox::indicator:indeterminate:hover { image: url(%1); }\n"
+                          "QCheckBox::indicator:indeterminate:pressed { image: url(%1); }\n")
+        .arg(c, u);
+}
+
+const char spinBoxStyle[] =
+    "QSpinBox { border: 1px solid gray; border-radius: 3px; padding: 1px 18px 1px 3px; min-width: 6em; }\n"
+    "QSpinBox:editable { background: white; }\n"
+    "QSpinBox:!editable, QSpinBox::drop-down:editable { background: qlineargradient(x1: 0, y1: 0, x2: 0, y2: 1, "
+    "stop: 0 #E1E1E1, stop: 0.4 #DDDDDD, stop: 0.5 #D8D8D8, stop: 1.0 #D3D3D3); }\n"
+    "QSpinBox:!editable:on, QSpinBox::drop-down:editable:on { background: qlineargradient(x1: 0, y1: 0, x2: 0, y2: 1, "
+    "stop: 0 #D3D3D3, stop: 0.4 #D8D8D8, stop: 0.5 #DDDDDD, stop: 1.0 #E1E1E1); }\n"
+    "QSpinBox:on { padding-top: 3px; padding-left: 4px; }\n"
+    "QSpinBox::drop-down { subcontrol-origin: padding; subcontrol-position: top right; width: 15px; "
+    "border-left-width: 1px; border-left-color: darkgray; border-left-style: solid; "
+    "border-top-right-radius: 3px; border-bottom-right-radius: 3px; }\n"
+    "QSpinBox::down-arrow:on { top: 1px; left: 1px; }\n";
+
+} // namespace
+
+QString styleSheet(Style style)
+{
+    switch (style) {
+    case Style::MenuButton:
+        return buttonStyle("20px", "bold 34px", "10em", "6px");
+    case Style::PanelButton:
+        return buttonStyle("10px", "bold 24px", "10em", "6px");
+    case Style::NarrowPanelButton:
+        return buttonStyle("10px", "bold 24px", "5em", "6px");
+    case Style::TestMenuButton:
+        return buttonStyle("20px", "bold 24px", "10em", "2px");
+    case Style::TestMenuNarrowButton:
+        return buttonStyle("20px", "bold 24px", "6em", "2px");
+    case Style::ModeButton:
+        return buttonStyle("20px", "bold 14px", "10em", "6px");
+    case Style::Label:
+        return textStyle("QLabel", "10em");
+    case Style::NarrowLabel:
+        return textStyle("QLabel", "5em");
+    case Style::LineEdit:
+        return textStyle("QLineEdit", "10em");
+    case Style::SpinBox:
+        return QLatin1String(spinBoxStyle);
+    case Style::InputsCheckBox:
+        return checkBoxStyle(CheckBoxImages::InputsChecked, CheckBoxImages::InputsUnchecked);
+    case Style::OutputsCheckBox:
+        return checkBoxStyle(CheckBoxImages::OutputsChecked, CheckBoxImages::OutputsUnchecked);
+    }
+    return QString();
+}
+
+void applyStyle(Style style, std::initializer_list<QWidget*> widgets)
+{
+    const QString sheet = styleSheet(style);
+    for (QWidget* widget : widgets)
+        widget->setStyleSheet(sheet);
+}

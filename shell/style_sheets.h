@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include <initializer_list>
+
+// The program's look: one named style sheet per kind of widget, set on each widget
+// when its form is built. There is no application-wide style sheet.
+enum class Style {
+    MenuButton,
+    PanelButton,
+    NarrowPanelButton,
+    TestMenuButton,
+    TestMenuNarrowButton,
+    ModeButton,
+    Label,
+    NarrowLabel,
+    LineEdit,
+    SpinBox,
+    InputsCheckBox,
+    OutputsCheckBox,
+};
+
+// The style sheet text of a named style.
+QString styleSheet(Style style);
+
+// Sets the named style on each of the given widgets.
+void applyStyle(Style style, std::initializer_list<QWidget*> widgets);
+
+// The resource paths of the four check box images.
+namespace CheckBoxImages {
+inline constexpr const char* InputsChecked = ":/images/Images/checkbox_inputs_checked.png";
+inline constexpr const char* InputsUnchecked = ":/images/Images/checkbox_inputs_unchecked.png";
+inline constexpr const char* OutputsChecked = ":/images/Images/checkbox_outputs_checked.png";
+inline constexpr const char* OutputsUnchecked = ":/images/Images/checkbox_outputs_unchecked.png";
+}
+
+// Sets the named style on every child of `parent` of type T (recursively).
+template <typename T>
+void applyStyleToAll(Style style, QWidget* parent)
+{
+    const QString sheet = styleSheet(style);
+    const auto children = parent->findChildren<T*>();
+    for (T* child : children)
+        child->setStyleSheet(sheet);
+}

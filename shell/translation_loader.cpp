@@ -1,0 +1,17 @@
+#include "shell/translation_loader.h"
+
+#include <QTranslator>
+
+bool loadTranslation(QTranslator& translator, const QString& programDir, const QString& sharedDir,
+                     const QString& localeName)
+{
+    const QString baseName = QStringLiteral("Quellaro_") + localeName;
+    if (translator.load(programDir + QLatin1Char('/') + baseName, QStringLiteral(".")))
+        return true;
+    return translator.load(baseName, sharedDir);
+}
+
+QString sharedTranslationsDir()
+{
+    return QStringLiteral("/usr/local/share/Quellaro/translations");
+}

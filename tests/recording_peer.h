@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QTcpServer>
+#include <QTcpSocket>
+
+// A stand-in controller for tests: listens on 127.0.0.1 at a free port, records every byte
+// that its clients send and writes whatever the test tells it to.
+class RecordingPeer : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit RecordingPeer(QObject* parent = nullptr);
+
+    quint16 port() const;
+    // Connections accepted so far, and those still open.
+    int connectionCount() const;
+    int openConnectionCount() const;
+    // All bytes received on all connections, in order of arrival.
+    QByteArray received() const;
+    void clearReceived();
+    // Writes to the newest open connection and flushes. False when there is none.
+    bool send(const QByteArray& bytes);
+    // Closes every open connection.
+    void closeConnections();
+    // Stops accepting new connections (existing ones stay).
+    void stopListening();
+
+signals:
+    void bytesReceived();
+    void connectionAccepted();
+
+private:
+    void onNewConnection();
+
+    QTcpServer server;
+    QList<QPointer<QTcpSocket>> sockets;
+    QByteArray data;
+    int accepted = 0;
+};

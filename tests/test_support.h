@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QApplication>
+#include <QByteArray>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// The main of every test program: the offscreen platform unless another is asked for, a
+// throwaway settings location, the application's names and the compiled-in images.
+#define QUELLARO_TEST_MAIN(TestClass)                                                             \
+    int main(int argc, char* argv[])                                                              \
+    {                                                                                             \
+        QTemporaryDir configHome;                                                                 \
+        qputenv("XDG_CONFIG_HOME", configHome.path().toLocal8Bit());                              \
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                       \
+            qputenv("QT_QPA_PLATFORM", "offscreen");                                              \
+        Q_INIT_RESOURCE(images);                                                                  \
+        QApplication app(argc, argv);                                                             \
+        QCoreApplication::setOrganizationName(QStringLiteral("Orbanek"));                         \
+        QCoreApplication::setApplicationName(QStringLiteral("Quellaro"));                         \
+        TestClass test;                                                                           \
+        return QTest::qExec(&test, argc, argv);                                                   \
+    }
+
+// "03 06 22 00" -> bytes; blanks are ignored.
+inline QByteArray hexBytes(const char* hex)
+{
+    return QByteArray::fromHex(QByteArray(hex).replace(' ', ""));
+}
+
+// Points the machine link client at 127.0.0.1:`port` through the settings store.
+void setControllerAddress(const QString& host, quint16 port);
+
+// Removes every stored setting.
+void clearSettings();
