@@ -7,7 +7,7 @@ export DEBIAN_FRONTEND=noninteractive
 $SUDO apt-get update -qq
 $SUDO apt-get install -y -qq --no-install-recommends \
     build-essential cmake ninja-build \
-    qtbase5-dev qttools5-dev qttools5-dev-tools libqt5svg5 \
+    qtbase5-dev qttools5-dev qttools5-dev-tools \
     clang-14 libclang-rt-14-dev llvm-14 \
     xvfb xauth dpkg-dev file \
     >/dev/null
