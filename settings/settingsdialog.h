@@ -2,15 +2,47 @@
 
 #include "shell/closingdialog.h"
 
-// Placeholder until its form lands.
+#include <functional>
+
+namespace Ui {
+class SettingsDialog;
+}
+
+class QCloseEvent;
+class QIntValidator;
+class QShowEvent;
+
+// Edits the four stored settings: the machine's address and port, a boiler temperature and
+// the recipes file path. Every showing loads the stored values (unsaved edits are dropped);
+// Save writes all four and closes, Cancel closes without writing. The main menu comes back
+// on every close.
 class SettingsDialog : public ClosingDialog
 {
     Q_OBJECT
 
 public:
+    // Asks the user for a file to open; returns its path, or an empty string when cancelled.
+    using FilePicker = std::function<QString(QWidget* parent, const QString& caption, const QString& dir,
+                                             const QString& filter)>;
+
     explicit SettingsDialog(QWidget* parent = nullptr);
+    ~SettingsDialog() override;
 
+    // Replaces the platform's file-open dialog (QFileDialog::getOpenFileName).
+    void setFilePicker(FilePicker picker);
 
-protected:
+private slots:
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void on_openpushButton_clicked();
+    void on_saveButton_clicked();
+    void on_cancelButton_clicked();
+
+private:
+    void LoadSettings();
+    void SaveSettings();
+
+    Ui::SettingsDialog* ui;
+    QIntValidator* portValidator;
+    FilePicker pickFile;
 };
