@@ -4,6 +4,7 @@
 #include "link/protocol.h"
 
 #include <QCloseEvent>
+#include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -20,7 +21,7 @@ PollingDialog::PollingDialog(Answer answer, int intervalMs, QWidget* parent)
 
 PollingDialog::~PollingDialog()
 {
-    delete netMessage;
+    stopCycle();
 }
 
 bool PollingDialog::isPolling() const
@@ -60,10 +61,18 @@ void PollingDialog::showEvent(QShowEvent* event)
 
 void PollingDialog::closeEvent(QCloseEvent* event)
 {
-    if (showsParentOnClose)
-        showParentWidget();
-    stopCycle();
+    endCycle();
     ClosingDialog::closeEvent(event);
+}
+
+void PollingDialog::hideEvent(QHideEvent* event)
+{
+    // Hidden by the program without a close event (hide(), accept(), reject()): end the
+    // cycle all the same, so that no hidden panel keeps polling. A minimized window gets a
+    // spontaneous hide event and goes on polling.
+    if (!event->spontaneous())
+        endCycle();
+    ClosingDialog::hideEvent(event);
 }
 
 void PollingDialog::GetCurentState()
@@ -86,6 +95,16 @@ void PollingDialog::startCycle()
                 SLOT(SetStateAnswer(_tag_getxstate_answer)));
     }
     timer->start(interval);
+}
+
+void PollingDialog::endCycle()
+{
+    // Closing a panel that is not on screen (never shown, or closed twice) only hides it.
+    if (!isVisible() && !netMessage)
+        return;
+    if (showsParentOnClose)
+        showParentWidget();
+    stopCycle();
 }
 
 void PollingDialog::stopCycle()

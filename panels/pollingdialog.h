@@ -4,13 +4,15 @@
 #include "shell/style_sheets.h"
 
 class CM_NetMessge;
+class QHideEvent;
 class QLineEdit;
 class QTimer;
 
 // The polling cycle that every service panel runs while it is shown: on show a fresh
 // machine link client (and so a fresh connection) and a timer that sends the panel's state
 // request at its interval; each answer goes straight to the panel's SetStateAnswer slot;
-// on close both are deleted. A panel class derives from this, sets up its form and declares
+// on close, or on any other hide by the program, both are deleted. A panel class derives
+// from this, sets up its form and declares
 //     void SetStateAnswer(const _tag_getstate_answer& answer);   // short answer panels
 //     void SetStateAnswer(const _tag_getxstate_answer& answer);  // extended answer panels
 // as a slot; the cycle connects the client's answer signal to it by signature.
@@ -52,6 +54,7 @@ protected:
 
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 protected slots:
     void GetCurentState();
@@ -59,6 +62,7 @@ protected slots:
 private:
     void startCycle();
     void stopCycle();
+    void endCycle();
     void showStatusCodes(int mode, int state, int error);
     QLineEdit* statusField(const char* objectName) const;
 

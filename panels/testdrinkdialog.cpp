@@ -1,10 +1,24 @@
 #include "panels/testdrinkdialog.h"
 
-#include <QCloseEvent>
+#include "link/protocol.h"
+#include "ui_testdrinkdialog.h"
 
 TestDrinkDialog::TestDrinkDialog(QWidget* parent)
     : PollingDialog(Answer::Short, 500, parent)
+    , ui(new Ui::TestDrinkDialog)
 {
+    ui->setupUi(this);
+    applyPanelStyles(Style::PanelButton);
+}
+
+TestDrinkDialog::~TestDrinkDialog()
+{
+    delete ui;
+}
+
+void TestDrinkDialog::SetNapitokNumber(int number)
+{
+    ui->drinkNumberBox->setValue(number);
 }
 
 void TestDrinkDialog::SetStateAnswer(const _tag_getstate_answer& answer)
@@ -12,6 +26,14 @@ void TestDrinkDialog::SetStateAnswer(const _tag_getstate_answer& answer)
     showStatus(answer);
 }
 
-void TestDrinkDialog::SetNapitokNumber(int)
+// One request per press; the drink's progress shows only in the polled state.
+void TestDrinkDialog::on_makeDrinkButton_clicked()
 {
+    sendCommand(Protocol::RequestCommand, Protocol::CmdMakeDrink, ui->drinkNumberBox->value(),
+                ui->sugarNumberBox->value());
+}
+
+void TestDrinkDialog::on_quitButton_clicked()
+{
+    close();
 }
