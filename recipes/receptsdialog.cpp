@@ -1,14 +1,193 @@
 #include "recipes/receptsdialog.h"
 
+#include "recipes/fileaccess.h"
+#include "recipes/receptform.h"
+#include "recipes/receptsfile.h"
+#include "settings/settings_keys.h"
+#include "shell/style_sheets.h"
+#include "ui_receptsdialog.h"
+
 #include <QCloseEvent>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QSettings>
+#include <QShowEvent>
+
+namespace {
+
+void showWarningBox(QWidget* parent, const QString& title, const QString& text)
+{
+    QMessageBox::warning(parent, title, text);
+}
+
+ReceptsDialog::WarningHandler warningHandler = showWarningBox;
+
+} // namespace
 
 ReceptsDialog::ReceptsDialog(QWidget* parent)
     : ClosingDialog(parent)
+    , ui(new Ui::ReceptsDialog)
 {
+    ui->setupUi(this);
+    applyStyle(Style::PanelButton, {ui->saveButton, ui->cancelButton});
+
+    QSettings settings;
+    settings.beginGroup(SettingsKeys::ReceptsGroup);
+    receptsFilePath = settings.value(SettingsKeys::ReceptsFilePath, SettingsKeys::defaultReceptsFilePath()).toString();
+    settings.endGroup();
+}
+
+ReceptsDialog::~ReceptsDialog()
+{
+    delete ui;
+}
+
+void ReceptsDialog::setWarningHandler(WarningHandler handler)
+{
+    warningHandler = handler ? handler : showWarningBox;
+}
+
+QString ReceptsDialog::lastError() const
+{
+    return error;
+}
+
+void ReceptsDialog::showEvent(QShowEvent* event)
+{
+    ReadReceptsFromFile();
+    ClosingDialog::showEvent(event);
 }
 
 void ReceptsDialog::closeEvent(QCloseEvent* event)
 {
     showParentWidget();
     ClosingDialog::closeEvent(event);
+}
+
+void ReceptsDialog::ReadReceptsFromFile()
+{
+    recepts.clear();
+    error.clear();
+    ui->saveButton->setEnabled(true);
+
+    // No file yet is the ordinary first start: nothing to show, nothing to lose.
+    if (!QFileInfo::exists(receptsFilePath))
+        return;
+
+    QByteArray contents;
+    QString reason;
+    if (!readWholeFile(receptsFilePath, &contents, &reason)) {
+        refuseSave(reason);
+        return;
+    }
+    std::vector<Recept> records;
+    ReceptsFileError fileError;
+    if (!parseReceptsFile(contents, records, &fileError)) {
+        QString what = fileError.message;
+        if (fileError.kind == ReceptsFileError::Kind::TooDeep)
+            what = tr("The elements are nested deeper than %1 levels.").arg(MaxReceptsFileDepth);
+        else if (fileError.kind == ReceptsFileError::Kind::Entities)
+            what = tr("The file declares entities, which a recipes file never does.");
+        refuseSave(tr("%1 (line %2, column %3)")
+                       .arg(what, QString::number(fileError.line), QString::number(fileError.column)));
+        return;
+    }
+    recepts = std::move(records);
+    createReceptsTabs();
+}
+
+void ReceptsDialog::refuseSave(const QString& reason)
+{
+    ui->saveButton->setEnabled(false);
+    error = tr("The recipes file %1 cannot be read: %2").arg(receptsFilePath, reason) + QStringLiteral("\n\n")
+        + tr("Saving is disabled until the file can be read.");
+    // Shown once the dialog is on screen, not from inside its show event.
+    QMetaObject::invokeMethod(this, "showReadWarning", Qt::QueuedConnection);
+}
+
+void ReceptsDialog::showReadWarning()
+{
+    if (isVisible() && !error.isEmpty())
+        warningHandler(this, tr("Recepts"), error);
+}
+
+void ReceptsDialog::traverseNode(const QDomNode& node)
+{
+    traverseReceptNodes(node, recepts);
+}
+
+void ReceptsDialog::createReceptsTabs()
+{
+    // The forms of the old tabs are never used again.
+    while (ui->tabWidget->count() > 0) {
+        QWidget* page = ui->tabWidget->widget(0);
+        ui->tabWidget->removeTab(0);
+        delete page;
+    }
+
+    int n = 0;
+    for (const Recept& recept : recepts) {
+        auto* form = new ReceptForm;
+        ui->tabWidget->addTab(form, QObject::tr(" Recept ") + QString::number(++n));
+        form->setShortName(recept.shortName);
+        form->setFullName(recept.fullName);
+        form->setSugarRashod(recept.sugarRashod);
+        form->setWaterRashod(recept.waterRashod);
+        for (int k = 0; k < Recept::SlotCount; ++k) {
+            const auto slot = static_cast<size_t>(k);
+            form->setComponent(k, recept.component[slot]);
+            form->setIngridientRashod(k, recept.ingridientRashod[slot]);
+            form->setIngridientWater(k, recept.ingridientWater[slot]);
+        }
+    }
+    if (ui->tabWidget->count() > 0)
+        ui->tabWidget->setCurrentIndex(0);
+}
+
+std::vector<Recept> ReceptsDialog::receptsFromTabs() const
+{
+    std::vector<Recept> records;
+    for (int i = 0; i < ui->tabWidget->count(); ++i) {
+        const auto* form = qobject_cast<const ReceptForm*>(ui->tabWidget->widget(i));
+        if (!form)
+            continue;
+        Recept recept;
+        recept.shortName = form->getShortName();
+        recept.fullName = form->getFullName();
+        recept.sugarRashod = form->getSugarRashod();
+        recept.waterRashod = form->getWaterRashod();
+        for (int k = 0; k < Recept::SlotCount; ++k) {
+            const auto slot = static_cast<size_t>(k);
+            recept.component[slot] = form->getComponent(k);
+            recept.ingridientRashod[slot] = form->getIngridient(k);
+            recept.ingridientWater[slot] = form->getIngridientWater(k);
+        }
+        records.push_back(recept);
+    }
+    return records;
+}
+
+bool ReceptsDialog::SaveReceptsToFile()
+{
+    if (!ui->saveButton->isEnabled())
+        return false; // the file on disk could not be read: never overwrite it
+    error.clear();
+    QString reason;
+    if (!saveFileAtomically(receptsFilePath, receptsFileBytes(receptsFromTabs()), &reason)) {
+        error = tr("The recipes could not be saved to %1: %2").arg(receptsFilePath, reason);
+        warningHandler(this, tr("Recepts"), error);
+        return false;
+    }
+    return true;
+}
+
+void ReceptsDialog::on_saveButton_clicked()
+{
+    if (SaveReceptsToFile())
+        close();
+}
+
+void ReceptsDialog::on_cancelButton_clicked()
+{
+    close();
 }

@@ -1,16 +1,67 @@
 #pragma once
 
+#include "recipes/recept.h"
 #include "shell/closingdialog.h"
 
-// Placeholder until its form lands.
+#include <QString>
+
+#include <vector>
+
+class QCloseEvent;
+class QDomNode;
+class QShowEvent;
+
+namespace Ui {
+class ReceptsDialog;
+}
+
+// Edits all recipes of the recipes file, one tab per recipe. Every showing reads the file
+// afresh; Save replaces the file as a whole from the tabs. A file that exists but cannot be
+// read is reported and Save refused until a later showing reads it, so that it is never
+// overwritten with fewer recipes than it holds. A failed save is reported and keeps the
+// dialog open with the edits.
 class ReceptsDialog : public ClosingDialog
 {
     Q_OBJECT
 
 public:
     explicit ReceptsDialog(QWidget* parent = nullptr);
+    ~ReceptsDialog() override;
 
+    // Shows a failure to the user. Tests put in one that shows nothing; nullptr puts back
+    // the default, QMessageBox::warning.
+    using WarningHandler = void (*)(QWidget* parent, const QString& title, const QString& text);
+    static void setWarningHandler(WarningHandler handler);
+
+    // The last failure reported by a read or a save, empty when it went well.
+    QString lastError() const;
+
+    // Writes the file from the tabs; false (and reported) when the file was not replaced.
+    bool SaveReceptsToFile();
+    // Walks the children of node and fills `recepts`.
+    void traverseNode(const QDomNode& node);
+    // Replaces the tabs by one form per record of `recepts`, the first one current.
+    void createReceptsTabs();
+
+protected slots:
+    void closeEvent(QCloseEvent* event) override;
+
+public slots:
+    void ReadReceptsFromFile();
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private slots:
+    void on_saveButton_clicked();
+    void on_cancelButton_clicked();
+    void showReadWarning();
+
+private:
+    std::vector<Recept> receptsFromTabs() const;
+    void refuseSave(const QString& reason);
+
+    Ui::ReceptsDialog* ui;
+    QString receptsFilePath;
+    QString error;
 };

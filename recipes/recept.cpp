@@ -1,0 +1,3 @@
+#include "recipes/recept.h"
+
+std::vector<Recept> recepts;
