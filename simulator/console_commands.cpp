@@ -1,0 +1,95 @@
+#include "simulator/console_commands.h"
+
+#include "link/protocol.h"
+#include "simulator/machine_model.h"
+
+#include <QRegularExpression>
+#include <QStringList>
+
+namespace ConsoleCommands {
+
+namespace {
+
+bool toNumber(const QString& text, int low, int high, int* value)
+{
+    bool ok = false;
+    *value = text.toInt(&ok);
+    return ok && *value >= low && *value <= high;
+}
+
+QString usage(const QString& command)
+{
+    return QStringLiteral("usage: %1 (type help)").arg(command);
+}
+
+} // namespace
+
+QString help()
+{
+    return QStringLiteral(
+        "commands:\n"
+        "  input N 0|1    set input N (0-17: byte 9+N of the extended answer)\n"
+        "  output N 0|1   set output N (0-21: byte 27+N)\n"
+        "  error CODE     set the error code (0-65535)\n"
+        "  state CODE     set the state code (0-65535)\n"
+        "  mode CODE      set the mode code at once (0-255)\n"
+        "  temp TENTHS    set the boiler temperature in tenths of a degree (0-65535)\n"
+        "  status         show the machine\n"
+        "  help           this text");
+}
+
+QString run(MachineModel& machine, const QString& line)
+{
+    const QStringList words = line.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+    if (words.isEmpty())
+        return QString();
+    const QString command = words.first().toLower();
+
+    if (command == QLatin1String("help"))
+        return help();
+    if (command == QLatin1String("status"))
+        return machine.describe();
+
+    if (command == QLatin1String("input") || command == QLatin1String("output")) {
+        const bool isInput = command == QLatin1String("input");
+        const int last = (isInput ? Protocol::InputCount : Protocol::OutputCount) - 1;
+        int number = 0;
+        int value = 0;
+        if (words.size() != 3 || !toNumber(words[1], 0, last, &number) || !toNumber(words[2], 0, 1, &value))
+            return usage(command + QStringLiteral(" N(0-%1) 0|1").arg(last));
+        if (isInput)
+            machine.setInput(number, value != 0);
+        else
+            machine.setOutput(number, value != 0);
+        return QStringLiteral("%1 %2 (%3) = %4")
+            .arg(command)
+            .arg(number)
+            .arg(QLatin1String(isInput ? MachineModel::inputName(number) : MachineModel::outputName(number)))
+            .arg(value);
+    }
+
+    struct CodeCommand
+    {
+        const char* name;
+        int high;
+        void (MachineModel::*set)(int);
+    };
+    static const CodeCommand codeCommands[] = {
+        {"error", 0xFFFF, &MachineModel::setError},
+        {"state", 0xFFFF, &MachineModel::setState},
+        {"mode", 0xFF, &MachineModel::setMode},
+        {"temp", 0xFFFF, &MachineModel::setBoilerTemperature},
+    };
+    for (const CodeCommand& code : codeCommands) {
+        if (command != QLatin1String(code.name))
+            continue;
+        int value = 0;
+        if (words.size() != 2 || !toNumber(words[1], 0, code.high, &value))
+            return usage(command + QStringLiteral(" 0-%1").arg(code.high));
+        (machine.*code.set)(value);
+        return QStringLiteral("%1 = %2").arg(command).arg(value);
+    }
+    return QStringLiteral("unknown command \"%1\" (type help)").arg(words.first());
+}
+
+} // namespace ConsoleCommands

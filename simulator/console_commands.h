@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+class MachineModel;
+
+// The commands a technician types into the running simulator, one per line:
+//     input N 0|1     output N 0|1     error CODE     state CODE
+//     mode CODE       temp TENTHS      status         help
+namespace ConsoleCommands {
+
+// Runs one line against the machine and returns what to print: a confirmation, the status,
+// the help text, or what was wrong with the line. An empty line gives an empty text.
+QString run(MachineModel& machine, const QString& line);
+
+QString help();
+
+} // namespace ConsoleCommands

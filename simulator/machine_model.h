@@ -1,0 +1,143 @@
+#pragma once
+
+#include "link/state_records.h"
+
+#include <QString>
+#include <QtGlobal>
+
+#include <array>
+#include <functional>
+#include <initializer_list>
+#include <map>
+
+// The simulated coffee machine: its mode, state and error codes, boiler temperature, 18
+// inputs and 22 outputs, and how they move over time when the machine is asked to do
+// something. No sockets and no clock of its own: the owner moves time on with advance(), so
+// the behaviour is the same in a test as in the running simulator.
+//
+// Every device action is a script of timed steps (outputs on, inputs following a little
+// later, outputs off again). A new action on a device replaces the one still running there.
+class MachineModel
+{
+public:
+    // Input numbers: byte 9 + n of the extended answer.
+    enum Input : int {
+        InPower = 0,
+        InDispenserSugarInsrc = 1,
+        InWaterLevel = 2,
+        InWaterSelectorInsrc = 3,
+        InWaterSelectorInrefpoint = 4,
+        InWaterSensorCounter = 5,
+        InDispenserCupFound = 6,
+        InDispenserCupInsrc = 7,
+        InCofeeMeteringIsfull = 8,
+        InCofeeGroupInsrc = 9,
+        InCofeeGroupInwork = 10,
+        InGarbageContainer = 11,
+        InDispenserCupOutpos = 12,
+        InDiagnostic = 13,
+        InTrade = 14,
+        InMaster = 15,
+        InOperator = 16,
+        InWashing = 17,
+    };
+
+    static constexpr int StateStart = 0;
+    static constexpr int StateWaiting = 1000;
+    static constexpr int StateError = 1001;
+    static constexpr int ErrorNone = 0;
+    static constexpr int ErrorWaterSystem = 10000;
+    static constexpr int ErrorGarbageContainer = 10005;
+
+    // Boiler, in tenths of a degree and tenths per second.
+    static constexpr int AmbientTemperature = 200;
+    static constexpr int MaxTemperature = 980;
+    static constexpr int HeatingRate = 20;
+    static constexpr int CoolingRate = 5;
+    // The water flow sensor gives one pulse per this many ms while water runs.
+    static constexpr int FlowPulseMs = 200;
+
+    static constexpr int ModeSwitchDelayMs = 500;
+    static constexpr int DiagnosticStepMs = 400;
+
+    MachineModel();
+    MachineModel(const MachineModel&) = delete;
+    MachineModel& operator=(const MachineModel&) = delete;
+
+    // Moves the clock on by `ms` (0 runs only what is due now), running every step that
+    // falls due on the way in order.
+    void advance(int ms);
+    // Milliseconds since the machine was made.
+    qint64 now() const { return clock; }
+    // True while any action or cycle still has steps to run.
+    bool busy() const { return !steps.empty(); }
+
+    // Request 2: after a short delay the machine is in `mode` (0 to 6; others are ignored).
+    // The diagnostic mode first walks the diagnostics of the devices, states 1 to 11.
+    void switchMode(int mode);
+    // Request 3: runs the device action or cycle of command `code`; unknown codes do nothing.
+    void runCommand(int code, int param1, int param2);
+    // Request 5: sets output `number` (0 to 21; others are ignored) on when `value` is not 0.
+    void switchOutput(int number, int value);
+
+    // Direct changes, as a technician at the console makes them. Numbers out of range are
+    // ignored; codes are stored as the record carries them (mode 8 bits, others 16 bits).
+    void setInput(int number, bool on);
+    void setOutput(int number, bool on);
+    void setMode(int code);
+    void setState(int code);
+    void setError(int code);
+    void setBoilerTemperature(int tenths);
+
+    int mode() const { return modeCode; }
+    int state() const { return stateCode; }
+    int error() const { return errorCode; }
+    int boilerTemperature() const { return int(temperatureMilli / 1000); }
+    bool input(int number) const;
+    bool output(int number) const;
+
+    _tag_getstate_answer stateAnswer() const;
+    _tag_getxstate_answer xstateAnswer() const;
+
+    // One line per field, for the console.
+    QString describe() const;
+    // Field names of the inputs and outputs as the extended answer names them.
+    static const char* inputName(int number);
+    static const char* outputName(int number);
+
+private:
+    class Script;
+    friend class Script;
+
+    struct Step
+    {
+        int activity;
+        std::function<void()> action;
+    };
+
+    void schedule(qint64 at, int activity, std::function<void()> action);
+    void cancel(int activity);
+    void passTime(qint64 ms);
+    bool waterFlowing() const;
+
+    void moveSelector(int position);
+    void runSelectorDrive();
+    void runCupDispenser(bool rotate, bool unload);
+    void runSugarDispenser(bool lower, int screwMs);
+    void runCoffeeGroup(bool grind, bool meter, bool press);
+    void runPulse(int activity, std::initializer_list<int> outputs, int ms);
+    void makeDrink(int drink, int sugar);
+    void fail(int errorCodeToSet);
+
+    qint64 clock = 0;
+    bool flowSeen = false;
+    std::multimap<qint64, Step> steps;
+
+    int modeCode = 0;
+    int stateCode = 0;
+    int errorCode = 0;
+    qint64 temperatureMilli = 0; // thousandths of a tenth of a degree
+    int selectorPosition = 0;    // 0 initial, 1 coffee, 2 to 5 the four water positions
+    std::array<bool, 18> inputs{};
+    std::array<bool, 22> outputs{};
+};

@@ -1,0 +1,102 @@
+#include "simulator/simulator_server.h"
+
+#include "link/frame_codec.h"
+#include "link/protocol.h"
+#include "simulator/simulator_connection.h"
+
+#include <QTcpSocket>
+
+SimulatorServer::SimulatorServer(QObject* parent)
+    : QObject(parent)
+{
+    connect(&server, &QTcpServer::newConnection, this, &SimulatorServer::onNewConnection);
+    clock.start();
+    connect(&tick, &QTimer::timeout, this, &SimulatorServer::syncClock);
+    tick.start(TickMs);
+}
+
+SimulatorServer::~SimulatorServer()
+{
+    close();
+}
+
+bool SimulatorServer::listen(const QHostAddress& address, quint16 port)
+{
+    return server.listen(address, port);
+}
+
+quint16 SimulatorServer::serverPort() const
+{
+    return server.serverPort();
+}
+
+QHostAddress SimulatorServer::serverAddress() const
+{
+    return server.serverAddress();
+}
+
+QString SimulatorServer::errorString() const
+{
+    return server.errorString();
+}
+
+void SimulatorServer::close()
+{
+    server.close();
+    for (SimulatorConnection* connection : findChildren<SimulatorConnection*>(QString(), Qt::FindDirectChildrenOnly))
+        connection->abort();
+}
+
+void SimulatorServer::onNewConnection()
+{
+    while (QTcpSocket* socket = server.nextPendingConnection()) {
+        const int id = ++accepted;
+        ++openConnections;
+        const QString peer = QStringLiteral("%1:%2").arg(socket->peerAddress().toString()).arg(socket->peerPort());
+        auto* connection = new SimulatorConnection(
+            socket, [this](const FrameCodec::Request& request) { return handle(request); },
+            [this] { return options; }, this);
+        connect(connection, &SimulatorConnection::requestReceived, this,
+                [this, id](const QByteArray& frame) { emit requestReceived(id, frame); });
+        connect(connection, &SimulatorConnection::bytesSent, this,
+                [this, id](const QByteArray& bytes) { emit bytesSent(id, bytes); });
+        connect(connection, &SimulatorConnection::bytesDropped, this,
+                [this, id](const QByteArray& bytes) { emit bytesDropped(id, bytes); });
+        connect(connection, &SimulatorConnection::closed, this, [this, id] {
+            --openConnections;
+            emit connectionClosed(id);
+        });
+        emit connectionOpened(id, peer);
+    }
+}
+
+QByteArray SimulatorServer::handle(const FrameCodec::Request& request)
+{
+    ++requests;
+    syncClock();
+    switch (request.type) {
+    case Protocol::RequestState:
+        return FrameCodec::composeStateReply(machine.stateAnswer());
+    case Protocol::RequestXState:
+        return FrameCodec::composeXStateReply(machine.xstateAnswer());
+    case Protocol::RequestModeSwitch:
+        machine.switchMode(request.arg1);
+        break;
+    case Protocol::RequestCommand:
+        machine.runCommand(request.arg1, request.arg2, request.arg3);
+        break;
+    case Protocol::RequestOutput:
+        machine.switchOutput(request.arg1, request.arg2);
+        break;
+    default:
+        break;
+    }
+    return QByteArray();
+}
+
+void SimulatorServer::syncClock()
+{
+    const qint64 now = clock.elapsed();
+    machine.advance(int(now - synced));
+    synced = now;
+}
