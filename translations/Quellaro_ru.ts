@@ -1,4 +1,1237 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Off</source>
+        <translation>Выключен</translation>
+    </message>
+    <message>
+        <source>Initialization</source>
+        <translation>Инициализация</translation>
+    </message>
+    <message>
+        <source>Trade</source>
+        <translation>Торговля</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation>Оператор</translation>
+    </message>
+    <message>
+        <source>Master</source>
+        <translation>Мастер</translation>
+    </message>
+    <message>
+        <source>Washing</source>
+        <translation>Промывка</translation>
+    </message>
+    <message>
+        <source>Diagnostic</source>
+        <translation>Диагностика</translation>
+    </message>
+    <message>
+        <source>Start mode</source>
+        <translation>Начальный режим</translation>
+    </message>
+    <message>
+        <source>Water systerm diagnostic</source>
+        <translation>Диагностика системы водоснабжения</translation>
+    </message>
+    <message>
+        <source>Boiler diagnostic</source>
+        <translation>Диагностика бойлера</translation>
+    </message>
+    <message>
+        <source>Sugar dispenser diagnostic</source>
+        <translation>Диагностика дозатора сахара</translation>
+    </message>
+    <message>
+        <source>Cup dispenser diagnostic</source>
+        <translation>Диагностика диспенсера стаканов</translation>
+    </message>
+    <message>
+        <source>Cofe group diagnostic</source>
+        <translation>Диагностика кофейной группы</translation>
+    </message>
+    <message>
+        <source>Garbage container diagnostic</source>
+        <translation>Диагностика контейнера отходов</translation>
+    </message>
+    <message>
+        <source>Mixer 1 diagnostic</source>
+        <translation>Диагностика миксера 1</translation>
+    </message>
+    <message>
+        <source>Mixer 2 diagnostic</source>
+        <translation>Диагностика миксера 2</translation>
+    </message>
+    <message>
+        <source>Mixer 3 diagnostic</source>
+        <translation>Диагностика миксера 3</translation>
+    </message>
+    <message>
+        <source>Mixer 4 diagnostic</source>
+        <translation>Диагностика миксера 4</translation>
+    </message>
+    <message>
+        <source>Water selector diagnostic</source>
+        <translation>Диагностика селектора воды</translation>
+    </message>
+    <message>
+        <source>Start cooking cycle</source>
+        <translation>Запуск цикла приготовления</translation>
+    </message>
+    <message>
+        <source>Going in initial state at the beginning of the cooking cycle</source>
+        <translation>Переход в исходное состояние в начале цикла приготовления</translation>
+    </message>
+    <message>
+        <source>Strait of water after inactivity</source>
+        <translation>Пролив воды после простоя</translation>
+    </message>
+    <message>
+        <source>Strait of water in progress</source>
+        <translation>Идёт пролив воды</translation>
+    </message>
+    <message>
+        <source>Cycle start issuing cup</source>
+        <translation>Запуск цикла выдачи стакана</translation>
+    </message>
+    <message>
+        <source>Cycle issuing cup in progress</source>
+        <translation>Идёт цикл выдачи стакана</translation>
+    </message>
+    <message>
+        <source>Cycle start issuing sugar</source>
+        <translation>Запуск цикла выдачи сахара</translation>
+    </message>
+    <message>
+        <source>Cycle issuing sugar in progress</source>
+        <translation>Идёт цикл выдачи сахара</translation>
+    </message>
+    <message>
+        <source>Issuance of sugar</source>
+        <translation>Выдача сахара</translation>
+    </message>
+    <message>
+        <source>Start the cycle of ingredients prepare</source>
+        <translation>Запуск цикла приготовления ингредиентов</translation>
+    </message>
+    <message>
+        <source>Start pause before the next ingredient</source>
+        <translation>Начало паузы перед следующим ингредиентом</translation>
+    </message>
+    <message>
+        <source>Pause before the next ingredien</source>
+        <translation>Пауза перед следующим ингредиентом</translation>
+    </message>
+    <message>
+        <source>Starting the cycle of coffee group</source>
+        <translation>Запуск цикла кофейной группы</translation>
+    </message>
+    <message>
+        <source>Waiting the cycle of cofefe group</source>
+        <translation>Ожидание цикла кофейной группы</translation>
+    </message>
+    <message>
+        <source>Heating water for coffee group</source>
+        <translation>Нагрев воды для кофейной группы</translation>
+    </message>
+    <message>
+        <source>Strait water in coffee group</source>
+        <translation>Пролив воды в кофейную группу</translation>
+    </message>
+    <message>
+        <source>Coffee group going in initial state</source>
+        <translation>Кофейная группа переходит в исходное состояние</translation>
+    </message>
+    <message>
+        <source>Start mixer</source>
+        <translation>Запуск миксера</translation>
+    </message>
+    <message>
+        <source>Wait mixer</source>
+        <translation>Ожидание миксера</translation>
+    </message>
+    <message>
+        <source>Heating water for mixer</source>
+        <translation>Нагрев воды для миксера</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>Ожидание</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>All correct</source>
+        <translation>Всё исправно</translation>
+    </message>
+    <message>
+        <source>Timeout diagnosis</source>
+        <translation>Тайм-аут диагностики</translation>
+    </message>
+    <message>
+        <source>The faulty temperature sensor</source>
+        <translation>Неисправен датчик температуры</translation>
+    </message>
+    <message>
+        <source>Coffee group not ready at the beginning of the cooking cycle</source>
+        <translation>Кофейная группа не готова в начале цикла приготовления</translation>
+    </message>
+    <message>
+        <source>Water selector not ready at the beginning of the cooking cycle</source>
+        <translation>Селектор воды не готов в начале цикла приготовления</translation>
+    </message>
+    <message>
+        <source>Sugar dispenser not ready at the beginning of the cooking cycle</source>
+        <translation>Дозатор сахара не готов в начале цикла приготовления</translation>
+    </message>
+    <message>
+        <source>Cup dispenser not ready at the beginning of the cooking cycle</source>
+        <translation>Диспенсер стаканов не готов в начале цикла приготовления</translation>
+    </message>
+    <message>
+        <source>Timeout devices go in initial state</source>
+        <translation>Тайм-аут перехода устройств в исходное состояние</translation>
+    </message>
+    <message>
+        <source>Boiler not ready at the beginning of the cooking cycle</source>
+        <translation>Бойлер не готов в начале цикла приготовления</translation>
+    </message>
+    <message>
+        <source>Timeout Cup waiting</source>
+        <translation>Тайм-аут ожидания стакана</translation>
+    </message>
+    <message>
+        <source>Mixer not ready</source>
+        <translation>Миксер не готов</translation>
+    </message>
+    <message>
+        <source>Timeout heating</source>
+        <translation>Тайм-аут нагрева</translation>
+    </message>
+    <message>
+        <source>Error water system</source>
+        <translation>Ошибка системы водоснабжения</translation>
+    </message>
+    <message>
+        <source>Error boiler</source>
+        <translation>Ошибка бойлера</translation>
+    </message>
+    <message>
+        <source>Error sugar dispenser</source>
+        <translation>Ошибка дозатора сахара</translation>
+    </message>
+    <message>
+        <source>Error cup dispenser</source>
+        <translation>Ошибка диспенсера стаканов</translation>
+    </message>
+    <message>
+        <source>Error coffee group</source>
+        <translation>Ошибка кофейной группы</translation>
+    </message>
+    <message>
+        <source>Error garbage container</source>
+        <translation>Ошибка контейнера отходов</translation>
+    </message>
+    <message>
+        <source>Error mixer 1</source>
+        <translation>Ошибка миксера 1</translation>
+    </message>
+    <message>
+        <source>Error mixer 2</source>
+        <translation>Ошибка миксера 2</translation>
+    </message>
+    <message>
+        <source>Error mixer 3</source>
+        <translation>Ошибка миксера 3</translation>
+    </message>
+    <message>
+        <source>Error mixer 4</source>
+        <translation>Ошибка миксера 4</translation>
+    </message>
+    <message>
+        <source>Error water selector</source>
+        <translation>Ошибка селектора воды</translation>
+    </message>
+    <message>
+        <source> Recept </source>
+        <translation> Рецепт </translation>
+    </message>
+</context>
+<context>
+    <name>Quellaro</name>
+    <message>
+        <source>Modes</source>
+        <translation>Режимы</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Tests</source>
+        <translation>Тесты</translation>
+    </message>
+    <message>
+        <source>Recepts</source>
+        <translation>Рецепты</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Выход</translation>
+    </message>
+</context>
+<context>
+    <name>ReceptForm</name>
+    <message>
+        <source>Recept</source>
+        <translation>Рецепт</translation>
+    </message>
+    <message>
+        <source>The composition of the drink</source>
+        <translation>Состав напитка</translation>
+    </message>
+    <message>
+        <source>Component 1</source>
+        <translation>Компонент 1</translation>
+    </message>
+    <message>
+        <source>Component 2</source>
+        <translation>Компонент 2</translation>
+    </message>
+    <message>
+        <source>Component 3</source>
+        <translation>Компонент 3</translation>
+    </message>
+    <message>
+        <source>Component 4</source>
+        <translation>Компонент 4</translation>
+    </message>
+    <message>
+        <source>The consumption of coffee</source>
+        <translation>Расход кофе</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation>Вода</translation>
+    </message>
+    <message>
+        <source>Sugar</source>
+        <translation>Сахар</translation>
+    </message>
+    <message>
+        <source>The name of the drink</source>
+        <translation>Название напитка</translation>
+    </message>
+    <message>
+        <source>Full name</source>
+        <translation>Полное название</translation>
+    </message>
+    <message>
+        <source>Short name</source>
+        <translation>Краткое название</translation>
+    </message>
+    <message>
+        <source>Consumption ingredient 1</source>
+        <translation>Расход ингредиента 1</translation>
+    </message>
+    <message>
+        <source>Ingredient 1</source>
+        <translation>Ингредиент 1</translation>
+    </message>
+    <message>
+        <source>Consumption ingredient 2</source>
+        <translation>Расход ингредиента 2</translation>
+    </message>
+    <message>
+        <source>Ingredient 2</source>
+        <translation>Ингредиент 2</translation>
+    </message>
+    <message>
+        <source>Consumption ingredient 3</source>
+        <translation>Расход ингредиента 3</translation>
+    </message>
+    <message>
+        <source>Ingredient 3</source>
+        <translation>Ингредиент 3</translation>
+    </message>
+    <message>
+        <source>Consumption ingredient 4</source>
+        <translation>Расход ингредиента 4</translation>
+    </message>
+    <message>
+        <source>Ingredient 4</source>
+        <translation>Ингредиент 4</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Coffee</source>
+        <translation>Кофе</translation>
+    </message>
+    <message>
+        <source>Milk</source>
+        <translation>Молоко</translation>
+    </message>
+    <message>
+        <source>Chocolate</source>
+        <translation>Шоколад</translation>
+    </message>
+    <message>
+        <source>Vanilla</source>
+        <translation>Ваниль</translation>
+    </message>
+    <message>
+        <source>Tea</source>
+        <translation>Чай</translation>
+    </message>
+</context>
+<context>
+    <name>ReceptsDialog</name>
+    <message>
+        <source>Recepts</source>
+        <translation>Рецепты</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>The file cannot be opened.</source>
+        <translation>Файл не удаётся открыть.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>Файл не удаётся прочитать.</translation>
+    </message>
+    <message>
+        <source>The file cannot be opened for writing.</source>
+        <translation>Файл не удаётся открыть для записи.</translation>
+    </message>
+    <message>
+        <source>Not all of the file could be written.</source>
+        <translation>Файл удалось записать не полностью.</translation>
+    </message>
+    <message>
+        <source>The new file could not replace the old one.</source>
+        <translation>Новый файл не удалось поставить на место старого.</translation>
+    </message>
+    <message>
+        <source>The elements are nested deeper than %1 levels.</source>
+        <translation>Элементы вложены глубже %1 уровней.</translation>
+    </message>
+    <message>
+        <source>The file declares entities, which a recipes file never does.</source>
+        <translation>В файле объявлены сущности, которых в файле рецептов не бывает.</translation>
+    </message>
+    <message>
+        <source>%1 (line %2, column %3)</source>
+        <translation>%1 (строка %2, столбец %3)</translation>
+    </message>
+    <message>
+        <source>The recipes file %1 cannot be read: %2</source>
+        <translation>Файл рецептов %1 не удаётся прочитать: %2</translation>
+    </message>
+    <message>
+        <source>Saving is disabled until the file can be read.</source>
+        <translation>Сохранение недоступно, пока файл не удастся прочитать.</translation>
+    </message>
+    <message>
+        <source>The recipes could not be saved to %1: %2</source>
+        <translation>Не удалось сохранить рецепты в %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Network settings</source>
+        <translation>Настройки сети</translation>
+    </message>
+    <message>
+        <source>IP Adress</source>
+        <translation>IP-адрес</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Порт</translation>
+    </message>
+    <message>
+        <source>Temperature settings</source>
+        <translation>Настройки температуры</translation>
+    </message>
+    <message>
+        <source>Boiler temperature C</source>
+        <translation>Температура бойлера, °C</translation>
+    </message>
+    <message>
+        <source>Recepts file path</source>
+        <translation>Путь к файлу рецептов</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Открыть</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Open Recepts file</source>
+        <translation>Открыть файл рецептов</translation>
+    </message>
+    <message>
+        <source>Recepts files (*.xml);;</source>
+        <translation>Файлы рецептов (*.xml);;</translation>
+    </message>
+</context>
+<context>
+    <name>ShowInputsDialog</name>
+    <message>
+        <source>Test inputs</source>
+        <translation>Тест входов</translation>
+    </message>
+    <message>
+        <source>Inputs</source>
+        <translation>Входы</translation>
+    </message>
+    <message>
+        <source>Power is On</source>
+        <translation>Питание включено</translation>
+    </message>
+    <message>
+        <source>Water level is full</source>
+        <translation>Уровень воды полный</translation>
+    </message>
+    <message>
+        <source>Water selector in initial state</source>
+        <translation>Селектор воды в исходном положении</translation>
+    </message>
+    <message>
+        <source>Water selector in referent point</source>
+        <translation>Селектор воды в опорной точке</translation>
+    </message>
+    <message>
+        <source>Water sensor counter</source>
+        <translation>Счётчик датчика воды</translation>
+    </message>
+    <message>
+        <source>Dispenser cup in initial state</source>
+        <translation>Диспенсер стаканов в исходном положении</translation>
+    </message>
+    <message>
+        <source>Dispenser cup (cup found)</source>
+        <translation>Диспенсер стаканов (стакан найден)</translation>
+    </message>
+    <message>
+        <source>Dispenser cup (cup in position for out)</source>
+        <translation>Диспенсер стаканов (стакан в позиции выдачи)</translation>
+    </message>
+    <message>
+        <source>Dispenser sugar in initial state</source>
+        <translation>Диспенсер сахара в исходном положении</translation>
+    </message>
+    <message>
+        <source>Coffee metering is full</source>
+        <translation>Дозатор кофе полон</translation>
+    </message>
+    <message>
+        <source>Cofee group in initial state</source>
+        <translation>Кофегруппа в исходном положении</translation>
+    </message>
+    <message>
+        <source>Cofee group in work state</source>
+        <translation>Кофегруппа в рабочем положении</translation>
+    </message>
+    <message>
+        <source>Garbage container is full</source>
+        <translation>Контейнер отходов полон</translation>
+    </message>
+    <message>
+        <source>Diagnostic Button</source>
+        <translation>Кнопка «Диагностика»</translation>
+    </message>
+    <message>
+        <source>Trade Button</source>
+        <translation>Кнопка «Торговля»</translation>
+    </message>
+    <message>
+        <source>Master Button</source>
+        <translation>Кнопка «Мастер»</translation>
+    </message>
+    <message>
+        <source>Operator Button</source>
+        <translation>Кнопка «Оператор»</translation>
+    </message>
+    <message>
+        <source>Washing Button</source>
+        <translation>Кнопка «Промывка»</translation>
+    </message>
+    <message>
+        <source>Current mode</source>
+        <translation>Текущий режим</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Выход</translation>
+    </message>
+</context>
+<context>
+    <name>ShowOutputsDialog</name>
+    <message>
+        <source>Test outputs</source>
+        <translation>Тест выходов</translation>
+    </message>
+    <message>
+        <source>Outputs</source>
+        <translation>Выходы</translation>
+    </message>
+    <message>
+        <source>Water selector On</source>
+        <translation>Селектор воды включён</translation>
+    </message>
+    <message>
+        <source>Boiler heating On</source>
+        <translation>Нагрев бойлера включён</translation>
+    </message>
+    <message>
+        <source>Boiler pump On</source>
+        <translation>Насос бойлера включён</translation>
+    </message>
+    <message>
+        <source>Boiler valve 1 On</source>
+        <translation>Клапан бойлера 1 открыт</translation>
+    </message>
+    <message>
+        <source>Boiler valve 2 On</source>
+        <translation>Клапан бойлера 2 открыт</translation>
+    </message>
+    <message>
+        <source>Coffe grinder On</source>
+        <translation>Кофемолка включена</translation>
+    </message>
+    <message>
+        <source>Cooler On</source>
+        <translation>Охладитель включён</translation>
+    </message>
+    <message>
+        <source>Coffe metering unload</source>
+        <translation>Выгрузка дозатора кофе</translation>
+    </message>
+    <message>
+        <source>Coffe group On</source>
+        <translation>Кофегруппа включена</translation>
+    </message>
+    <message>
+        <source>Dispenser cup rotation</source>
+        <translation>Вращение диспенсера стаканов</translation>
+    </message>
+    <message>
+        <source>Dispender cup unload</source>
+        <translation>Выдача стакана</translation>
+    </message>
+    <message>
+        <source>Dispenser sugar down</source>
+        <translation>Опускание диспенсера сахара</translation>
+    </message>
+    <message>
+        <source>Dispenser sugar screw On</source>
+        <translation>Шнек диспенсера сахара включён</translation>
+    </message>
+    <message>
+        <source>Mixer 1 Drive On</source>
+        <translation>Привод миксера 1 включён</translation>
+    </message>
+    <message>
+        <source>Mixer 1 Screw On</source>
+        <translation>Шнек миксера 1 включён</translation>
+    </message>
+    <message>
+        <source>Mixer 2 Drive On</source>
+        <translation>Привод миксера 2 включён</translation>
+    </message>
+    <message>
+        <source>Mixer 2  Screw On</source>
+        <translation>Шнек миксера 2 включён</translation>
+    </message>
+    <message>
+        <source>Mixer 3 Drive On</source>
+        <translation>Привод миксера 3 включён</translation>
+    </message>
+    <message>
+        <source>Mixer 3 Screw On</source>
+        <translation>Шнек миксера 3 включён</translation>
+    </message>
+    <message>
+        <source>Mixer 4  Drive On</source>
+        <translation>Привод миксера 4 включён</translation>
+    </message>
+    <message>
+        <source>Mixer 4  Screw On</source>
+        <translation>Шнек миксера 4 включён</translation>
+    </message>
+    <message>
+        <source>Water pump On</source>
+        <translation>Водяной насос включён</translation>
+    </message>
+    <message>
+        <source>Current mode</source>
+        <translation>Текущий режим</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Выход</translation>
+    </message>
+</context>
+<context>
+    <name>SwitchModeDialog</name>
+    <message>
+        <source>Modes</source>
+        <translation>Режимы</translation>
+    </message>
+    <message>
+        <source>Current mode</source>
+        <translation>Текущий режим</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Diagnostic</source>
+        <translation>Диагностика</translation>
+    </message>
+    <message>
+        <source>Trade</source>
+        <translation>Торговля</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation>Оператор</translation>
+    </message>
+    <message>
+        <source>Master</source>
+        <translation>Мастер</translation>
+    </message>
+    <message>
+        <source>Washing</source>
+        <translation>Промывка</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Выход</translation>
+    </message>
+</context>
+<context>
+    <name>TestBoilerDialog</name>
+    <message>
+        <source>Test boiler</source>
+        <translation>Тест бойлера</translation>
+    </message>
+    <message>
+        <source>The temperature of the boiler</source>
+        <translation>Температура бойлера</translation>
+    </message>
+    <message>
+        <source>Valve 1</source>
+        <translation>Клапан 1</translation>
+    </message>
+    <message>
+        <source>Valve 2</source>
+        <translation>Клапан 2</translation>
+    </message>
+    <message>
+        <source>Boiler On</source>
+        <translation>Включить бойлер</translation>
+    </message>
+    <message>
+        <source>Pump On</source>
+        <translation>Включить насос</translation>
+    </message>
+    <message>
+        <source>Inputs/Outputs</source>
+        <translation>Входы/Выходы</translation>
+    </message>
+    <message>
+        <source>Water sensor</source>
+        <translation>Датчик воды</translation>
+    </message>
+    <message>
+        <source>Boiler heating On</source>
+        <translation>Нагрев бойлера включён</translation>
+    </message>
+    <message>
+        <source>Boiler pump On</source>
+        <translation>Насос бойлера включён</translation>
+    </message>
+    <message>
+        <source>Cofegroup valve  On</source>
+        <translation>Клапан кофегруппы  включён</translation>
+    </message>
+    <message>
+        <source>Mixer valve On</source>
+        <translation>Клапан миксера включён</translation>
+    </message>
+    <message>
+        <source>Water pump On</source>
+        <translation>Водяной насос вкл.</translation>
+    </message>
+    <message>
+        <source>Water in mixer</source>
+        <translation>Вода в миксер</translation>
+    </message>
+    <message>
+        <source>Water in cofegroup</source>
+        <translation>Вода в кофегруппу</translation>
+    </message>
+    <message>
+        <source>Current mode</source>
+        <translation>Текущий режим</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Выход</translation>
+    </message>
+</context>
+<context>
+    <name>TestCofeGroupDialog</name>
+    <message>
+        <source>Test coffee group</source>
+        <translation>Тест кофегруппы</translation>
+    </message>
+    <message>
+        <source>Coffee grinder</source>
+        <translation>Кофемолка</translation>
+    </message>
+    <message>
+        <source>Coffee metering</source>
+        <translation>Дозатор кофе</translation>
+    </message>
+    <message>
+        <source>Coffee group</source>
+        <translation>Кофегруппа</translation>
+    </message>
+    <message>
+        <source>Working cycle</source>
+        <translation>Рабочий цикл</translation>
+    </message>
+    <message>
+        <source>Inputs/Outputs</source>
+        <translation>Входы/Выходы</translation>
+    </message>
+    <message>
+        <source>Coffee group in the initial state</source>
+        <translation>Кофегруппа в исходном положении</translation>
+    </message>
+    <message>
+        <source>Coffee group in working condition</source>
+        <translation>Кофегруппа в рабочем положении</translation>
+    </message>
+    <message>
+        <source>Cofee metering is full</source>
+        <translation>Дозатор кофе заполнен</translation>
+    </message>
+    <message>
+        <source>Coffee grinder is ON</source>
+        <translation>Кофемолка включена</translation>
+    </message>
+    <message>
+        <source>Coffee metering is ON</source>
+        <translation>Дозатор кофе включён</translation>
+    </message>
+    <message>
+        <source>Coffee group is ON</source>
+        <translation>Кофегруппа включена</translation>
+    </message>
+    <message>
+        <source>Current mode</source>
+        <translation>Текущий режим</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Выход</translation>
+    </message>
+</context>
+<context>
+    <name>TestCofeMashineDialog</name>
+    <message>
+        <source>Тестирование</source>
+        <translation>Тестирование</translation>
+    </message>
+    <message>
+        <source>Test devices</source>
+        <translation>Тест устройств</translation>
+    </message>
+    <message>
+        <source>Test water selector</source>
+        <translation>Тест селектора воды</translation>
+    </message>
+    <message>
+        <source>Test mixers</source>
+        <translation>Тест миксеров</translation>
+    </message>
+    <message>
+        <source>Test mechanism for issuing</source>
+        <translation>Тест механизма выдачи</translation>
+    </message>
+    <message>
+        <source>Test boiler</source>
+        <translation>Тест бойлера</translation>
+    </message>
+    <message>
+        <source>Test coffeegroup</source>
+        <translation>Тест кофегруппы</translation>
+    </message>
+    <message>
+        <source>Test drinks</source>
+        <translation>Тест напитков</translation>
+    </message>
+    <message>
+        <source>Test coffee</source>
+        <translation>Тест кофе</translation>
+    </message>
+    <message>
+        <source>Test drink 1</source>
+        <translation>Тест напитка 1</translation>
+    </message>
+    <message>
+        <source>Test drink 2</source>
+        <translation>Тест напитка 2</translation>
+    </message>
+    <message>
+        <source>Test drink 3</source>
+        <translation>Тест напитка 3</translation>
+    </message>
+    <message>
+        <source>Test drink 4</source>
+        <translation>Тест напитка 4</translation>
+    </message>
+    <message>
+        <source>Test drink 5</source>
+        <translation>Тест напитка 5</translation>
+    </message>
+    <message>
+        <source>Test drink 6</source>
+        <translation>Тест напитка 6</translation>
+    </message>
+    <message>
+        <source>Test outputs</source>
+        <translation>Тест выходов</translation>
+    </message>
+    <message>
+        <source>Outputs</source>
+        <translation>Выходы</translation>
+    </message>
+    <message>
+        <source>Test inputs</source>
+        <translation>Тест входов</translation>
+    </message>
+    <message>
+        <source>Inputs</source>
+        <translation>Входы</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Выход</translation>
+    </message>
+</context>
+<context>
+    <name>TestDispensorDialog</name>
+    <message>
+        <source>Test dispensers</source>
+        <translation>Тест диспенсеров</translation>
+    </message>
+    <message>
+        <source>Dispenser Paper Cup</source>
+        <translation>Диспенсер бумажных стаканов</translation>
+    </message>
+    <message>
+        <source>Rotation On</source>
+        <translation>Вращение вкл.</translation>
+    </message>
+    <message>
+        <source>Paper cup out</source>
+        <translation>Выдача стакана</translation>
+    </message>
+    <message>
+        <source>Working cycle</source>
+        <translation>Рабочий цикл</translation>
+    </message>
+    <message>
+        <source>Dispenser sugar</source>
+        <translation>Диспенсер сахара</translation>
+    </message>
+    <message>
+        <source>Drive On</source>
+        <translation>Привод вкл.</translation>
+    </message>
+    <message>
+        <source>Screw On</source>
+        <translation>Шнек вкл.</translation>
+    </message>
+    <message>
+        <source>Dispenser Paper Cup ( Inputs/Outputs)</source>
+        <translation>Диспенсер бумажных стаканов ( Входы/Выходы)</translation>
+    </message>
+    <message>
+        <source>Paper cup in initial state</source>
+        <translation>Стакан в исходном положении</translation>
+    </message>
+    <message>
+        <source>Dispenser paper cup in initial state</source>
+        <translation>Диспенсер стаканов в исходном положении</translation>
+    </message>
+    <message>
+        <source>Paper cup in position out</source>
+        <translation>Стакан в позиции выдачи</translation>
+    </message>
+    <message>
+        <source>Rotation tubes</source>
+        <translation>Вращение туб</translation>
+    </message>
+    <message>
+        <source>Dispenser sugar ( Inputs/Outputs)</source>
+        <translation>Диспенсер сахара ( Входы/Выходы)</translation>
+    </message>
+    <message>
+        <source>Dispenser sugar in initial state</source>
+        <translation>Диспенсер сахара в исходном положении</translation>
+    </message>
+    <message>
+        <source>Current mode</source>
+        <translation>Текущий режим</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Выход</translation>
+    </message>
+</context>
+<context>
+    <name>TestDrinkDialog</name>
+    <message>
+        <source>Test make drinks</source>
+        <translation>Тест приготовления напитков</translation>
+    </message>
+    <message>
+        <source>Number of drinks</source>
+        <translation>Номер напитка</translation>
+    </message>
+    <message>
+        <source>Amount of sugar</source>
+        <translation>Количество сахара</translation>
+    </message>
+    <message>
+        <source>Current mode</source>
+        <translation>Текущий режим</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Make</source>
+        <translation>Приготовить</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Выход</translation>
+    </message>
+</context>
+<context>
+    <name>TestMixerDialog</name>
+    <message>
+        <source>Test mixers</source>
+        <translation>Тест миксеров</translation>
+    </message>
+    <message>
+        <source>Mixer 1</source>
+        <translation>Миксер 1</translation>
+    </message>
+    <message>
+        <source>Drive On</source>
+        <translation>Привод вкл.</translation>
+    </message>
+    <message>
+        <source>Screw On</source>
+        <translation>Шнек вкл.</translation>
+    </message>
+    <message>
+        <source>Mixer 2</source>
+        <translation>Миксер 2</translation>
+    </message>
+    <message>
+        <source>Mixer 3</source>
+        <translation>Миксер 3</translation>
+    </message>
+    <message>
+        <source>Mixer 4</source>
+        <translation>Миксер 4</translation>
+    </message>
+    <message>
+        <source>Mixer 1 (Outputs)</source>
+        <translation>Миксер 1 (Выходы)</translation>
+    </message>
+    <message>
+        <source>Mixer 2 (Outputs)</source>
+        <translation>Миксер 2 (Выходы)</translation>
+    </message>
+    <message>
+        <source>Mixer 3 (Outputs)</source>
+        <translation>Миксер 3 (Выходы)</translation>
+    </message>
+    <message>
+        <source>Mixer 4 (Outputs)</source>
+        <translation>Миксер 4 (Выходы)</translation>
+    </message>
+    <message>
+        <source>Current mode</source>
+        <translation>Текущий режим</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Выход</translation>
+    </message>
+</context>
+<context>
+    <name>TestSelectorWaterDialog</name>
+    <message>
+        <source>Test water selector</source>
+        <translation>Тест селектора воды</translation>
+    </message>
+    <message>
+        <source>Test selector 1</source>
+        <translation>Тест селектора 1</translation>
+    </message>
+    <message>
+        <source>Test selector 2</source>
+        <translation>Тест селектора 2</translation>
+    </message>
+    <message>
+        <source>Test selector 3</source>
+        <translation>Тест селектора 3</translation>
+    </message>
+    <message>
+        <source>Test selector 4</source>
+        <translation>Тест селектора 4</translation>
+    </message>
+    <message>
+        <source>Test selector cofee</source>
+        <translation>Тест селектора кофе</translation>
+    </message>
+    <message>
+        <source>Test drive</source>
+        <translation>Тест привода</translation>
+    </message>
+    <message>
+        <source>Selector in initial state</source>
+        <translation>Селектор в исходное положение</translation>
+    </message>
+    <message>
+        <source>Inputs/Outputs</source>
+        <translation>Входы/Выходы</translation>
+    </message>
+    <message>
+        <source>Selector in referent point</source>
+        <translation>Селектор в опорной точке</translation>
+    </message>
+    <message>
+        <source>Water sensor</source>
+        <translation>Датчик воды</translation>
+    </message>
+    <message>
+        <source>Drive selector is On</source>
+        <translation>Привод селектора включён</translation>
+    </message>
+    <message>
+        <source>Current mode</source>
+        <translation>Текущий режим</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Выход</translation>
+    </message>
+</context>
 </TS>
