@@ -24,11 +24,6 @@ PollingDialog::~PollingDialog()
     stopCycle();
 }
 
-bool PollingDialog::isPolling() const
-{
-    return netMessage != nullptr;
-}
-
 void PollingDialog::sendCommand(int type, int arg1, int arg2, int arg3)
 {
     if (netMessage)

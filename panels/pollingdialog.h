@@ -26,9 +26,6 @@ public:
         Extended, // request 4, reply 4: _tag_getxstate_answer
     };
 
-    // True while the cycle runs (between show and close).
-    bool isPolling() const;
-
 protected:
     PollingDialog(Answer answer, int intervalMs, QWidget* parent);
     ~PollingDialog() override;

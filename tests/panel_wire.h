@@ -1,83 +1,50 @@
 #pragma once
-
 #include "link/frame_codec.h"
-#include "link/state_records.h"
-
-#include <QByteArray>
-
-#include <cstring>
+#include "recording_peer.h"
+#include "test_support.h"
+#include <QLineEdit>
 
 // What the panels' tests put on and take off the wire.
 namespace PanelWire {
-
-// The recorded request frames, in order, without those of type `pollType`: what a panel sent
-// besides its polls. Bytes that are no request are kept, so that they show in a comparison.
-inline QByteArray requestsExcept(const QByteArray& bytes, int pollType)
+// The request frames in `bytes` but those of type `skip`; bytes that make no request are kept.
+inline QByteArrayList requests(const QByteArray& bytes, int skip = -1)
 {
-    QByteArray out;
-    int pos = 0;
-    while (pos < bytes.size()) {
-        FrameCodec::Request request;
-        const int taken = FrameCodec::parseRequest(bytes.constData() + pos, bytes.size() - pos, &request);
-        if (taken == 0) {
-            out += bytes.mid(pos);
-            break;
-        }
-        if (taken < 0) {
-            out += bytes.at(pos++);
-            continue;
-        }
-        if (request.type != pollType)
-            out += bytes.mid(pos, taken);
-        pos += taken;
-    }
-    return out;
-}
-
-inline int countRequests(const QByteArray& bytes, int type)
-{
-    int count = 0;
-    int pos = 0;
+    QByteArrayList frames;
     FrameCodec::Request request;
-    int taken;
-    while ((taken = FrameCodec::parseRequest(bytes.constData() + pos, bytes.size() - pos, &request)) > 0) {
-        count += request.type == type ? 1 : 0;
-        pos += taken;
+    for (int pos = 0, taken = 0; pos < bytes.size(); pos += taken) {
+        if ((taken = FrameCodec::parseRequest(bytes.constData() + pos, bytes.size() - pos, &request)) <= 0)
+            return frames << bytes.mid(pos);
+        if (request.type != skip)
+            frames << bytes.mid(pos, taken);
     }
-    return count;
+    return frames;
 }
 
-inline QByteArray stateReply(int mode, int state, int error)
+// A short or an extended answer; in the latter record bytes `first` to `last` are `value`.
+inline QByteArray answer(bool extended, int mode, int state, int error, int first = 0, int last = -1, quint8 value = 0)
 {
-    _tag_getstate_answer answer{};
-    answer.mode = quint8(mode);
-    answer.state = quint16(state);
-    answer.error = quint16(error);
-    return FrameCodec::composeStateReply(answer);
+    _tag_getxstate_answer x{};
+    for (int i = first; i <= last; ++i)
+        reinterpret_cast<quint8*>(&x)[i] = value;
+    x.mode = quint8(mode);
+    x.state = quint16(state);
+    x.error = quint16(error);
+    return extended ? FrameCodec::composeXStateReply(x) : FrameCodec::composeStateReply({x.mode, x.state, x.error});
 }
 
-// An extended answer with the given header whose record byte `offset` (if any) is `value`
-// and every other byte after the header 0.
-inline QByteArray xstateReply(int mode, int state, int error, int offset = -1, quint8 value = 0)
+// A panel whose parent stands in for the menu that opens it, pointed at a recording controller.
+// open() shows it and waits for its connection; answer() sends a frame and waits for its mode text.
+struct Rig
 {
-    _tag_getxstate_answer answer{};
-    if (offset >= 0 && offset < int(sizeof answer))
-        reinterpret_cast<unsigned char*>(&answer)[offset] = value;
-    answer.mode = quint8(mode);
-    answer.state = quint16(state);
-    answer.error = quint16(error);
-    return FrameCodec::composeXStateReply(answer);
-}
-
-// An extended answer with the given header and the record bytes from `first` to `last` all `value`.
-inline QByteArray xstateReplyFilled(int mode, int first, int last, quint8 value)
-{
-    _tag_getxstate_answer answer{};
-    std::memset(reinterpret_cast<unsigned char*>(&answer) + first, value, size_t(last - first + 1));
-    answer.mode = quint8(mode);
-    answer.state = 0;
-    answer.error = 0;
-    return FrameCodec::composeXStateReply(answer);
-}
-
+    Rig() { setControllerAddress(QStringLiteral("127.0.0.1"), peer.port()); }
+    bool open() { return panel->show(), QTest::qWaitFor([&] { return peer.openConnectionCount() == 1; }, 5000); }
+    QString field(const char* name) const { return panel->findChild<QLineEdit*>(QLatin1String(name))->text(); }
+    bool answer(const QByteArray& frame, const QString& mode)
+    {
+        return peer.send(frame) && QTest::qWaitFor([&] { return field("curentModelineEdit") == mode; }, 5000);
+    }
+    RecordingPeer peer;
+    QWidget menu;
+    QWidget* panel = nullptr;
+};
 } // namespace PanelWire
