@@ -7,3 +7,13 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 echo "== Build and test"
 "$root/scripts/build.sh" "$root/build"
 (cd "$root/build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)")
+
+echo "== Sanitized build and test (AddressSanitizer, UndefinedBehaviorSanitizer, LeakSanitizer)"
+"$root/scripts/build.sh" "$root/build-sanitize" -DQUELLARO_SANITIZE=ON
+(cd "$root/build-sanitize" && QT_QPA_PLATFORM=offscreen \
+    UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+    LSAN_OPTIONS="suppressions=$root/tests/lsan.supp" \
+    ctest --output-on-failure -j "$(nproc)")
+
+echo "== Fuzzing (clang, a minute per target)"
+"$root/scripts/fuzz.sh" 60

@@ -1,0 +1,327 @@
+// The benchmark (scripts/bench.sh): start-up time and peak memory of the program against a bare
+// Qt Widgets program, CPU use of a polling panel, memory growth over many openings of a panel
+// and of the recipes dialog, and the recipes dialog's showing time by file size. Each figure
+// is printed beside its baseline or target, with the ratio of the two.
+//
+//     quellaro_bench DIR    DIR holds bench_bare, bench_quellaro and cm-simulator
+#include "bench/measure.h"
+#include "panels/testboilerdialog.h"
+#include "recipes/receptsdialog.h"
+#include "recipes/receptsfile.h"
+#include "settings/settings_keys.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QLineEdit>
+#include <QMap>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+namespace {
+
+constexpr int StartupRuns = 10;
+constexpr int CpuSeconds = 20;
+constexpr int PanelOpenings = 1000;
+constexpr int RecipesShowings = 200;
+
+struct Row
+{
+    QString figure;
+    QString measured;
+    QString baseline;
+    double ratio;
+    double limit; // the ratio must stay at or below this
+};
+
+std::vector<Row> rows;
+
+void report(const QString& figure, const QString& measured, const QString& baseline, double ratio, double limit)
+{
+    rows.push_back({figure, measured, baseline, ratio, limit});
+    std::printf("  %-52s %12s  %-22s %7.2fx  (target <= %.2fx) %s\n", qPrintable(figure), qPrintable(measured),
+                qPrintable(baseline), ratio, limit, ratio <= limit ? "ok" : "MISSED");
+    std::fflush(stdout);
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0 : values[values.size() / 2];
+}
+
+QString ms(double value)
+{
+    return QStringLiteral("%1 ms").arg(value, 0, 'f', 1);
+}
+
+QString mb(double value)
+{
+    return QStringLiteral("%1 MB").arg(value, 0, 'f', 2);
+}
+
+// Runs the event loop for `ms` milliseconds without spinning.
+void spin(int ms)
+{
+    QEventLoop loop;
+    QTimer timer;
+    timer.setSingleShot(true);
+    QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+    timer.start(ms);
+    loop.exec();
+}
+
+// Notes when a widget has been painted.
+class PaintWatch : public QObject
+{
+public:
+    explicit PaintWatch(QWidget* widget) { widget->installEventFilter(this); }
+    bool painted = false;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted = true;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+// Shows `window` and runs the event loop until it has been painted; the seconds it took.
+double showPainted(QWidget* window)
+{
+    PaintWatch watch(window);
+    const double start = Measure::now();
+    window->show();
+    while (!watch.painted && Measure::now() - start < 60)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    QCoreApplication::processEvents(); // the paint itself
+    return Measure::now() - start;
+}
+
+void closeAndSettle(QWidget* window)
+{
+    window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+void startup(const QString& dir)
+{
+    std::printf("Start-up to the main menu shown, and peak memory (median of %d runs each)\n", StartupRuns);
+    std::vector<double> bareMs, bareMb, progMs, progMb, menuMs;
+    for (int i = 0; i < StartupRuns; ++i) {
+        const Measure::Run bare = Measure::runChild(dir + QStringLiteral("/bench_bare"));
+        const Measure::Run prog = Measure::runChild(dir + QStringLiteral("/bench_quellaro"));
+        if (!bare.ok || !prog.ok) {
+            std::printf("  a start-up run failed (bare %d, program %d)\n", bare.ok, prog.ok);
+            return;
+        }
+        bareMs.push_back(bare.shownMs);
+        bareMb.push_back(bare.maxRssMb);
+        progMs.push_back(prog.shownMs);
+        progMb.push_back(prog.maxRssMb);
+        menuMs.push_back(prog.menuMs);
+    }
+    const double tBare = median(bareMs), tProg = median(progMs);
+    const double mBare = median(bareMb), mProg = median(progMb);
+    report(QStringLiteral("start-up to main menu shown"), ms(tProg), QStringLiteral("bare ") + ms(tBare),
+           tProg / tBare, 1.5);
+    std::printf("  (of which the main menu's constructor, with the dialogs and panels it makes: %s)\n",
+                qPrintable(ms(median(menuMs))));
+    report(QStringLiteral("peak memory (max RSS)"), mb(mProg), QStringLiteral("bare ") + mb(mBare), mProg / mBare, 1.5);
+}
+
+void boilerPanelCpu()
+{
+    std::printf("Boiler panel (100 ms polling) open against the simulator for %d s\n", CpuSeconds);
+    TestBoilerDialog panel;
+    showPainted(&panel);
+    spin(1000); // connected and answering
+    const double rss0 = Measure::residentMb();
+    const double cpu0 = Measure::cpuSeconds();
+    const double t0 = Measure::now();
+    spin(CpuSeconds * 1000);
+    const double cpu = Measure::cpuSeconds() - cpu0;
+    const double wall = Measure::now() - t0;
+    const auto* mode = panel.findChild<QLineEdit*>(QStringLiteral("curentModelineEdit"));
+    const bool answered = mode && !mode->text().isEmpty();
+    closeAndSettle(&panel);
+    const double percent = 100.0 * cpu / wall;
+    report(QStringLiteral("CPU while polling%1").arg(answered ? "" : " (NO ANSWERS SHOWN)"),
+           QStringLiteral("%1 %").arg(percent, 0, 'f', 2), QStringLiteral("1 % of one core"), percent / 1.0, 1.0);
+    const double growth = Measure::residentMb() - rss0;
+    std::printf("  (memory growth over the %d s: %s)\n", CpuSeconds, qPrintable(mb(growth)));
+}
+
+void panelOpenings()
+{
+    std::printf("Memory growth over %d openings and closings of the boiler panel\n", PanelOpenings);
+    TestBoilerDialog panel;
+    auto openClose = [&panel] {
+        panel.show();
+        spin(10); // the client connects
+        closeAndSettle(&panel);
+    };
+    for (int i = 0; i < 20; ++i)
+        openClose();
+    const double rss0 = Measure::residentMb();
+    for (int i = 0; i < PanelOpenings; ++i)
+        openClose();
+    const double growth = Measure::residentMb() - rss0;
+    report(QStringLiteral("memory growth, %1 panel openings").arg(PanelOpenings), mb(growth), QStringLiteral("1 MB"),
+           growth / 1.0, 1.0);
+}
+
+std::vector<Recept> sampleRecepts(int count)
+{
+    std::vector<Recept> records(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        Recept& r = records[size_t(i)];
+        r.shortName = QStringLiteral("Drink %1").arg(i + 1);
+        r.fullName = QStringLiteral("Coffee drink number %1").arg(i + 1);
+        r.sugarRashod = i % 10;
+        r.waterRashod = 40 + i % 100;
+        for (int k = 0; k < Recept::SlotCount; ++k) {
+            r.component[size_t(k)] = (i + k) % 6;
+            r.ingridientRashod[size_t(k)] = (i * 7 + k) % 200;
+            r.ingridientWater[size_t(k)] = (i * 13 + k) % 200;
+        }
+    }
+    return records;
+}
+
+// A recipes dialog reading a file of `count` recipes.
+std::unique_ptr<ReceptsDialog> recipesDialog(const QDir& dir, int count)
+{
+    const QString path = dir.filePath(QStringLiteral("recepts-%1.xml").arg(count));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(receptsFileBytes(sampleRecepts(count))) < 0)
+        std::printf("  cannot write %s\n", qPrintable(path));
+    file.close();
+    QSettings settings;
+    settings.beginGroup(SettingsKeys::ReceptsGroup);
+    settings.setValue(SettingsKeys::ReceptsFilePath, path);
+    settings.endGroup();
+    return std::make_unique<ReceptsDialog>();
+}
+
+void recipesShowings(const QDir& dir)
+{
+    std::printf("Memory growth over %d showings of the recipes dialog with 50 recipes\n", RecipesShowings);
+    const auto dialog = recipesDialog(dir, 50);
+    for (int i = 0; i < 5; ++i) {
+        showPainted(dialog.get());
+        closeAndSettle(dialog.get());
+    }
+    const double rss0 = Measure::residentMb();
+    for (int i = 0; i < RecipesShowings; ++i) {
+        showPainted(dialog.get());
+        closeAndSettle(dialog.get());
+    }
+    const double growth = Measure::residentMb() - rss0;
+    if (!dialog->lastError().isEmpty())
+        std::printf("  the dialog reported: %s\n", qPrintable(dialog->lastError()));
+    report(QStringLiteral("memory growth, %1 recipes showings").arg(RecipesShowings), mb(growth),
+           QStringLiteral("1 MB"), growth / 1.0, 1.0);
+}
+
+void recipesShowingTime(const QDir& dir)
+{
+    std::printf("Recipes dialog showing time by file size (median of 3 showings)\n");
+    QMap<int, double> seconds;
+    for (int count : {10, 100, 1000}) {
+        const auto dialog = recipesDialog(dir, count);
+        std::vector<double> times;
+        for (int i = 0; i < 3; ++i) {
+            times.push_back(showPainted(dialog.get()));
+            closeAndSettle(dialog.get());
+        }
+        seconds[count] = median(times);
+        std::printf("  %4d recipes: %.3f s\n", count, seconds[count]);
+    }
+    report(QStringLiteral("recipes dialog shown, 100 recipes"), QStringLiteral("%1 s").arg(seconds[100], 0, 'f', 3),
+           QStringLiteral("0.3 s"), seconds[100] / 0.3, 1.0);
+    // Linear growth keeps the time per recipe; fixed costs only make the larger file cheaper.
+    const double perRecipe100 = seconds[100] / 100, perRecipe1000 = seconds[1000] / 1000;
+    report(QStringLiteral("time per recipe, 1000 against 100 recipes"),
+           QStringLiteral("%1 ms").arg(perRecipe1000 * 1000, 0, 'f', 2),
+           QStringLiteral("%1 ms").arg(perRecipe100 * 1000, 0, 'f', 2), perRecipe1000 / perRecipe100, 1.2);
+}
+
+// The simulator on a free port of 127.0.0.1, stopped when this goes.
+class Simulator
+{
+public:
+    explicit Simulator(const QString& program)
+    {
+        process.start(program, {QStringLiteral("--address"), QStringLiteral("127.0.0.1"), QStringLiteral("--port"),
+                                QStringLiteral("0")});
+        QByteArray out;
+        while (port == 0 && process.waitForReadyRead(10000)) {
+            out += process.readAllStandardOutput();
+            const QRegularExpressionMatch m = QRegularExpression(QStringLiteral(":(\\d+)")).match(QString::fromUtf8(out));
+            if (m.hasMatch())
+                port = m.captured(1).toInt();
+        }
+    }
+    ~Simulator()
+    {
+        process.kill();
+        process.waitForFinished();
+    }
+    int port = 0;
+
+private:
+    QProcess process;
+};
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    // Settings of this run only, for the child programs too.
+    QTemporaryDir scratch;
+    qputenv("XDG_CONFIG_HOME", scratch.path().toLocal8Bit());
+
+    startup(dir);
+
+    Q_INIT_RESOURCE(images);
+    QApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Orbanek"));
+    QCoreApplication::setApplicationName(QStringLiteral("Quellaro"));
+    ReceptsDialog::setWarningHandler([](QWidget*, const QString&, const QString& text) {
+        std::printf("  warning: %s\n", qPrintable(text));
+    });
+
+    Simulator simulator(dir + QStringLiteral("/cm-simulator"));
+    if (simulator.port == 0) {
+        std::printf("cm-simulator did not start\n");
+        return 1;
+    }
+    QSettings settings;
+    settings.beginGroup(SettingsKeys::NetworkGroup);
+    settings.setValue(SettingsKeys::IpAddress, QStringLiteral("127.0.0.1"));
+    settings.setValue(SettingsKeys::IpPort, simulator.port);
+    settings.endGroup();
+    settings.sync();
+
+    boilerPanelCpu();
+    panelOpenings();
+    recipesShowings(QDir(scratch.path()));
+    recipesShowingTime(QDir(scratch.path()));
+
+    const long missed = std::count_if(rows.begin(), rows.end(), [](const Row& r) { return r.ratio > r.limit; });
+    std::printf("%zu figures, %ld missed their target\n", rows.size(), missed);
+    return 0;
+}
