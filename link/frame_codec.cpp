@@ -100,9 +100,10 @@ QByteArray composeRecordReply(int type, Record record)
 {
     record.state = qToLittleEndian<quint16>(record.state);
     record.error = qToLittleEndian<quint16>(record.error);
-    QByteArray frame(Protocol::ReplyHeaderSize + int(sizeof(Record)), '\0');
-    frame[0] = char(type);
-    std::memcpy(frame.data() + Protocol::ReplyHeaderSize, &record, sizeof(Record));
+    QByteArray frame;
+    frame.reserve(Protocol::ReplyHeaderSize + int(sizeof(Record)));
+    frame.append(char(type)).append('\0');
+    frame.append(reinterpret_cast<const char*>(&record), int(sizeof(Record)));
     return frame;
 }
 

@@ -118,30 +118,48 @@ void ReceptsDialog::traverseNode(const QDomNode& node)
 
 void ReceptsDialog::createReceptsTabs()
 {
-    // The forms of the old tabs are never used again.
-    while (ui->tabWidget->count() > 0) {
-        QWidget* page = ui->tabWidget->widget(0);
-        ui->tabWidget->removeTab(0);
+    QTabWidget* tabs = ui->tabWidget;
+    const int wanted = int(recepts.size());
+
+    // Forms that no recipe needs any more are deleted at once, from the back: taking away the
+    // current first page would make the tab widget switch through every page behind it.
+    while (tabs->count() > wanted) {
+        const int last = tabs->count() - 1;
+        QWidget* page = tabs->widget(last);
+        tabs->removeTab(last);
         delete page;
     }
 
-    int n = 0;
-    for (const Recept& recept : recepts) {
-        auto* form = new ReceptForm;
-        ui->tabWidget->addTab(form, QObject::tr(" Recept ") + QString::number(++n));
-        form->setShortName(recept.shortName);
-        form->setFullName(recept.fullName);
-        form->setSugarRashod(recept.sugarRashod);
-        form->setWaterRashod(recept.waterRashod);
-        for (int k = 0; k < Recept::SlotCount; ++k) {
-            const auto slot = static_cast<size_t>(k);
-            form->setComponent(k, recept.component[slot]);
-            form->setIngridientRashod(k, recept.ingridientRashod[slot]);
-            form->setIngridientWater(k, recept.ingridientWater[slot]);
+    // The forms that stay are filled afresh, every field of them, so they show exactly what a
+    // new form would. Reusing them keeps a showing fast, and keeps Qt's style sheet cache,
+    // which never forgets a destroyed spin box, from growing with every showing.
+    for (int i = 0; i < wanted; ++i) {
+        const QString title = QObject::tr(" Recept ") + QString::number(i + 1);
+        auto* form = i < tabs->count() ? qobject_cast<ReceptForm*>(tabs->widget(i)) : nullptr;
+        if (form) {
+            tabs->setTabText(i, title);
+        } else {
+            form = new ReceptForm;
+            tabs->addTab(form, title);
         }
+        fillForm(form, recepts[static_cast<size_t>(i)]);
     }
-    if (ui->tabWidget->count() > 0)
-        ui->tabWidget->setCurrentIndex(0);
+    if (tabs->count() > 0)
+        tabs->setCurrentIndex(0);
+}
+
+void ReceptsDialog::fillForm(ReceptForm* form, const Recept& recept)
+{
+    form->setShortName(recept.shortName);
+    form->setFullName(recept.fullName);
+    form->setSugarRashod(recept.sugarRashod);
+    form->setWaterRashod(recept.waterRashod);
+    for (int k = 0; k < Recept::SlotCount; ++k) {
+        const auto slot = static_cast<size_t>(k);
+        form->setComponent(k, recept.component[slot]);
+        form->setIngridientRashod(k, recept.ingridientRashod[slot]);
+        form->setIngridientWater(k, recept.ingridientWater[slot]);
+    }
 }
 
 std::vector<Recept> ReceptsDialog::receptsFromTabs() const

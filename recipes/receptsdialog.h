@@ -10,6 +10,7 @@
 class QCloseEvent;
 class QDomNode;
 class QShowEvent;
+class ReceptForm;
 
 namespace Ui {
 class ReceptsDialog;
@@ -40,7 +41,7 @@ public:
     bool SaveReceptsToFile();
     // Walks the children of node and fills `recepts`.
     void traverseNode(const QDomNode& node);
-    // Replaces the tabs by one form per record of `recepts`, the first one current.
+    // Shows one form per record of `recepts` and makes the first one current.
     void createReceptsTabs();
 
 protected slots:
@@ -59,6 +60,7 @@ private slots:
 
 private:
     std::vector<Recept> receptsFromTabs() const;
+    static void fillForm(ReceptForm* form, const Recept& recept);
     void refuseSave(const QString& reason);
 
     Ui::ReceptsDialog* ui;

@@ -139,6 +139,10 @@ void TestReceptsDialog::onlySaveKeepsEdits()
     f.open();
     QVERIFY(f.button("saveButton")->isEnabled());
     QCOMPARE(warnings.size(), 1);
+    // One recipe now: one tab, one form, filled from the file rather than left from before.
+    QCOMPARE(f.dialog->findChildren<ReceptForm*>().size(), 1);
+    QCOMPARE(f.tabs()->tabText(0), QStringLiteral(" Recept 1"));
+    QCOMPARE(f.onTab<QLineEdit>(0, "Name")->text(), threeRecepts[2].shortName);
 }
 
 void TestReceptsDialog::saveWithoutFile_data()
