@@ -237,7 +237,7 @@ void recipesShowings(const QDir& dir)
 
 void recipesShowingTime(const QDir& dir)
 {
-    std::printf("Recipes dialog showing time by file size (median of 3 showings)\n");
+    std::printf("Recipes dialog showing time by file size (first showing; later ones: median of 2)\n");
     QMap<int, double> seconds;
     for (int count : {10, 100, 1000}) {
         const auto dialog = recipesDialog(dir, count);
@@ -246,8 +246,10 @@ void recipesShowingTime(const QDir& dir)
             times.push_back(showPainted(dialog.get()));
             closeAndSettle(dialog.get());
         }
-        seconds[count] = median(times);
-        std::printf("  %4d recipes: %.3f s\n", count, seconds[count]);
+        // The first showing makes the forms; later ones refill them.
+        seconds[count] = times.front();
+        std::printf("  %4d recipes: first showing %.3f s, later showings %.3f s\n", count, times.front(),
+                    median({times[1], times[2]}));
     }
     report(QStringLiteral("recipes dialog shown, 100 recipes"), QStringLiteral("%1 s").arg(seconds[100], 0, 'f', 3),
            QStringLiteral("0.3 s"), seconds[100] / 0.3, 1.0);

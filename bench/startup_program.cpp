@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QLocale>
 #include <QTranslator>
 
 #include <cstdio>
@@ -15,13 +14,8 @@ int main(int argc, char* argv[])
     Q_INIT_RESOURCE(images);
 
     QApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Orbanek"));
-    QCoreApplication::setApplicationName(QStringLiteral("Quellaro"));
-
     QTranslator translator;
-    loadTranslation(translator, QCoreApplication::applicationDirPath(), sharedTranslationsDir(),
-                    QLocale::system().name());
-    QCoreApplication::installTranslator(&translator);
+    prepareApplication(translator);
 
     // How much of the start-up the menu's constructor takes, with the dialogs it makes.
     QElapsedTimer construction;

@@ -12,6 +12,7 @@
 #include <QMessageBox>
 #include <QSettings>
 #include <QShowEvent>
+#include <QTabBar>
 
 namespace {
 
@@ -133,17 +134,23 @@ void ReceptsDialog::createReceptsTabs()
     // The forms that stay are filled afresh, every field of them, so they show exactly what a
     // new form would. Reusing them keeps a showing fast, and keeps Qt's style sheet cache,
     // which never forgets a destroyed spin box, from growing with every showing.
+    // A visible tab bar lays all its tabs out again for every tab added or renamed; hidden,
+    // it does so once when shown again.
+    QWidget* tabBar = tabs->tabBar();
+    const bool tabBarShown = !tabBar->isHidden();
+    tabBar->hide();
     for (int i = 0; i < wanted; ++i) {
         const QString title = QObject::tr(" Recept ") + QString::number(i + 1);
         auto* form = i < tabs->count() ? qobject_cast<ReceptForm*>(tabs->widget(i)) : nullptr;
-        if (form) {
-            tabs->setTabText(i, title);
-        } else {
+        if (!form) {
             form = new ReceptForm;
             tabs->addTab(form, title);
+        } else if (tabs->tabText(i) != title) {
+            tabs->setTabText(i, title);
         }
         fillForm(form, recepts[static_cast<size_t>(i)]);
     }
+    tabBar->setVisible(tabBarShown);
     if (tabs->count() > 0)
         tabs->setCurrentIndex(0);
 }

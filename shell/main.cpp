@@ -2,7 +2,6 @@
 #include "shell/translation_loader.h"
 
 #include <QApplication>
-#include <QLocale>
 #include <QTranslator>
 
 int main(int argc, char* argv[])
@@ -12,13 +11,8 @@ int main(int argc, char* argv[])
     Q_INIT_RESOURCE(images);
 
     QApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Orbanek"));
-    QCoreApplication::setApplicationName(QStringLiteral("Quellaro"));
-
     QTranslator translator;
-    loadTranslation(translator, QCoreApplication::applicationDirPath(), sharedTranslationsDir(),
-                    QLocale::system().name());
-    QCoreApplication::installTranslator(&translator);
+    prepareApplication(translator);
 
     Quellaro menu(nullptr);
     menu.show();

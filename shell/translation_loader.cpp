@@ -1,5 +1,7 @@
 #include "shell/translation_loader.h"
 
+#include <QCoreApplication>
+#include <QLocale>
 #include <QTranslator>
 
 bool loadTranslation(QTranslator& translator, const QString& programDir, const QString& sharedDir,
@@ -14,4 +16,13 @@ bool loadTranslation(QTranslator& translator, const QString& programDir, const Q
 QString sharedTranslationsDir()
 {
     return QStringLiteral("/usr/local/share/Quellaro/translations");
+}
+
+void prepareApplication(QTranslator& translator)
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("Orbanek"));
+    QCoreApplication::setApplicationName(QStringLiteral("Quellaro"));
+    loadTranslation(translator, QCoreApplication::applicationDirPath(), sharedTranslationsDir(),
+                    QLocale::system().name());
+    QCoreApplication::installTranslator(&translator);
 }

@@ -13,3 +13,9 @@ bool loadTranslation(QTranslator& translator, const QString& programDir, const Q
 
 // The second place where translations are looked for: where `cmake --install` puts them.
 QString sharedTranslationsDir();
+
+// The start-up of the application object: names it "Orbanek"/"Quellaro" (which places every
+// QSettings store of the program), loads the translation of the system locale into
+// `translator`, next to the program or else in the shared place, and installs it whether or
+// not a file was loaded.
+void prepareApplication(QTranslator& translator);
