@@ -100,6 +100,28 @@ enum Output : int {
     OutWaterPump = 21,
 };
 
+// Input numbers, in the machine's input order: byte 9 + n of the extended answer holds input n.
+enum Input : int {
+    InPower = 0,
+    InDispenserSugarInsrc = 1,
+    InWaterLevel = 2,
+    InWaterSelectorInsrc = 3,
+    InWaterSelectorInrefpoint = 4,
+    InWaterSensorCounter = 5,
+    InDispenserCupFound = 6,
+    InDispenserCupInsrc = 7,
+    InCofeeMeteringIsfull = 8,
+    InCofeeGroupInsrc = 9,
+    InCofeeGroupInwork = 10,
+    InGarbageContainer = 11,
+    InDispenserCupOutpos = 12,
+    InDiagnostic = 13,
+    InTrade = 14,
+    InMaster = 15,
+    InOperator = 16,
+    InWashing = 17,
+};
+
 inline constexpr int InputCount = 18;
 inline constexpr int OutputCount = 22;
 

@@ -20,28 +20,6 @@
 class MachineModel
 {
 public:
-    // Input numbers: byte 9 + n of the extended answer.
-    enum Input : int {
-        InPower = 0,
-        InDispenserSugarInsrc = 1,
-        InWaterLevel = 2,
-        InWaterSelectorInsrc = 3,
-        InWaterSelectorInrefpoint = 4,
-        InWaterSensorCounter = 5,
-        InDispenserCupFound = 6,
-        InDispenserCupInsrc = 7,
-        InCofeeMeteringIsfull = 8,
-        InCofeeGroupInsrc = 9,
-        InCofeeGroupInwork = 10,
-        InGarbageContainer = 11,
-        InDispenserCupOutpos = 12,
-        InDiagnostic = 13,
-        InTrade = 14,
-        InMaster = 15,
-        InOperator = 16,
-        InWashing = 17,
-    };
-
     static constexpr int StateStart = 0;
     static constexpr int StateWaiting = 1000;
     static constexpr int StateError = 1001;
