@@ -8,7 +8,7 @@
 #include "panels/testboilerdialog.h"
 #include "recipes/receptsdialog.h"
 #include "recipes/receptsfile.h"
-#include "settings/settings_keys.h"
+#include "settings/settings_store.h"
 
 #include <QApplication>
 #include <QDir>
@@ -18,7 +18,6 @@
 #include <QMap>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -208,10 +207,7 @@ std::unique_ptr<ReceptsDialog> recipesDialog(const QDir& dir, int count)
     if (!file.open(QIODevice::WriteOnly) || file.write(receptsFileBytes(sampleRecepts(count))) < 0)
         std::printf("  cannot write %s\n", qPrintable(path));
     file.close();
-    QSettings settings;
-    settings.beginGroup(SettingsKeys::ReceptsGroup);
-    settings.setValue(SettingsKeys::ReceptsFilePath, path);
-    settings.endGroup();
+    SettingsStore::setReceptsFilePath(path);
     return std::make_unique<ReceptsDialog>();
 }
 
@@ -300,8 +296,7 @@ int main(int argc, char* argv[])
 
     Q_INIT_RESOURCE(images);
     QApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Orbanek"));
-    QCoreApplication::setApplicationName(QStringLiteral("Quellaro"));
+    SettingsStore::setApplicationNames();
     ReceptsDialog::setWarningHandler([](QWidget*, const QString&, const QString& text) {
         std::printf("  warning: %s\n", qPrintable(text));
     });
@@ -311,12 +306,8 @@ int main(int argc, char* argv[])
         std::printf("cm-simulator did not start\n");
         return 1;
     }
-    QSettings settings;
-    settings.beginGroup(SettingsKeys::NetworkGroup);
-    settings.setValue(SettingsKeys::IpAddress, QStringLiteral("127.0.0.1"));
-    settings.setValue(SettingsKeys::IpPort, simulator.port);
-    settings.endGroup();
-    settings.sync();
+    SettingsStore::setControllerHost(QStringLiteral("127.0.0.1"));
+    SettingsStore::setControllerPort(QString::number(simulator.port));
 
     boilerPanelCpu();
     panelOpenings();

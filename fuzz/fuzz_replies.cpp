@@ -11,6 +11,7 @@
 
 #include "link/cm_netmessge.h"
 #include "link/protocol.h"
+#include "settings/settings_store.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -131,8 +132,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     // name lookup; the connection never gets anywhere because no event loop runs.
     qputenv("XDG_CONFIG_HOME", QDir::temp().filePath(QStringLiteral("quellaro-fuzz-no-config")).toLocal8Bit());
     new QCoreApplication(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Orbanek"));
-    QCoreApplication::setApplicationName(QStringLiteral("Quellaro"));
+    SettingsStore::setApplicationNames();
     harness = new Harness;
     return 0;
 }

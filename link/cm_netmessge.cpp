@@ -2,9 +2,8 @@
 
 #include "link/frame_codec.h"
 #include "link/status_texts.h"
-#include "settings/settings_keys.h"
+#include "settings/settings_store.h"
 
-#include <QSettings>
 #include <QTcpSocket>
 
 #include <array>
@@ -15,6 +14,7 @@ CM_NetMessge::CM_NetMessge()
     qRegisterMetaType<QAbstractSocket::SocketError>("QAbstractSocket::SocketError");
     socket = new QTcpSocket(this);
     connect(socket, SIGNAL(connected()), this, SLOT(slotConnected()));
+    connect(socket, SIGNAL(disconnected()), this, SLOT(slotDisconnected()));
     connect(socket, SIGNAL(readyRead()), this, SLOT(slotReadyRead()));
     connect(socket, SIGNAL(error(QAbstractSocket::SocketError)), this,
             SLOT(slotError(QAbstractSocket::SocketError)));
@@ -24,6 +24,16 @@ CM_NetMessge::CM_NetMessge()
 }
 
 CM_NetMessge::~CM_NetMessge() = default;
+
+CM_NetMessge::LinkState CM_NetMessge::linkState() const
+{
+    return state;
+}
+
+const ControllerAddress& CM_NetMessge::controllerAddress() const
+{
+    return address;
+}
 
 int CM_NetMessge::SendMessage(int type, int arg1, int arg2, int arg3)
 {
@@ -58,7 +68,12 @@ QString CM_NetMessge::GetCMErrorString(int code)
 
 int CM_NetMessge::ConnectToCM()
 {
-    socket->connectToHost(host, quint16(port), QIODevice::ReadWrite, QAbstractSocket::AnyIPProtocol);
+    if (!address.valid) {
+        setLinkState(LinkState::InvalidAddress);
+        return -1;
+    }
+    setLinkState(LinkState::Connecting);
+    socket->connectToHost(address.host, address.port, QIODevice::ReadWrite, QAbstractSocket::AnyIPProtocol);
     return 0;
 }
 
@@ -70,11 +85,7 @@ int CM_NetMessge::DisconnectFromCM()
 
 void CM_NetMessge::LoadSettings()
 {
-    QSettings settings;
-    settings.beginGroup(SettingsKeys::NetworkGroup);
-    host = settings.value(SettingsKeys::IpAddress, SettingsKeys::DefaultIpAddress).toString();
-    port = settings.value(SettingsKeys::IpPort, SettingsKeys::DefaultIpPort).toInt();
-    settings.endGroup();
+    address = ControllerAddress::fromSettings(SettingsStore::controllerHost(), SettingsStore::controllerPort());
 }
 
 void CM_NetMessge::readMessages(QIODevice& device)
@@ -124,9 +135,24 @@ void CM_NetMessge::prepareTextMessages()
 
 void CM_NetMessge::slotError(QAbstractSocket::SocketError)
 {
-    // Errors are not shown and not acted on: the owner makes a new client to try again.
+    // Not retried: the owner makes a new client to try again.
+    setLinkState(LinkState::Lost);
 }
 
 void CM_NetMessge::slotConnected()
 {
+    setLinkState(LinkState::Connected);
+}
+
+void CM_NetMessge::slotDisconnected()
+{
+    setLinkState(LinkState::Lost);
+}
+
+void CM_NetMessge::setLinkState(LinkState newState)
+{
+    if (state == newState)
+        return;
+    state = newState;
+    emit LinkStateChanged(state);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/state_records.h"
+#include "settings/controller_address.h"
 
 #include <QAbstractSocket>
 #include <QMap>
@@ -12,8 +13,9 @@ class QTcpSocket;
 
 // The machine link client. Each object owns one TCP connection to the controller, opened at
 // construction to the address and port of the settings. It writes requests and turns each
-// read of the socket into one message, emitted as a signal. Errors are neither shown nor
-// retried: a lost connection stays lost until the owner makes a new client.
+// read of the socket into one message, emitted as a signal. Errors are not retried: a lost
+// connection stays lost until the owner makes a new client. The owner learns of them through
+// linkState() and LinkStateChanged.
 class CM_NetMessge : public QObject
 {
     Q_OBJECT
@@ -22,8 +24,20 @@ public:
     // The most bytes handled as one message.
     static constexpr int ReceiveBufferSize = 10000;
 
+    enum class LinkState {
+        Connecting,     // connection under way
+        Connected,      // connection open
+        Lost,           // refused, lost, or the host could not be resolved
+        InvalidAddress, // the settings hold no usable address or port: nothing was tried
+    };
+    Q_ENUM(LinkState)
+
     CM_NetMessge();
     ~CM_NetMessge() override;
+
+    LinkState linkState() const;
+    // The controller this client talks to, as read from the settings.
+    const ControllerAddress& controllerAddress() const;
 
     // Writes one request (see FrameCodec::composeRequest). Returns the frame length when the
     // socket took it, -1 when it refused it (no connection), 0 for an unknown type.
@@ -49,16 +63,20 @@ signals:
     void SendCurentState(int);
     void SendStateAnswer(const _tag_getstate_answer& answer);
     void SendXStateAnswer(const _tag_getxstate_answer& answer);
+    void LinkStateChanged(CM_NetMessge::LinkState state);
 
 private slots:
     void slotReadyRead();
     void prepareTextMessages();
     void slotError(QAbstractSocket::SocketError err);
     void slotConnected();
+    void slotDisconnected();
 
 private:
-    QString host;
-    int port = 0;
+    void setLinkState(LinkState state);
+
+    ControllerAddress address;
+    LinkState state = LinkState::Connecting;
     QTcpSocket* socket = nullptr;
     QMap<int, QString> stateTexts;
     QMap<int, QString> modeTexts;

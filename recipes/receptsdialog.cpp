@@ -3,14 +3,13 @@
 #include "recipes/fileaccess.h"
 #include "recipes/receptform.h"
 #include "recipes/receptsfile.h"
-#include "settings/settings_keys.h"
+#include "settings/settings_store.h"
 #include "shell/style_sheets.h"
 #include "ui_receptsdialog.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QSettings>
 #include <QShowEvent>
 #include <QTabBar>
 
@@ -32,10 +31,7 @@ ReceptsDialog::ReceptsDialog(QWidget* parent)
     ui->setupUi(this);
     applyStyle(Style::PanelButton, {ui->saveButton, ui->cancelButton});
 
-    QSettings settings;
-    settings.beginGroup(SettingsKeys::ReceptsGroup);
-    receptsFilePath = settings.value(SettingsKeys::ReceptsFilePath, SettingsKeys::defaultReceptsFilePath()).toString();
-    settings.endGroup();
+    receptsFilePath = SettingsStore::receptsFilePath();
 }
 
 ReceptsDialog::~ReceptsDialog()

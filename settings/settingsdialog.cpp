@@ -1,6 +1,6 @@
 #include "settings/settingsdialog.h"
 
-#include "settings/settings_keys.h"
+#include "settings/settings_store.h"
 #include "shell/style_sheets.h"
 #include "ui_settingsdialog.h"
 
@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QIntValidator>
-#include <QSettings>
 #include <QShowEvent>
 
 namespace {
@@ -91,44 +90,17 @@ void SettingsDialog::on_cancelButton_clicked()
 
 void SettingsDialog::LoadSettings()
 {
-    using namespace SettingsKeys;
-    QSettings settings;
-
-    settings.beginGroup(NetworkGroup);
-    const QString address = settings.value(IpAddress, DefaultIpAddress).toString();
-    const QString port = settings.value(IpPort, QString::number(DefaultIpPort)).toString();
-    settings.endGroup();
-
-    settings.beginGroup(TemperatureGroup);
-    const int temperature = settings.value(Temperature, QString::number(DefaultTemperature)).toInt();
-    settings.endGroup();
-
-    settings.beginGroup(ReceptsGroup);
-    const QString receptsPath = settings.value(ReceptsFilePath, defaultReceptsFilePath()).toString();
-    settings.endGroup();
-
-    ui->ipAdressEdit->setText(address);
-    ui->portEdit->setText(port);
-    ui->temperatureSpinBox->setValue(temperature); // the spin box clamps to its 0..99
-    ui->receptsFilePathlineEdit->setText(receptsPath);
+    ui->ipAdressEdit->setText(SettingsStore::controllerHost());
+    ui->portEdit->setText(SettingsStore::controllerPort());
+    ui->temperatureSpinBox->setValue(SettingsStore::boilerTemperature()); // the spin box clamps to its 0..99
+    ui->receptsFilePathlineEdit->setText(SettingsStore::receptsFilePath());
 }
 
 // All four keys, changed or not. The address mask and the port validator are the only checks.
 void SettingsDialog::SaveSettings()
 {
-    using namespace SettingsKeys;
-    QSettings settings;
-
-    settings.beginGroup(NetworkGroup);
-    settings.setValue(IpAddress, ui->ipAdressEdit->text());
-    settings.setValue(IpPort, ui->portEdit->text());
-    settings.endGroup();
-
-    settings.beginGroup(TemperatureGroup);
-    settings.setValue(Temperature, ui->temperatureSpinBox->value());
-    settings.endGroup();
-
-    settings.beginGroup(ReceptsGroup);
-    settings.setValue(ReceptsFilePath, ui->receptsFilePathlineEdit->text());
-    settings.endGroup();
+    SettingsStore::setControllerHost(ui->ipAdressEdit->text());
+    SettingsStore::setControllerPort(ui->portEdit->text());
+    SettingsStore::setBoilerTemperature(ui->temperatureSpinBox->value());
+    SettingsStore::setReceptsFilePath(ui->receptsFilePathlineEdit->text());
 }

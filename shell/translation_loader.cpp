@@ -1,5 +1,7 @@
 #include "shell/translation_loader.h"
 
+#include "settings/settings_store.h"
+
 #include <QCoreApplication>
 #include <QLocale>
 #include <QTranslator>
@@ -20,8 +22,7 @@ QString sharedTranslationsDir()
 
 void prepareApplication(QTranslator& translator)
 {
-    QCoreApplication::setOrganizationName(QStringLiteral("Orbanek"));
-    QCoreApplication::setApplicationName(QStringLiteral("Quellaro"));
+    SettingsStore::setApplicationNames();
     loadTranslation(translator, QCoreApplication::applicationDirPath(), sharedTranslationsDir(),
                     QLocale::system().name());
     QCoreApplication::installTranslator(&translator);

@@ -1,16 +1,13 @@
 #include "test_support.h"
 
-#include "settings/settings_keys.h"
+#include "settings/settings_store.h"
 
 #include <QSettings>
 
 void setControllerAddress(const QString& host, quint16 port)
 {
-    QSettings settings;
-    settings.beginGroup(SettingsKeys::NetworkGroup);
-    settings.setValue(SettingsKeys::IpAddress, host);
-    settings.setValue(SettingsKeys::IpPort, QString::number(port));
-    settings.endGroup();
+    SettingsStore::setControllerHost(host);
+    SettingsStore::setControllerPort(QString::number(port));
 }
 
 void clearSettings()

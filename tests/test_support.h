@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/settings_store.h"
+
 #include <QApplication>
 #include <QByteArray>
 #include <QTemporaryDir>
@@ -16,8 +18,7 @@
             qputenv("QT_QPA_PLATFORM", "offscreen");                                              \
         Q_INIT_RESOURCE(images);                                                                  \
         QApplication app(argc, argv);                                                             \
-        QCoreApplication::setOrganizationName(QStringLiteral("Orbanek"));                         \
-        QCoreApplication::setApplicationName(QStringLiteral("Quellaro"));                         \
+        SettingsStore::setApplicationNames();                                                     \
         TestClass test;                                                                           \
         return QTest::qExec(&test, argc, argv);                                                   \
     }

@@ -6,7 +6,6 @@
 #include "recording_peer.h"
 
 #include <QBuffer>
-#include <QSettings>
 #include <QTcpSocket>
 
 #include <cstring>
@@ -44,10 +43,9 @@ struct Link
     std::unique_ptr<Received> received;
     QTcpSocket* socket = nullptr;
 
-    bool open(const QString& host = QStringLiteral("127.0.0.1"), int portAbove = 0)
+    bool open(const QString& host = QStringLiteral("127.0.0.1"))
     {
-        QSettings().setValue(QStringLiteral("/Settings/Network/IPAdress"), host);
-        QSettings().setValue(QStringLiteral("/Settings/Network/IPPort"), portAbove + peer.port());
+        setControllerAddress(host, peer.port());
         client.reset(new CM_NetMessge);
         received.reset(new Received(*client));
         socket = client->findChild<QTcpSocket*>();
@@ -77,7 +75,10 @@ private slots:
     void replies();
     void readingWithoutASocket();
     void refusedConnection();
-    void hostNameAndPortAbove65535();
+    void addressesThatReachThePeer_data();
+    void addressesThatReachThePeer();
+    void addressesNotTried_data();
+    void addressesNotTried();
 };
 
 void TestNetMessge::requestsOnTheWire_data()
@@ -184,13 +185,48 @@ void TestNetMessge::refusedConnection()
     QCOMPARE(received.log, QStringList());
 }
 
-void TestNetMessge::hostNameAndPortAbove65535()
+void TestNetMessge::addressesThatReachThePeer_data()
 {
-    // The host name is resolved first; of the port only its low 16 bits count.
+    QTest::addColumn<QString>("host");
+    QTest::newRow("host name") << "localhost";
+    QTest::newRow("three-digit groups are decimal") << "127.000.000.001";
+    QTest::newRow("blanks around") << " 127.0.0.1 ";
+}
+
+void TestNetMessge::addressesThatReachThePeer()
+{
+    QFETCH(QString, host);
     Link link;
-    QVERIFY(link.open(QStringLiteral("localhost"), 65536));
+    QVERIFY(link.open(host));
+    QCOMPARE(link.client->linkState(), CM_NetMessge::LinkState::Connected);
     QCOMPARE(link.client->SendMessage(4, 0, 0, 0), 2);
     QTRY_COMPARE_WITH_TIMEOUT(link.peer.received(), hexBytes("04 00"), 5000);
+}
+
+void TestNetMessge::addressesNotTried_data()
+{
+    QTest::addColumn<QString>("host");
+    QTest::addColumn<QString>("port");
+    QTest::newRow("group above 255") << "127.0.0.256" << "2050";
+    QTest::newRow("empty groups from the mask") << "..." << "2050";
+    QTest::newRow("three groups") << "127.0.1" << "2050";
+    QTest::newRow("no host") << "" << "2050";
+    QTest::newRow("port above 65535") << "127.0.0.1" << "104507";
+    QTest::newRow("port 0") << "127.0.0.1" << "0";
+    QTest::newRow("port not a number") << "127.0.0.1" << "abc";
+    QTest::newRow("no port") << "127.0.0.1" << "";
+}
+
+void TestNetMessge::addressesNotTried()
+{
+    QFETCH(QString, host);
+    QFETCH(QString, port);
+    SettingsStore::setControllerHost(host);
+    SettingsStore::setControllerPort(port);
+    CM_NetMessge client;
+    QCOMPARE(client.linkState(), CM_NetMessge::LinkState::InvalidAddress);
+    QCOMPARE(client.findChild<QTcpSocket*>()->state(), QAbstractSocket::UnconnectedState);
+    QCOMPARE(client.SendMessage(4, 0, 0, 0), -1);
 }
 
 QUELLARO_TEST_MAIN(TestNetMessge)

@@ -1,0 +1,70 @@
+#include "settings/controller_address.h"
+
+#include <QStringList>
+
+namespace {
+
+bool isDigits(const QString& text)
+{
+    for (const QChar c : text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+    }
+    return !text.isEmpty();
+}
+
+} // namespace
+
+QString ControllerAddress::text() const
+{
+    return host + QLatin1Char(':') + QString::number(port);
+}
+
+ControllerAddress ControllerAddress::fromSettings(const QString& storedHost, const QString& storedPort)
+{
+    ControllerAddress address;
+    const QString host = storedHost.trimmed();
+    address.host = isDottedAddress(host) ? normalizedDottedAddress(host) : host;
+    address.port = portFromText(storedPort);
+    address.valid = !address.host.isEmpty() && address.port != 0;
+    if (address.host.isEmpty())
+        address.host = host;
+    return address;
+}
+
+bool isDottedAddress(const QString& text)
+{
+    if (text.isEmpty())
+        return false;
+    for (const QChar c : text) {
+        if (c != QLatin1Char('.') && (c < QLatin1Char('0') || c > QLatin1Char('9')))
+            return false;
+    }
+    return true;
+}
+
+QString normalizedDottedAddress(const QString& text)
+{
+    const QStringList groups = text.split(QLatin1Char('.'));
+    if (groups.size() != 4)
+        return {};
+    QStringList plain;
+    for (const QString& group : groups) {
+        if (group.size() > 3 || !isDigits(group))
+            return {};
+        const int value = group.toInt(nullptr, 10);
+        if (value > 255)
+            return {};
+        plain << QString::number(value);
+    }
+    return plain.join(QLatin1Char('.'));
+}
+
+quint16 portFromText(const QString& text)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.size() > 5 || !isDigits(trimmed))
+        return 0;
+    const int value = trimmed.toInt(nullptr, 10);
+    return value >= 1 && value <= 65535 ? quint16(value) : 0;
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+// The controller's address as the settings hold it, read the way a technician means it.
+// The address field's mask invites three-digit groups ("192.168.001.010"); the resolver would
+// take a leading zero for octal and reach another machine, so a dotted address is read
+// group by group as decimal numbers. Host names ("localhost", "::1") are kept as they are.
+struct ControllerAddress
+{
+    QString host;     // what to connect to: four plain decimal groups, or the host name
+    quint16 port = 0;
+    bool valid = false; // false: no connection may be made to it
+
+    // "HOST:PORT", as the panels name the controller.
+    QString text() const;
+
+    static ControllerAddress fromSettings(const QString& storedHost, const QString& storedPort);
+};
+
+// True for text made only of digits and dots: such an address is read as four decimal groups.
+bool isDottedAddress(const QString& text);
+
+// "192.168.001.010" -> "192.168.1.10". Empty when the text is not exactly four groups of
+// 1 to 3 digits, each at most 255.
+QString normalizedDottedAddress(const QString& text);
+
+// A port as text: a decimal number from 1 to 65535, else 0.
+quint16 portFromText(const QString& text);
