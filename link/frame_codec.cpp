@@ -150,7 +150,7 @@ int parseRequest(const char* data, int size, Request* out)
         return 0;
     const int type = static_cast<unsigned char>(data[0]);
     const int length = requestFrameLength(type);
-    if (length == 0)
+    if (length == 0 || (size >= 2 && static_cast<unsigned char>(data[1]) != length - 2))
         return -1;
     if (size < length)
         return 0;

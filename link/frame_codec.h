@@ -53,8 +53,9 @@ struct Request
 int requestFrameLength(int type);
 
 // Takes the first request off the front of `data`. Returns the number of bytes it took:
-// 0 when more bytes are needed, -1 when the first byte is not a request type (the caller
-// drops that byte and tries again).
+// 0 when more bytes are needed, -1 when the bytes cannot start a request: the first byte is
+// no request type, or the length byte is not the one its type fixes (the caller drops the
+// first byte and tries again).
 int parseRequest(const char* data, int size, Request* out);
 
 } // namespace FrameCodec

@@ -36,6 +36,78 @@ enum Mode : int {
     ModeDiagnostic = 6,
 };
 
+// State codes: the step of a diagnostic or cooking cycle the machine is in.
+enum State : int {
+    StateStart = 0,
+    // Diagnostics of each device, in the device order of the device errors.
+    StateWaterSystemDiagnostic = 1,
+    StateBoilerDiagnostic = 2,
+    StateSugarDispenserDiagnostic = 3,
+    StateCupDispenserDiagnostic = 4,
+    StateCofeeGroupDiagnostic = 5,
+    StateGarbageContainerDiagnostic = 6,
+    StateMixer1Diagnostic = 7,
+    StateMixer2Diagnostic = 8,
+    StateMixer3Diagnostic = 9,
+    StateMixer4Diagnostic = 10,
+    StateWaterSelectorDiagnostic = 11,
+    // Cooking cycle: water, cup, sugar, ingredients.
+    StateStartCookingCycle = 100,
+    StateGoingInInitialState = 110,
+    StateStraitOfWaterAfterInactivity = 111,
+    StateStraitOfWater = 112,
+    StateStartIssuingCup = 114,
+    StateIssuingCup = 115,
+    StateStartIssuingSugar = 116,
+    StateIssuingSugar = 117,
+    StateIssuanceOfSugar = 118,
+    StateStartIngredientsPrepare = 120,
+    StateStartPauseBeforeIngredient = 121,
+    StatePauseBeforeIngredient = 122,
+    // Coffee group cycle.
+    StateStartCofeeGroupCycle = 130,
+    StateWaitCofeeGroupCycle = 131,
+    StateHeatingWaterForCofeeGroup = 132,
+    StateStraitWaterInCofeeGroup = 133,
+    StateCofeeGroupGoingInInitialState = 134,
+    // Mixer cycle. The controller's own state table gives these steps no codes; they get
+    // the codes after the coffee group cycle's.
+    StateStartMixer = 140,
+    StateWaitMixer = 141,
+    StateHeatingWaterForMixer = 142,
+    // Idle and fault.
+    StateWaiting = 1000,
+    StateError = 1001,
+};
+
+// Error codes: 0 to 2 general, 10 to 19 faults found at the start of a cooking cycle,
+// 10000 to 10010 device faults (one per device, in the order of the diagnostic states).
+enum Error : int {
+    ErrorNone = 0,
+    ErrorDiagnosisTimeout = 1,
+    ErrorTemperatureSensor = 2,
+    ErrorCofeeGroupNotReady = 10,
+    ErrorWaterSelectorNotReady = 11,
+    ErrorSugarDispenserNotReady = 12,
+    ErrorCupDispenserNotReady = 14,
+    ErrorInitialStateTimeout = 15,
+    ErrorBoilerNotReady = 16,
+    ErrorCupWaitingTimeout = 17,
+    ErrorMixerNotReady = 18,
+    ErrorHeatingTimeout = 19,
+    ErrorWaterSystem = 10000,
+    ErrorBoiler = 10001,
+    ErrorSugarDispenser = 10002,
+    ErrorCupDispenser = 10003,
+    ErrorCofeeGroup = 10004,
+    ErrorGarbageContainer = 10005,
+    ErrorMixer1 = 10006,
+    ErrorMixer2 = 10007,
+    ErrorMixer3 = 10008,
+    ErrorMixer4 = 10009,
+    ErrorWaterSelector = 10010,
+};
+
 // Command codes of request 3. Both parameters are 0 for every command but MakeDrink.
 enum Command : int {
     CmdSelectorDrive = 1,

@@ -28,8 +28,9 @@ QString help()
 {
     return QStringLiteral(
         "commands:\n"
-        "  input N 0|1    set input N (0-17: byte 9+N of the extended answer)\n"
-        "  output N 0|1   set output N (0-21: byte 27+N)\n"
+        "  input N 0|1    set input N (0-17, in the order of the inputs panel: 0 power,\n"
+        "                 1 water level, ..., 8 sugar dispenser, ..., 17 washing button)\n"
+        "  output N 0|1   set output N (0-21, the numbers of the outputs panel: byte 27+N)\n"
         "  error CODE     set the error code (0-65535)\n"
         "  state CODE     set the state code (0-65535)\n"
         "  mode CODE      set the mode code at once (0-255)\n"
@@ -57,15 +58,13 @@ QString run(MachineModel& machine, const QString& line)
         int value = 0;
         if (words.size() != 3 || !toNumber(words[1], 0, last, &number) || !toNumber(words[2], 0, 1, &value))
             return usage(command + QStringLiteral(" N(0-%1) 0|1").arg(last));
-        if (isInput)
-            machine.setInput(number, value != 0);
-        else
-            machine.setOutput(number, value != 0);
-        return QStringLiteral("%1 %2 (%3) = %4")
-            .arg(command)
-            .arg(number)
-            .arg(QLatin1String(isInput ? MachineModel::inputName(number) : MachineModel::outputName(number)))
-            .arg(value);
+        if (isInput) {
+            const int in = MachineModel::PanelInputOrder[size_t(number)];
+            machine.setInput(in, value != 0);
+            return QStringLiteral("input %1 (%2) = %3").arg(number).arg(QLatin1String(MachineModel::inputName(in))).arg(value);
+        }
+        machine.setOutput(number, value != 0);
+        return QStringLiteral("output %1 (%2) = %3").arg(number).arg(QLatin1String(MachineModel::outputName(number))).arg(value);
     }
 
     struct CodeCommand

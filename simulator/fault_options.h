@@ -41,7 +41,8 @@ struct FaultOptions
 
     // More than 0: the first state request of each connection is answered with this many
     // bytes in one write: copies of the reply it asked for alternating with garbage frames,
-    // the last piece cut short (at most 256 MiB). Later requests are answered normally.
+    // the last piece cut short, and cut to what the connection may still hold unsent (see
+    // SimulatorServer). Later requests are answered normally.
     int floodBytes = 0;
 
     // The frame written as garbage: its first byte is no reply type, so a sound client

@@ -50,9 +50,9 @@ const char* const OutputNames[Protocol::OutputCount] = {
 class MachineModel::Script
 {
 public:
-    Script(MachineModel& model, int activity)
+    Script(MachineModel& model, int activityToRun)
         : m(model)
-        , activity(activity)
+        , activity(activityToRun)
     {
         m.cancel(activity);
     }
@@ -168,7 +168,7 @@ void MachineModel::switchMode(int mode)
         modeCode = mode;
         if (mode == ModeDiagnostic) {
             Script walk(*this, ActCycle);
-            for (int device = 1; device <= 11; ++device)
+            for (int device = StateWaterSystemDiagnostic; device <= StateWaterSelectorDiagnostic; ++device)
                 walk.state(device).after(DiagnosticStepMs);
             walk.state(StateWaiting);
         } else {
@@ -390,32 +390,32 @@ void MachineModel::makeDrink(int drink, int sugar)
     sugar = qBound(0, sugar, 10);
 
     Script s(*this, ActCycle);
-    s.state(100).call([this] { errorCode = ErrorNone; });
-    s.after(300).state(110);
+    s.state(StateStartCookingCycle).call([this] { errorCode = ErrorNone; });
+    s.after(300).state(StateGoingInInitialState);
     s.input(InWaterSelectorInsrc, true).input(InCofeeGroupInsrc, true).input(InCofeeGroupInwork, false);
 
-    s.after(400).state(114).output(OutDispenserCupRotation, true).input(InDispenserCupInsrc, false);
-    s.after(300).state(115);
+    s.after(400).state(StateStartIssuingCup).output(OutDispenserCupRotation, true).input(InDispenserCupInsrc, false);
+    s.after(300).state(StateIssuingCup);
     s.after(1000).input(InDispenserCupFound, true).output(OutDispenserCupRotation, false)
         .input(InDispenserCupInsrc, true).output(OutDispenserCupUnload, true);
     s.after(500).output(OutDispenserCupUnload, false).input(InDispenserCupOutpos, true);
 
     if (sugar > 0) {
-        s.after(200).state(116).output(OutDispenserSugarDown, true).input(InDispenserSugarInsrc, false);
-        s.after(500).state(117).output(OutDispenserSugarDown, false);
-        s.after(300).state(118).output(OutDispenserSugarScrew, true);
+        s.after(200).state(StateStartIssuingSugar).output(OutDispenserSugarDown, true).input(InDispenserSugarInsrc, false);
+        s.after(500).state(StateIssuingSugar).output(OutDispenserSugarDown, false);
+        s.after(300).state(StateIssuanceOfSugar).output(OutDispenserSugarScrew, true);
         s.after(200 * sugar).output(OutDispenserSugarScrew, false).input(InDispenserSugarInsrc, true);
     }
 
-    s.after(200).state(120);
+    s.after(200).state(StateStartIngredientsPrepare);
     // The coffee group: grind, press, brew, back home.
-    s.after(200).state(130).output(OutCofeeGrinder, true);
-    s.after(1000).state(131).output(OutCofeeGrinder, false).output(OutCoffeeMetering, true)
+    s.after(200).state(StateStartCofeeGroupCycle).output(OutCofeeGrinder, true);
+    s.after(1000).state(StateWaitCofeeGroupCycle).output(OutCofeeGrinder, false).output(OutCoffeeMetering, true)
         .output(OutCoffeeGroup, true).input(InCofeeGroupInsrc, false);
-    s.after(800).state(132).output(OutCoffeeMetering, false).output(OutCoffeeGroup, false)
+    s.after(800).state(StateHeatingWaterForCofeeGroup).output(OutCoffeeMetering, false).output(OutCoffeeGroup, false)
         .input(InCofeeGroupInwork, true);
-    s.after(500).state(133).output(OutBoilerPump, true).output(OutBoilerValve1, true);
-    s.after(1500).state(134).output(OutBoilerPump, false).output(OutBoilerValve1, false)
+    s.after(500).state(StateStraitWaterInCofeeGroup).output(OutBoilerPump, true).output(OutBoilerValve1, true);
+    s.after(1500).state(StateCofeeGroupGoingInInitialState).output(OutBoilerPump, false).output(OutBoilerValve1, false)
         .output(OutCoffeeGroup, true).input(InCofeeGroupInwork, false);
     s.after(800).input(InCofeeGroupInsrc, true).output(OutCoffeeGroup, false);
 
@@ -424,12 +424,12 @@ void MachineModel::makeDrink(int drink, int sugar)
         const int mixer = (drink - 1) % 4;
         const int screw = OutMixer1Screw + 2 * mixer;
         const int drive = OutMixer1Drive + 2 * mixer;
-        s.after(200).state(121);
-        s.after(300).state(122);
-        s.after(300).state(140);
-        s.after(300).state(142).output(OutBoilerPump, true).output(OutBoilerValve2, true)
+        s.after(200).state(StateStartPauseBeforeIngredient);
+        s.after(300).state(StatePauseBeforeIngredient);
+        s.after(300).state(StateStartMixer);
+        s.after(300).state(StateHeatingWaterForMixer).output(OutBoilerPump, true).output(OutBoilerValve2, true)
             .output(screw, true);
-        s.after(700).state(141).output(OutBoilerPump, false).output(OutBoilerValve2, false)
+        s.after(700).state(StateWaitMixer).output(OutBoilerPump, false).output(OutBoilerValve2, false)
             .output(screw, false).output(drive, true);
         s.after(1000).output(drive, false);
     }
@@ -524,8 +524,9 @@ QString MachineModel::describe() const
                  .arg(boilerTemperature() % 10);
     QStringList on;
     for (int n = 0; n < InputCount; ++n) {
-        if (inputs[size_t(n)])
-            on << QStringLiteral("%1 %2").arg(n).arg(QLatin1String(InputNames[n]));
+        const int in = PanelInputOrder[size_t(n)];
+        if (inputs[size_t(in)])
+            on << QStringLiteral("%1 %2").arg(n).arg(QLatin1String(InputNames[in]));
     }
     lines << QStringLiteral("inputs on: ") + (on.isEmpty() ? QStringLiteral("none") : on.join(QStringLiteral(", ")));
     on.clear();

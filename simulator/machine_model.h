@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/protocol.h"
 #include "link/state_records.h"
 
 #include <QString>
@@ -10,8 +11,8 @@
 #include <initializer_list>
 #include <map>
 
-// The simulated coffee machine: its mode, state and error codes, boiler temperature, 18
-// inputs and 22 outputs, and how they move over time when the machine is asked to do
+// The simulated coffee machine: its mode, state and error codes, boiler temperature, its
+// inputs and outputs, and how they move over time when the machine is asked to do
 // something. No sockets and no clock of its own: the owner moves time on with advance(), so
 // the behaviour is the same in a test as in the running simulator.
 //
@@ -20,13 +21,6 @@
 class MachineModel
 {
 public:
-    static constexpr int StateStart = 0;
-    static constexpr int StateWaiting = 1000;
-    static constexpr int StateError = 1001;
-    static constexpr int ErrorNone = 0;
-    static constexpr int ErrorWaterSystem = 10000;
-    static constexpr int ErrorGarbageContainer = 10005;
-
     // Boiler, in tenths of a degree and tenths per second.
     static constexpr int AmbientTemperature = 200;
     static constexpr int MaxTemperature = 980;
@@ -77,7 +71,18 @@ public:
     _tag_getstate_answer stateAnswer() const;
     _tag_getxstate_answer xstateAnswer() const;
 
-    // One line per field, for the console.
+    // The inputs in the order the service tool's inputs panel shows them: its left column top
+    // to bottom, then its right column. The console numbers inputs this way, from 0.
+    static constexpr std::array<int, Protocol::InputCount> PanelInputOrder{
+        Protocol::InPower, Protocol::InWaterLevel, Protocol::InWaterSelectorInsrc,
+        Protocol::InWaterSelectorInrefpoint, Protocol::InWaterSensorCounter, Protocol::InDispenserCupInsrc,
+        Protocol::InDispenserCupFound, Protocol::InDispenserCupOutpos, Protocol::InDispenserSugarInsrc,
+        Protocol::InCofeeMeteringIsfull, Protocol::InCofeeGroupInsrc, Protocol::InCofeeGroupInwork,
+        Protocol::InGarbageContainer, Protocol::InDiagnostic, Protocol::InTrade, Protocol::InMaster,
+        Protocol::InOperator, Protocol::InWashing,
+    };
+
+    // One line per field, for the console; inputs are numbered in the panel's order.
     QString describe() const;
     // Field names of the inputs and outputs as the extended answer names them.
     static const char* inputName(int number);
@@ -116,6 +121,6 @@ private:
     int errorCode = 0;
     qint64 temperatureMilli = 0; // thousandths of a tenth of a degree
     int selectorPosition = 0;    // 0 initial, 1 coffee, 2 to 5 the four water positions
-    std::array<bool, 18> inputs{};
-    std::array<bool, 22> outputs{};
+    std::array<bool, Protocol::InputCount> inputs{};
+    std::array<bool, Protocol::OutputCount> outputs{};
 };

@@ -120,6 +120,10 @@ int main(int argc, char* argv[])
     out() << "cm-simulator listening on " << server.serverAddress().toString() << ':' << server.serverPort()
           << Qt::endl;
 
+    // Printed with or without --log: otherwise a client would just see its connection drop.
+    QObject::connect(&server, &SimulatorServer::outputLimitPassed, [](int id, qint64 unsent, qint64 limit) {
+        log(id, "closing:", QStringLiteral("%1 bytes unsent, more than its limit of %2").arg(unsent).arg(limit));
+    });
     if (parser.isSet(logOption)) {
         QObject::connect(&server, &SimulatorServer::connectionOpened, [](int id, const QString& peer) {
             log(id, "connected", peer);

@@ -4,12 +4,13 @@
 
 #include <QTcpSocket>
 
-SimulatorConnection::SimulatorConnection(QTcpSocket* socket, RequestHandler handler,
-                                         FaultSource faults, QObject* parent)
+SimulatorConnection::SimulatorConnection(QTcpSocket* tcpSocket, RequestHandler requestHandler,
+                                         FaultSource faultSource, OutputLimit outputLimit, QObject* parent)
     : QObject(parent)
-    , socket(socket)
-    , handler(std::move(handler))
-    , faults(std::move(faults))
+    , socket(tcpSocket)
+    , handler(std::move(requestHandler))
+    , faults(std::move(faultSource))
+    , limit(std::move(outputLimit))
 {
     socket->setParent(this);
     clock.start();
@@ -29,6 +30,21 @@ void SimulatorConnection::abort()
     onDisconnected();
 }
 
+qint64 SimulatorConnection::unsentBytes() const
+{
+    return gone ? 0 : outgoingBytes + heldReply.size() + socket->bytesToWrite();
+}
+
+void SimulatorConnection::enforceOutputLimit()
+{
+    const qint64 unsent = unsentBytes();
+    const qint64 allowed = limit();
+    if (gone || unsent <= allowed)
+        return;
+    emit outputLimitPassed(unsent, allowed);
+    abort();
+}
+
 void SimulatorConnection::onDisconnected()
 {
     if (gone)
@@ -36,6 +52,8 @@ void SimulatorConnection::onDisconnected()
     gone = true;
     sendTimer.stop();
     outgoing.clear();
+    outgoingBytes = 0;
+    heldReply.clear();
     emit closed();
     deleteLater();
 }
@@ -59,19 +77,14 @@ void SimulatorConnection::parseInput()
     QByteArray dropped;
     while (offset < input.size() && !closing && !gone) {
         const char* data = input.constData() + offset;
-        const int size = input.size() - offset;
-        const int type = static_cast<unsigned char>(data[0]);
-        const int length = FrameCodec::requestFrameLength(type);
-        // An unknown type, or a length byte that does not fit the type: not the start of a
-        // request. Drop one byte and look again.
-        if (length == 0 || (size >= 2 && static_cast<unsigned char>(data[1]) != length - 2)) {
+        FrameCodec::Request request;
+        const int used = FrameCodec::parseRequest(data, input.size() - offset, &request);
+        if (used < 0) { // not the start of a request: drop one byte and look again
             dropped += data[0];
             ++offset;
             continue;
         }
-        FrameCodec::Request request;
-        const int used = FrameCodec::parseRequest(data, size, &request);
-        if (used <= 0)
+        if (used == 0)
             break; // the rest of this request is still on its way
         const QByteArray frame(data, used);
         offset += used;
@@ -112,7 +125,8 @@ void SimulatorConnection::reply(const QByteArray& frame, const FaultOptions& opt
 
     if (options.floodBytes > 0 && !flooded) {
         flooded = true;
-        const int size = qMin(options.floodBytes, MaxFloodBytes);
+        // Never more than the connection may still hold unsent, or the flood would close it.
+        const int size = int(qBound<qint64>(0, limit() - unsentBytes(), options.floodBytes));
         const QByteArray garbage = FaultOptions::garbageFrame();
         QByteArray flood;
         flood.reserve(size + frame.size() + garbage.size());
@@ -154,10 +168,14 @@ void SimulatorConnection::reply(const QByteArray& frame, const FaultOptions& opt
 
 void SimulatorConnection::enqueue(qint64 due, const QByteArray& bytes, bool close)
 {
+    if (gone)
+        return;
     // Never ahead of what was queued before: the stream keeps its order.
     if (!outgoing.empty())
         due = qMax(due, outgoing.back().due);
     outgoing.push_back(Pending{due, bytes, close});
+    outgoingBytes += bytes.size();
+    enforceOutputLimit();
     sendDue();
 }
 
@@ -167,8 +185,10 @@ void SimulatorConnection::sendDue()
     while (!gone && !outgoing.empty() && outgoing.front().due <= now) {
         Pending next = std::move(outgoing.front());
         outgoing.pop_front();
+        outgoingBytes -= next.bytes.size();
         if (next.close) {
             outgoing.clear();
+            outgoingBytes = 0;
             // Writes what is still buffered, then closes; disconnected() follows.
             socket->disconnectFromHost();
             return;
@@ -182,8 +202,6 @@ void SimulatorConnection::sendDue()
 void SimulatorConnection::write(const QByteArray& bytes)
 {
     if (bytes.isEmpty() || socket->state() != QAbstractSocket::ConnectedState)
-        return;
-    if (socket->bytesToWrite() > MaxPendingOutput)
         return;
     socket->write(bytes);
     emit bytesSent(bytes);

@@ -25,27 +25,30 @@ public:
     // frame, or nothing for requests without a reply.
     using RequestHandler = std::function<QByteArray(const FrameCodec::Request&)>;
     using FaultSource = std::function<FaultOptions()>;
+    // The most bytes this connection may have unsent at the moment (see SimulatorServer).
+    using OutputLimit = std::function<qint64()>;
 
     // Input is read in pieces of at most this size; what waits between reads is at most one
     // unfinished request, so the input buffer stays small whatever the client sends.
     static constexpr int ReadChunk = 64 * 1024;
-    // Replies are skipped while this much is still waiting to be written to a client that
-    // does not read.
-    static constexpr qint64 MaxPendingOutput = 64 * 1024 * 1024;
-    // A flood larger than this is cut to it.
-    static constexpr int MaxFloodBytes = 256 * 1024 * 1024;
-
-    SimulatorConnection(QTcpSocket* socket, RequestHandler handler, FaultSource faults,
-                        QObject* parent);
+    SimulatorConnection(QTcpSocket* tcpSocket, RequestHandler requestHandler, FaultSource faultSource,
+                        OutputLimit outputLimit, QObject* parent);
 
     // Closes the connection at once.
     void abort();
+    // Bytes owed to the client and not yet taken by it: replies queued for later (delayed,
+    // held or split) and what the socket still has to write.
+    qint64 unsentBytes() const;
+    // Aborts the connection, dropping everything unsent, when its unsent bytes pass its
+    // limit. A client that asks faster than it reads can then never make the simulator grow.
+    void enforceOutputLimit();
 
 signals:
     void requestReceived(const QByteArray& frame);
     void bytesDropped(const QByteArray& bytes);
     void bytesSent(const QByteArray& bytes);
     void closed();
+    void outputLimitPassed(qint64 unsent, qint64 limit);
 
 private:
     struct Pending
@@ -66,8 +69,10 @@ private:
     QTcpSocket* socket;
     RequestHandler handler;
     FaultSource faults;
+    OutputLimit limit;
     QByteArray input;
     std::deque<Pending> outgoing;
+    qint64 outgoingBytes = 0;
     QTimer sendTimer;
     QElapsedTimer clock;
     QByteArray heldReply;

@@ -47,6 +47,17 @@ void SimulatorServer::close()
         connection->abort();
 }
 
+void SimulatorServer::setOutputCaps(qint64 perConnection, qint64 total)
+{
+    connectionCap = perConnection;
+    totalCap = total;
+}
+
+qint64 SimulatorServer::outputLimit() const
+{
+    return qMin(connectionCap, totalCap / qMax(1, openConnections));
+}
+
 void SimulatorServer::onNewConnection()
 {
     while (QTcpSocket* socket = server.nextPendingConnection()) {
@@ -55,19 +66,24 @@ void SimulatorServer::onNewConnection()
         const QString peer = QStringLiteral("%1:%2").arg(socket->peerAddress().toString()).arg(socket->peerPort());
         auto* connection = new SimulatorConnection(
             socket, [this](const FrameCodec::Request& request) { return handle(request); },
-            [this] { return options; }, this);
+            [this] { return options; }, [this] { return outputLimit(); }, this);
         connect(connection, &SimulatorConnection::requestReceived, this,
                 [this, id](const QByteArray& frame) { emit requestReceived(id, frame); });
         connect(connection, &SimulatorConnection::bytesSent, this,
                 [this, id](const QByteArray& bytes) { emit bytesSent(id, bytes); });
         connect(connection, &SimulatorConnection::bytesDropped, this,
                 [this, id](const QByteArray& bytes) { emit bytesDropped(id, bytes); });
+        connect(connection, &SimulatorConnection::outputLimitPassed, this,
+                [this, id](qint64 unsent, qint64 limit) { emit outputLimitPassed(id, unsent, limit); });
         connect(connection, &SimulatorConnection::closed, this, [this, id] {
             --openConnections;
             emit connectionClosed(id);
         });
         emit connectionOpened(id, peer);
     }
+    // Every share just got smaller: the connections already over theirs go now.
+    for (SimulatorConnection* connection : findChildren<SimulatorConnection*>(QString(), Qt::FindDirectChildrenOnly))
+        connection->enforceOutputLimit();
 }
 
 QByteArray SimulatorServer::handle(const FrameCodec::Request& request)

@@ -19,11 +19,19 @@ struct Request;
 // time. Request 1 is answered with reply 1, request 4 with reply 4; requests 2, 3 and 5 act
 // on the machine and get no reply. Bytes that are not a request are dropped one by one
 // until a request starts; nothing a client sends or fails to send stops the others.
+//
+// Memory stays bounded whatever the clients do: a connection whose unsent bytes (replies
+// queued for later and what its socket still has to write) pass its output limit is closed,
+// and the others go on being served. The limit is the smaller of a cap per connection and an
+// equal share of a cap across all open connections.
 class SimulatorServer : public QObject
 {
     Q_OBJECT
 
 public:
+    static constexpr qint64 ConnectionOutputCap = 64 * 1024 * 1024;
+    static constexpr qint64 TotalOutputCap = 256 * 1024 * 1024;
+
     explicit SimulatorServer(QObject* parent = nullptr);
     ~SimulatorServer() override;
 
@@ -45,9 +53,14 @@ public:
     void setSplitReplies(int gapMs) { options.splitReplyMs = gapMs; }
     void setMergeReplies(bool merge) { options.mergeReplies = merge; }
     void setGarbageEvery(int replies) { options.garbageEvery = replies; }
-    void setCloseAfterRequests(int requests) { options.closeAfterRequests = requests; }
+    void setCloseAfterRequests(int count) { options.closeAfterRequests = count; }
     void setSilent(bool silent) { options.silent = silent; }
     void setFloodBytes(int bytes) { options.floodBytes = bytes; }
+
+    // Smaller caps than the defaults above, for tests.
+    void setOutputCaps(qint64 perConnection, qint64 total);
+    // The most bytes one connection may have unsent now.
+    qint64 outputLimit() const;
 
     // Connections open now, and accepted since the start.
     int connectionCount() const { return openConnections; }
@@ -62,6 +75,8 @@ signals:
     void requestReceived(int connection, const QByteArray& frame);
     void bytesSent(int connection, const QByteArray& bytes);
     void bytesDropped(int connection, const QByteArray& bytes);
+    // The connection is being closed: it had more bytes unsent than its limit.
+    void outputLimitPassed(int connection, qint64 unsent, qint64 limit);
 
 private:
     void onNewConnection();
@@ -74,6 +89,8 @@ private:
     QTcpServer server;
     MachineModel machine;
     FaultOptions options;
+    qint64 connectionCap = ConnectionOutputCap;
+    qint64 totalCap = TotalOutputCap;
     QTimer tick;
     QElapsedTimer clock;
     qint64 synced = 0;

@@ -84,6 +84,8 @@ void TestFrameCodec::parseRequest_data()
     QTest::newRow("empty") << QByteArray() << 0 << QList<int>{0, 0, 0, 0};
     QTest::newRow("unknown type 0") << hexBytes("00 00") << -1 << QList<int>{0, 0, 0, 0};
     QTest::newRow("unknown type FF") << hexBytes("FF 00 00") << -1 << QList<int>{0, 0, 0, 0};
+    QTest::newRow("length byte not the type's") << hexBytes("03 02 22 00") << -1 << QList<int>{0, 0, 0, 0};
+    QTest::newRow("type alone: more needed") << hexBytes("05") << 0 << QList<int>{0, 0, 0, 0};
 }
 
 void TestFrameCodec::parseRequest()

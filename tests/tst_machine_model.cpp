@@ -3,6 +3,7 @@
 #include "test_support.h"
 
 #include "link/protocol.h"
+#include "simulator/console_commands.h"
 #include "simulator/machine_model.h"
 
 using Ints = QList<int>;
@@ -58,6 +59,8 @@ private slots:
     void drinkAndModeSwitch();
     void outputSwitch();
     void boilerHeatsAndCools();
+    void consoleInputsInPanelOrder_data();
+    void consoleInputsInPanelOrder();
 };
 
 void TestMachineModel::commands_data()
@@ -119,7 +122,7 @@ void TestMachineModel::drinkAndModeSwitch()
     m.setError(17); // an old error is cleared by a new cycle
     m.runCommand(Protocol::CmdMakeDrink, 1, 2);
     m.switchMode(mode);
-    m.advance(MachineModel::ModeSwitchDelayMs - 50);
+    m.advance(450); // the switch takes 500 ms
     QCOMPARE(m.mode(), 2); // not yet
     m.advance(50);
     QCOMPARE(m.mode(), mode == 7 ? 2 : mode);
@@ -141,19 +144,42 @@ void TestMachineModel::outputSwitch()
 
 void TestMachineModel::boilerHeatsAndCools()
 {
-    const int hot = 200 + 10 * MachineModel::HeatingRate;
+    // 2.0 degrees a second up, 0.5 down, from the room's 20.0 to at most 98.0.
     MachineModel m;
     m.runCommand(Protocol::CmdBoilerHeating, 0, 0);
     m.advance(10000); // heating ends after 10 s
-    QCOMPARE(m.boilerTemperature(), hot);
+    QCOMPARE(m.boilerTemperature(), 400);
     QVERIFY(!m.output(Protocol::OutBoilerHeating));
     m.advance(4000);
-    QCOMPARE(m.boilerTemperature(), hot - 4 * MachineModel::CoolingRate);
+    QCOMPARE(m.boilerTemperature(), 380);
     m.advance(600000);
-    QCOMPARE(m.boilerTemperature(), MachineModel::AmbientTemperature); // never below the room
+    QCOMPARE(m.boilerTemperature(), 200); // never below the room
     m.switchOutput(Protocol::OutBoilerHeating, 1);
     m.advance(600000);
-    QCOMPARE(m.boilerTemperature(), MachineModel::MaxTemperature);
+    QCOMPARE(m.boilerTemperature(), 980);
+}
+
+void TestMachineModel::consoleInputsInPanelOrder_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<Ints>("inputs");
+    QTest::addColumn<QString>("answer");
+    QTest::newRow("1 water level") << "input 1 0" << idleWith({}, {2}) << "input 1 (water_level) = 0";
+    QTest::newRow("7 cup in position") << "input 7 1" << idleWith({12}) << "input 7 (dispenser_cup_outpos) = 1";
+    QTest::newRow("8 sugar dispenser") << "input 8 0" << idleWith({}, {1}) << "input 8 (dispenser_sugar_insrc) = 0";
+    QTest::newRow("13 diagnostic button") << "input 13 1" << idleWith({13}) << "input 13 (diagnostic) = 1";
+    QTest::newRow("18 is none") << "input 18 1" << IdleInputs << "usage: input N(0-17) 0|1 (type help)";
+}
+
+void TestMachineModel::consoleInputsInPanelOrder()
+{
+    QFETCH(QString, line);
+    QFETCH(Ints, inputs);
+    QFETCH(QString, answer);
+
+    MachineModel m;
+    QCOMPARE(ConsoleCommands::run(m, line), answer);
+    QCOMPARE(on(m, Inputs), inputs);
 }
 
 QUELLARO_TEST_MAIN(TestMachineModel)

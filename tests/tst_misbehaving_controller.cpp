@@ -296,8 +296,8 @@ void TestMisbehavingController::survivesAndRecovers()
             port = server.serverPort();
         MachineModel& machine = server.model();
         machine.setMode(Protocol::ModeOperator);
-        machine.setState(MachineModel::StateError);
-        machine.setError(MachineModel::ErrorGarbageContainer);
+        machine.setState(Protocol::StateError);
+        machine.setError(Protocol::ErrorGarbageContainer);
         machine.setBoilerTemperature(853);
         machine.setOutput(1, true); // boiler_heating: the temperature moves while the faults run
         server.setFaults(faults);
@@ -327,8 +327,8 @@ void TestMisbehavingController::survivesAndRecovers()
         MachineModel& machine = server.model();
         machine.setOutput(1, false);
         machine.setMode(Protocol::ModeMaster);
-        machine.setState(MachineModel::StateWaiting);
-        machine.setError(MachineModel::ErrorNone);
+        machine.setState(Protocol::StateWaiting);
+        machine.setError(Protocol::ErrorNone);
         machine.setBoilerTemperature(MachineModel::AmbientTemperature); // and stays there
         reply = kind.replyType == Protocol::ReplyXState ? FrameCodec::composeXStateReply(machine.xstateAnswer())
                                                         : FrameCodec::composeStateReply(machine.stateAnswer());

@@ -7,6 +7,9 @@
 #include <QElapsedTimer>
 #include <QTcpSocket>
 
+#include <memory>
+#include <vector>
+
 Q_DECLARE_METATYPE(FaultOptions)
 
 namespace {
@@ -63,6 +66,8 @@ private slots:
     void badClientsDoNotStopOthers();
     void faults_data();
     void faults();
+    void outputCaps_data();
+    void outputCaps();
 };
 
 void TestSimulatorServer::replies_data()
@@ -181,6 +186,50 @@ void TestSimulatorServer::faults()
     QVERIFY2(timer.elapsed() >= minMs, qPrintable(QString::number(timer.elapsed())));
     QCOMPARE(sent, writes);
     QTRY_COMPARE_WITH_TIMEOUT(client.socket.state(), closes ? QAbstractSocket::UnconnectedState : QAbstractSocket::ConnectedState, 5000);
+}
+
+void TestSimulatorServer::outputCaps_data()
+{
+    QTest::addColumn<qint64>("perConnection");
+    QTest::addColumn<qint64>("total");
+    QTest::addColumn<int>("hogs");
+    // Each hog asks for 40 replies 4 (2040 bytes) at once, all held back by the reply delay.
+    QTest::newRow("a connection's own cap") << qint64(1000) << (qint64(1) << 30) << 1;
+    QTest::newRow("a share of the total: 750 bytes each") << (qint64(1) << 30) << qint64(3000) << 3;
+}
+
+void TestSimulatorServer::outputCaps()
+{
+    QFETCH(qint64, perConnection);
+    QFETCH(qint64, total);
+    QFETCH(int, hogs);
+
+    SimulatorServer server;
+    server.setOutputCaps(perConnection, total);
+    server.setReplyDelay(300);
+    QVERIFY(server.listen(QHostAddress::LocalHost, 0));
+    Client steady;
+    QVERIFY(steady.open(server));
+    std::vector<std::unique_ptr<Client>> hogClients;
+    for (int n = 0; n < hogs; ++n) {
+        hogClients.push_back(std::make_unique<Client>());
+        QVERIFY(hogClients.back()->open(server));
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(server.connectionCount(), hogs + 1, 5000);
+
+    QSignalSpy passed(&server, &SimulatorServer::outputLimitPassed);
+    for (auto& hog : hogClients)
+        hog->send(QByteArray::fromHex(QByteArray("0400").repeated(40)));
+    QTRY_COMPARE_WITH_TIMEOUT(server.connectionCount(), 1, 5000);
+    QCOMPARE(passed.count(), hogs);
+    QByteArray replies;
+    for (int n = 0; n < 3; ++n) { // the steady client goes on being served
+        steady.send(hexBytes("04 00"));
+        replies += reply4();
+        QVERIFY(steady.waitFor(replies));
+    }
+    for (auto& hog : hogClients) // closed before any delayed reply was written
+        QVERIFY(hog->data.isEmpty());
 }
 
 QUELLARO_TEST_MAIN(TestSimulatorServer)

@@ -21,48 +21,52 @@ class TestStatusTexts : public QObject
 private slots:
     // A client connects on construction; nothing needs to answer for these tests.
     void init() { setControllerAddress(QStringLiteral("127.0.0.1"), 1); }
-    void missingCodesHaveNoText();
-    void translatedInContextQObject_data();
-    void translatedInContextQObject();
+    void texts_data();
+    void texts();
 };
 
-void TestStatusTexts::missingCodesHaveNoText()
-{
-    // 7 mode texts, 34 state texts (31 and the three mixer steps), 23 error texts.
-    CM_NetMessge client;
-    QList<int> counts{0, 0, 0};
-    for (int table : {Mode, State, Error}) {
-        for (int code = -10; code <= 70000; ++code)
-            counts[table] += lookUp(client, table, code).isEmpty() ? 0 : 1;
-    }
-    QCOMPARE(counts, (QList<int>{7, 34, 23}));
-}
-
-void TestStatusTexts::translatedInContextQObject_data()
+void TestStatusTexts::texts_data()
 {
     QTest::addColumn<int>("table");
     QTest::addColumn<int>("code");
-    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("english");
+    QTest::addColumn<QString>("russian"); // with a translation of a few texts loaded
 
-    QTest::newRow("mode in QObject") << int(Mode) << 2 << QString::fromUtf8("Торговля");
-    QTest::newRow("mixer state in QObject") << int(State) << 140 << QString::fromUtf8("Запуск миксера");
-    QTest::newRow("error in QObject") << int(Error) << 10001 << QString::fromUtf8("Ошибка бойлера");
-    QTest::newRow("only in CM_NetMessge: untranslated") << int(Mode) << 4 << QStringLiteral("Master");
+    const QString same; // untranslated: the English text
+    QTest::newRow("mode 2") << int(Mode) << 2 << "Trade" << QString::fromUtf8("Торговля");
+    QTest::newRow("mode 4, translated only in CM_NetMessge") << int(Mode) << 4 << "Master" << same;
+    QTest::newRow("mode 7: none") << int(Mode) << 7 << "" << same;
+    QTest::newRow("state 1, as the machine spells it") << int(State) << 1 << "Water systerm diagnostic" << same;
+    QTest::newRow("state 113: none") << int(State) << 113 << "" << same;
+    QTest::newRow("state 131") << int(State) << 131 << "Waiting the cycle of cofefe group" << same;
+    QTest::newRow("state 140, mixer") << int(State) << 140 << "Start mixer" << QString::fromUtf8("Запуск миксера");
+    QTest::newRow("state 1000") << int(State) << 1000 << "Waiting" << QString::fromUtf8("Ожидание");
+    QTest::newRow("state 1001") << int(State) << 1001 << "Error" << same;
+    QTest::newRow("error 0, translated only in CM_NetMessge") << int(Error) << 0 << "All correct" << same;
+    QTest::newRow("error 13: none") << int(Error) << 13 << "" << same;
+    QTest::newRow("error 14") << int(Error) << 14 << "Cup dispenser not ready at the beginning of the cooking cycle" << same;
+    QTest::newRow("error 10001") << int(Error) << 10001 << "Error boiler" << QString::fromUtf8("Ошибка бойлера");
+    QTest::newRow("error 10010") << int(Error) << 10010 << "Error water selector" << same;
 }
 
-void TestStatusTexts::translatedInContextQObject()
+void TestStatusTexts::texts()
 {
     QFETCH(int, table);
     QFETCH(int, code);
-    QFETCH(QString, text);
+    QFETCH(QString, english);
+    QFETCH(QString, russian);
+
+    CM_NetMessge plain;
+    QCOMPARE(lookUp(plain, table, code), english);
 
     QTranslator translator;
     QVERIFY(translator.load(QStringLiteral("status_texts_ru"), QCoreApplication::applicationDirPath()));
     QCoreApplication::installTranslator(&translator);
     // The tables are filled when a client is made: a translation loaded later would not show.
-    CM_NetMessge client;
+    CM_NetMessge translated;
     QCoreApplication::removeTranslator(&translator);
-    QCOMPARE(lookUp(client, table, code), text);
+    QCOMPARE(lookUp(translated, table, code), russian.isNull() ? english : russian);
+    QCOMPARE(lookUp(plain, table, code), english);
 }
 
 QUELLARO_TEST_MAIN(TestStatusTexts)
