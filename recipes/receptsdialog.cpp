@@ -8,22 +8,14 @@
 #include "ui_receptsdialog.h"
 
 #include <QCloseEvent>
+#include <QCryptographicHash>
 #include <QFileInfo>
-#include <QMessageBox>
+#include <QPushButton>
+#include <QLayout>
+#include <QScreen>
 #include <QSettings>
 #include <QShowEvent>
 #include <QTabBar>
-
-namespace {
-
-void showWarningBox(QWidget* parent, const QString& title, const QString& text)
-{
-    QMessageBox::warning(parent, title, text);
-}
-
-ReceptsDialog::WarningHandler warningHandler = showWarningBox;
-
-} // namespace
 
 ReceptsDialog::ReceptsDialog(QWidget* parent)
     : ClosingDialog(parent)
@@ -43,11 +35,6 @@ ReceptsDialog::~ReceptsDialog()
     delete ui;
 }
 
-void ReceptsDialog::setWarningHandler(WarningHandler handler)
-{
-    warningHandler = handler ? handler : showWarningBox;
-}
-
 QString ReceptsDialog::lastError() const
 {
     return error;
@@ -56,7 +43,20 @@ QString ReceptsDialog::lastError() const
 void ReceptsDialog::showEvent(QShowEvent* event)
 {
     ReadReceptsFromFile();
-    ClosingDialog::showEvent(event);
+    fitToScreen();
+    ClosingDialog::showEvent(event); // places the dialog, centred on its parent
+}
+
+void ReceptsDialog::fitToScreen()
+{
+    // New tabs widen the dialog only when its layout next runs, which is after QDialog has
+    // placed it for its old size: it would then grow past the screen's right edge. The size
+    // is settled here, before the dialog is placed.
+    if (isWindow() && layout()) {
+        layout()->activate();
+        const QRect available = screen()->availableGeometry();
+        resize(size().expandedTo(minimumSizeHint()).boundedTo(available.size()));
+    }
 }
 
 void ReceptsDialog::closeEvent(QCloseEvent* event)
@@ -69,6 +69,8 @@ void ReceptsDialog::ReadReceptsFromFile()
 {
     recepts.clear();
     error.clear();
+    shownHash.clear();
+    delete findChild<QMessageBox*>(QStringLiteral("readWarning"), Qt::FindDirectChildrenOnly);
     ui->saveButton->setEnabled(true);
 
     // No file yet is the ordinary first start: nothing to show, nothing to lose.
@@ -77,7 +79,7 @@ void ReceptsDialog::ReadReceptsFromFile()
 
     QByteArray contents;
     QString reason;
-    if (!readWholeFile(receptsFilePath, &contents, &reason)) {
+    if (!readWholeFile(receptsFilePath, MaxReceptsFileBytes, &contents, &reason)) {
         refuseSave(reason);
         return;
     }
@@ -89,10 +91,13 @@ void ReceptsDialog::ReadReceptsFromFile()
             what = tr("The elements are nested deeper than %1 levels.").arg(MaxReceptsFileDepth);
         else if (fileError.kind == ReceptsFileError::Kind::Entities)
             what = tr("The file declares entities, which a recipes file never does.");
+        else if (fileError.kind == ReceptsFileError::Kind::TooMany)
+            what = tr("The file holds more than %1 recipes, the most the program shows.").arg(MaxReceptsCount);
         refuseSave(tr("%1 (line %2, column %3)")
                        .arg(what, QString::number(fileError.line), QString::number(fileError.column)));
         return;
     }
+    shownHash = QCryptographicHash::hash(contents, QCryptographicHash::Sha256);
     recepts = std::move(records);
     createReceptsTabs();
 }
@@ -108,8 +113,26 @@ void ReceptsDialog::refuseSave(const QString& reason)
 
 void ReceptsDialog::showReadWarning()
 {
-    if (isVisible() && !error.isEmpty())
-        warningHandler(this, tr("Recepts"), error);
+    if (isVisible() && !error.isEmpty() && !ui->saveButton->isEnabled())
+        openMessage("readWarning", QMessageBox::Warning, error);
+}
+
+// A message box, window-modal over the dialog, that deletes itself when closed. With no
+// buttons given it gets an OK button.
+QMessageBox* ReceptsDialog::openMessage(const char* name, QMessageBox::Icon icon, const QString& text,
+                                        const QStringList& buttons)
+{
+    auto* box = new QMessageBox(icon, tr("Recepts"), text, QMessageBox::NoButton, this);
+    box->setObjectName(QLatin1String(name));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    for (int i = 0; i < buttons.size(); i += 2) {
+        QPushButton* button = box->addButton(buttons[i + 1], i == 0 ? QMessageBox::AcceptRole : QMessageBox::RejectRole);
+        button->setObjectName(buttons[i]);
+        if (i == 0)
+            connect(button, &QPushButton::clicked, this, &ReceptsDialog::saveAndClose);
+    }
+    box->open();
+    return box;
 }
 
 void ReceptsDialog::traverseNode(const QDomNode& node)
@@ -192,24 +215,54 @@ std::vector<Recept> ReceptsDialog::receptsFromTabs() const
     return records;
 }
 
+// The hash of the file's bytes now: empty when there is no file, and one that matches no
+// hash when the file cannot be read.
+QByteArray ReceptsDialog::fileHash() const
+{
+    if (!QFileInfo::exists(receptsFilePath))
+        return QByteArray();
+    QByteArray contents;
+    if (!readWholeFile(receptsFilePath, MaxReceptsFileBytes, &contents, nullptr))
+        return QByteArrayLiteral("unreadable");
+    return QCryptographicHash::hash(contents, QCryptographicHash::Sha256);
+}
+
 bool ReceptsDialog::SaveReceptsToFile()
 {
     if (!ui->saveButton->isEnabled())
         return false; // the file on disk could not be read: never overwrite it
     error.clear();
     QString reason;
-    if (!saveFileAtomically(receptsFilePath, receptsFileBytes(receptsFromTabs()), &reason)) {
+    const QByteArray bytes = receptsFileBytes(receptsFromTabs());
+    if (!saveFileAtomically(receptsFilePath, bytes, &reason)) {
         error = tr("The recipes could not be saved to %1: %2").arg(receptsFilePath, reason);
-        warningHandler(this, tr("Recepts"), error);
+        openMessage("saveWarning", QMessageBox::Warning, error);
         return false;
     }
+    shownHash = QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
     return true;
+}
+
+void ReceptsDialog::saveAndClose()
+{
+    if (SaveReceptsToFile())
+        close();
 }
 
 void ReceptsDialog::on_saveButton_clicked()
 {
-    if (SaveReceptsToFile())
-        close();
+    if (!ui->saveButton->isEnabled())
+        return;
+    if (fileHash() == shownHash) {
+        saveAndClose();
+        return;
+    }
+    // Another program (or another copy of this one) wrote the file after it was shown: its
+    // recipes would be lost without a word.
+    openMessage("overwriteQuestion", QMessageBox::Question,
+                tr("The recipes file was changed by another program after it was shown. "
+                   "Overwrite it with what you see here?"),
+                {QStringLiteral("overwriteButton"), tr("Overwrite"), QStringLiteral("keepEditsButton"), tr("Cancel")});
 }
 
 void ReceptsDialog::on_cancelButton_clicked()

@@ -6,19 +6,24 @@
 #include "settings/settings_keys.h"
 
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QTabWidget>
 
 #include <csignal>
+#include <grp.h>
+#include <pwd.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
 
-QStringList warnings; // texts of the warnings the dialog showed
-void recordWarning(QWidget*, const QString&, const QString& text) { warnings << text; }
+// The offscreen screen is 800 x 600 pixels, narrower than the dialog; scaled, it is 1600 x 1200.
+const bool screenScaled = qputenv("QT_SCALE_FACTOR", "0.5");
 
 QByteArray readFile(const QString& path)
 {
@@ -49,7 +54,6 @@ struct Fixture
     explicit Fixture(const QString& fileName = QStringLiteral("recepts.xml"))
         : path(dir.filePath(fileName))
     {
-        warnings.clear();
         QSettings().setValue(SettingsKeys::ReceptsGroup + QStringLiteral("/") + SettingsKeys::ReceptsFilePath, path);
         dialog = std::make_unique<ReceptsDialog>(&menu);
     }
@@ -60,6 +64,7 @@ struct Fixture
         dialog->show();
         QCoreApplication::processEvents(); // let a pending warning come up
     }
+    QMessageBox* box(const char* name) const { return dialog->findChild<QMessageBox*>(name); }
     QStringList files() const { return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden); }
     QPushButton* button(const char* name) const { return dialog->findChild<QPushButton*>(name); }
     void click(const char* name) { QTest::mouseClick(button(name), Qt::LeftButton); }
@@ -68,25 +73,73 @@ struct Fixture
     T* onTab(int tab, const char* name) const { return tabs()->widget(tab)->findChild<T*>(name); }
 };
 
-} // namespace
 
+// Runs `body` in a child process as the user nobody; true when it exits with 0.
+template <typename Body>
+bool asNobody(Body body)
+{
+    fflush(nullptr);
+    const pid_t child = fork();
+    if (child == 0) {
+        const passwd* user = getpwnam("nobody");
+        const struct group* nogroup = getgrnam("nogroup");
+        umask(022);
+        _exit(user && nogroup && setgroups(0, nullptr) == 0 && setgid(nogroup->gr_gid) == 0 && setuid(user->pw_uid) == 0
+                      && body()
+                  ? 0
+                  : 1);
+    }
+    int status = 0;
+    return child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+QString ownership(const QString& path) // "owner:group mode"
+{
+    struct stat st {};
+    if (stat(QFile::encodeName(path).constData(), &st) != 0)
+        return QStringLiteral("missing");
+    const passwd* user = getpwuid(st.st_uid);
+    const struct group* group = getgrgid(st.st_gid);
+    return QStringLiteral("%1:%2 %3")
+        .arg(QString::fromLocal8Bit(user ? user->pw_name : "?"), QString::fromLocal8Bit(group ? group->gr_name : "?"))
+        .arg(st.st_mode & 07777, 4, 8, QLatin1Char('0'));
+}
+
+bool setOwnership(const QString& path, const QString& owner, mode_t mode) // owner: "user:group"
+{
+    const passwd* u = getpwnam(qPrintable(owner.section(QLatin1Char(':'), 0, 0)));
+    const struct group* g = getgrnam(qPrintable(owner.section(QLatin1Char(':'), 1)));
+    const QByteArray name = QFile::encodeName(path);
+    return u && g && chown(name.constData(), u->pw_uid, g->gr_gid) == 0 && chmod(name.constData(), mode) == 0;
+}
+
+} // namespace
 class TestReceptsDialog : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { ReceptsDialog::setWarningHandler(recordWarning); }
-    void onlySaveKeepsEdits();
+    void showsOneTabPerRecipe();
+    void cancelDropsEdits();
+    void saveWritesEdits();
+    void refusesUnreadableFile_data();
+    void refusesUnreadableFile();
     void saveWithoutFile_data();
     void saveWithoutFile();
     void fullDiskLeavesOldFile();
+    void saveKeepsOwnerGroupMode_data();
+    void saveKeepsOwnerGroupMode();
+    void ordinaryUserSaves_data();
+    void ordinaryUserSaves();
+    void asksBeforeOverwritingChange_data();
+    void asksBeforeOverwritingChange();
+    void fitsOnScreen();
 };
 
-void TestReceptsDialog::onlySaveKeepsEdits()
+void TestReceptsDialog::showsOneTabPerRecipe()
 {
     Fixture f;
-    const QByteArray bytes = receptsFileBytes(threeRecepts);
-    QVERIFY(writeFile(f.path, bytes));
+    QVERIFY(writeFile(f.path, receptsFileBytes(threeRecepts)));
     f.open();
     QCOMPARE(f.tabs()->count(), 3);
     for (int i = 0; i < 3; ++i) {
@@ -94,26 +147,38 @@ void TestReceptsDialog::onlySaveKeepsEdits()
         QCOMPARE(f.onTab<QLineEdit>(i, "Name")->text(), threeRecepts[static_cast<size_t>(i)].shortName);
     }
     QCOMPARE(f.tabs()->currentIndex(), 0);
+}
 
-    // Cancel drops the edits; the next showing starts on the first tab again.
+void TestReceptsDialog::cancelDropsEdits()
+{
+    Fixture f;
+    const QByteArray bytes = receptsFileBytes(threeRecepts);
+    QVERIFY(writeFile(f.path, bytes));
+    f.open();
     f.onTab<QSpinBox>(1, "sugarRashod")->setValue(150);
     f.tabs()->setCurrentIndex(2);
     f.click("cancelButton");
     QVERIFY(!f.dialog->isVisible());
     QVERIFY(f.menu.isVisible());
     QCOMPARE(readFile(f.path), bytes);
+    // The next showing starts on the first tab again, with the file's values.
     f.open();
     QCOMPARE(f.onTab<QSpinBox>(1, "sugarRashod")->value(), 2);
     QCOMPARE(f.tabs()->currentIndex(), 0);
     f.click("saveButton"); // right after showing: every field read and written back unchanged
     QCOMPARE(readFile(f.path), bytes);
+}
 
-    // Save writes the edits, and the next showing shows them.
+void TestReceptsDialog::saveWritesEdits()
+{
+    Fixture f;
+    QVERIFY(writeFile(f.path, receptsFileBytes(threeRecepts)));
     f.open();
     f.onTab<QSpinBox>(2, "teawaterRashod")->setValue(42);
     f.onTab<QLineEdit>(0, "Name")->setText(QStringLiteral("Ристретто & <co>"));
     f.click("saveButton");
     QVERIFY(!f.dialog->isVisible());
+    QVERIFY(f.menu.isVisible());
     std::vector<Recept> expected = threeRecepts;
     expected[2].ingridientWater[3] = 42;
     expected[0].shortName = QStringLiteral("Ристретто & <co>");
@@ -122,23 +187,68 @@ void TestReceptsDialog::onlySaveKeepsEdits()
     f.open();
     QCOMPARE(f.onTab<QLineEdit>(0, "Name")->text(), QStringLiteral("Ристретто & <co>"));
     QCOMPARE(f.dialog->findChildren<ReceptForm*>().size(), 3); // the forms of earlier showings are gone
-    QVERIFY(warnings.isEmpty());
-    f.click("cancelButton");
+    QVERIFY(!f.box("saveWarning") && !f.box("readWarning"));
+}
 
-    // A file that no longer reads is reported, and Save refused until it reads again.
-    const QByteArray broken("<!DOCTYPE Recepts>\n<Recepts>\n <Recept_0>\n  <ID Value=\"0\">\n</Recepts>\n");
-    QVERIFY(writeFile(f.path, broken));
+void TestReceptsDialog::refusesUnreadableFile_data()
+{
+    QTest::addColumn<QByteArray>("contents"); // a FIFO, a folder or "/dev/..." a link to that device
+    QTest::addColumn<QString>("reason");
+    std::vector<Recept> big(4); // 4.8 MB
+    for (size_t i = 0; i < big.size(); ++i)
+        big[i].shortName = QString(600000, QChar(0x0436));
+    QTest::newRow("malformed") << QByteArray("<!DOCTYPE Recepts>\n<Recepts>\n <Recept_0>\n  <ID Value=\"0\">\n</Recepts>\n")
+                               << "(line 5, column";
+    QTest::newRow("FIFO") << QByteArray("FIFO") << "It is not a regular file.";
+    QTest::newRow("/dev/zero") << QByteArray("/dev/zero") << "It is not a regular file.";
+    QTest::newRow("folder") << QByteArray("folder") << "It is not a regular file.";
+    QTest::newRow("over 4 MB") << receptsFileBytes(big) << "The file is larger than 4 MB, the most the program reads.";
+    QTest::newRow("501 recipes") << receptsFileBytes(std::vector<Recept>(501))
+                                 << "The file holds more than 500 recipes, the most the program shows.";
+}
+
+// A file that no longer reads is reported, and Save refused until it reads again; the
+// tabs of the last good read stay. Showing the dialog returns at once, the warning open.
+void TestReceptsDialog::refusesUnreadableFile()
+{
+    QFETCH(QByteArray, contents);
+    QFETCH(QString, reason);
+    Fixture f;
+    QVERIFY(writeFile(f.path, receptsFileBytes(threeRecepts)));
     f.open();
-    QTRY_COMPARE(warnings.size(), 1);
-    QVERIFY2(warnings[0].contains(f.path) && warnings[0].contains("(line 5, column"), qPrintable(warnings[0]));
+    f.click("cancelButton");
+    QVERIFY(QFile::remove(f.path));
+    const QByteArray name = QFile::encodeName(f.path);
+    if (contents == "FIFO")
+        QCOMPARE(mkfifo(name.constData(), 0600), 0);
+    else if (contents == "folder")
+        QVERIFY(QDir().mkdir(f.path));
+    else if (contents.startsWith("/dev/"))
+        QCOMPARE(symlink(contents.constData(), name.constData()), 0);
+    else
+        QVERIFY(writeFile(f.path, contents));
+
+    f.open();
+    QTRY_VERIFY(f.box("readWarning") && f.box("readWarning")->isVisible());
+    const QString text = f.box("readWarning")->text();
+    QVERIFY2(text.contains(f.path) && text.contains(reason), qPrintable(text));
+    QVERIFY(f.dialog->isVisible());
+    QCOMPARE(f.tabs()->count(), 3);
     QVERIFY(!f.button("saveButton")->isEnabled());
     QVERIFY(!f.dialog->SaveReceptsToFile()); // the tabs of the earlier showing are not saved over it
+    f.box("readWarning")->close();
+    QTRY_VERIFY(!f.box("readWarning"));
     f.click("cancelButton");
-    QCOMPARE(readFile(f.path), broken);
+    if (!contents.startsWith("/dev/") && contents != "FIFO" && contents != "folder")
+        QCOMPARE(readFile(f.path), contents);
+
+    if (!QFile::remove(f.path))
+        QVERIFY(QDir().rmdir(f.path));
     QVERIFY(writeFile(f.path, receptsFileBytes({threeRecepts[2]})));
     f.open();
     QVERIFY(f.button("saveButton")->isEnabled());
-    QCOMPARE(warnings.size(), 1);
+    QTest::qWait(50);
+    QVERIFY(!f.box("readWarning"));
     // One recipe now: one tab, one form, filled from the file rather than left from before.
     QCOMPARE(f.dialog->findChildren<ReceptForm*>().size(), 1);
     QCOMPARE(f.tabs()->tabText(0), QStringLiteral(" Recept 1"));
@@ -151,7 +261,6 @@ void TestReceptsDialog::saveWithoutFile_data()
     QTest::addColumn<bool>("saved");
     QTest::newRow("first start") << "recepts.xml" << true;
     QTest::newRow("folder missing") << "missing/recepts.xml" << false;
-    QTest::newRow("path is a folder") << "recepts.xml" << false;
 }
 
 void TestReceptsDialog::saveWithoutFile()
@@ -161,15 +270,13 @@ void TestReceptsDialog::saveWithoutFile()
     Fixture f(fileName);
     f.open();
     QCOMPARE(f.tabs()->count(), 0);
-    QVERIFY(warnings.isEmpty());
-    if (QByteArray(QTest::currentDataTag()) == "path is a folder")
-        QVERIFY(QDir().mkdir(f.path));
+    QVERIFY(!f.box("readWarning"));
 
     f.click("saveButton");
     QCOMPARE(readFile(f.path), saved ? QByteArray("<!DOCTYPE Recepts>\n<Recepts/>\n") : QByteArray("<unreadable>"));
     QCOMPARE(f.dialog->isVisible(), !saved);
-    QCOMPARE(warnings.size(), saved ? 0 : 1);
-    QVERIFY(saved || warnings[0].contains(f.path));
+    QCOMPARE(f.box("saveWarning") != nullptr, !saved);
+    QVERIFY(saved || f.box("saveWarning")->text().contains(f.path));
 }
 
 void TestReceptsDialog::fullDiskLeavesOldFile()
@@ -194,7 +301,7 @@ void TestReceptsDialog::fullDiskLeavesOldFile()
         limit.rlim_cur = 64 * 1024;
         if (setrlimit(RLIMIT_FSIZE, &limit) == 0)
             f.click("saveButton");
-        _exit(warnings.size() == 1 && warnings[0].contains(f.path) && f.dialog->isVisible() ? 0 : 1);
+        _exit(f.box("saveWarning") && f.box("saveWarning")->text().contains(f.path) && f.dialog->isVisible() ? 0 : 1);
     }
     int status = 0;
     QCOMPARE(waitpid(child, &status, 0), child);
@@ -204,9 +311,137 @@ void TestReceptsDialog::fullDiskLeavesOldFile()
 
     // The same save without the limit goes through: the limit was what failed it.
     f.click("saveButton");
-    QVERIFY(warnings.isEmpty());
+    QVERIFY(!f.box("saveWarning") && !f.dialog->isVisible());
     big[3].sugarRashod = 99;
     QCOMPARE(readFile(f.path), receptsFileBytes(big));
+}
+
+void TestReceptsDialog::saveKeepsOwnerGroupMode_data()
+{
+    QTest::addColumn<QString>("owner");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<bool>("hardLink");
+    QTest::newRow("another user's, group-shared") << "nobody:nogroup" << 0640 << false;
+    QTest::newRow("read-only") << "root:root" << 0444 << false;
+    QTest::newRow("hard link") << "nobody:root" << 0600 << true;
+}
+
+void TestReceptsDialog::saveKeepsOwnerGroupMode()
+{
+    if (geteuid() != 0)
+        QSKIP("giving a file to another user needs root");
+    QFETCH(QString, owner);
+    QFETCH(int, mode);
+    QFETCH(bool, hardLink);
+    Fixture f;
+    const QByteArray before = receptsFileBytes(threeRecepts);
+    QVERIFY(writeFile(f.path, before));
+    QVERIFY(setOwnership(f.path, owner, mode_t(mode)));
+    const QString other = f.dir.filePath(QStringLiteral("other-name.xml"));
+    if (hardLink)
+        QCOMPARE(link(QFile::encodeName(f.path).constData(), QFile::encodeName(other).constData()), 0);
+    f.open();
+    f.onTab<QSpinBox>(0, "sugarRashod")->setValue(7);
+    f.click("saveButton");
+    QVERIFY(!f.dialog->isVisible());
+    QCOMPARE(ownership(f.path), owner + QStringLiteral(" 0") + QString::number(mode, 8));
+    std::vector<Recept> after = threeRecepts;
+    after[0].sugarRashod = 7;
+    QCOMPARE(readFile(f.path), receptsFileBytes(after));
+    if (hardLink) // replaced as a whole: the other name keeps the old file
+        QCOMPARE(readFile(other), before);
+}
+
+void TestReceptsDialog::ordinaryUserSaves_data()
+{
+    QTest::addColumn<int>("folderMode");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("after");
+    // Only the file is writable: it is written in place, and stays as it was.
+    QTest::newRow("root's folder") << 0755 << "nobody:nogroup 0644" << "nobody:nogroup 0644";
+    // Only root may give a file away: the new file is the user's, with the old permissions.
+    QTest::newRow("root's file") << 0777 << "root:root 0666" << "nobody:nogroup 0666";
+}
+
+void TestReceptsDialog::ordinaryUserSaves()
+{
+    if (geteuid() != 0)
+        QSKIP("playing an ordinary user needs root, to become the user nobody");
+    QFETCH(int, folderMode);
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+    Fixture f(QStringLiteral("shared/recepts.xml"));
+    QVERIFY(QDir(f.dir.path()).mkdir(QStringLiteral("shared")));
+    QVERIFY(chmod(QFile::encodeName(f.dir.path()).constData(), 0755) == 0);
+    QVERIFY(chmod(QFile::encodeName(f.dir.filePath(QStringLiteral("shared"))).constData(), mode_t(folderMode)) == 0);
+    QVERIFY(writeFile(f.path, receptsFileBytes(threeRecepts)));
+    QVERIFY(setOwnership(f.path, before.section(QLatin1Char(' '), 0, 0),
+                         mode_t(before.section(QLatin1Char(' '), 1).toInt(nullptr, 8))));
+    f.open();
+    f.onTab<QSpinBox>(0, "sugarRashod")->setValue(7);
+    QVERIFY(asNobody([&f] {
+        f.click("saveButton");
+        return !f.dialog->isVisible() && !f.box("saveWarning");
+    }));
+    QCOMPARE(ownership(f.path), after);
+    std::vector<Recept> saved = threeRecepts;
+    saved[0].sugarRashod = 7;
+    QCOMPARE(readFile(f.path), receptsFileBytes(saved));
+}
+
+void TestReceptsDialog::asksBeforeOverwritingChange_data()
+{
+    QTest::addColumn<QByteArray>("button");
+    QTest::addColumn<bool>("overwritten");
+    QTest::newRow("Overwrite") << QByteArray("overwriteButton") << true;
+    QTest::newRow("Cancel") << QByteArray("keepEditsButton") << false;
+}
+
+void TestReceptsDialog::asksBeforeOverwritingChange()
+{
+    QFETCH(QByteArray, button);
+    QFETCH(bool, overwritten);
+    Fixture f;
+    QVERIFY(writeFile(f.path, receptsFileBytes(threeRecepts)));
+    f.open();
+    f.onTab<QSpinBox>(1, "sugarRashod")->setValue(150);
+    const QByteArray theirs = receptsFileBytes({threeRecepts[2]});
+    QVERIFY(writeFile(f.path, theirs));
+
+    f.click("saveButton");
+    QMessageBox* question = f.box("overwriteQuestion");
+    QVERIFY(question && question->isVisible());
+    QCOMPARE(question->text(), QStringLiteral("The recipes file was changed by another program after it was shown. "
+                                              "Overwrite it with what you see here?"));
+    QCOMPARE(readFile(f.path), theirs);
+    QPushButton* answer = question->findChild<QPushButton*>(button);
+    QCOMPARE(answer->text(), QString::fromLatin1(QTest::currentDataTag()));
+    QTest::mouseClick(answer, Qt::LeftButton);
+    QTRY_VERIFY(!f.box("overwriteQuestion"));
+    std::vector<Recept> ours = threeRecepts;
+    ours[1].sugarRashod = 150;
+    QCOMPARE(readFile(f.path), overwritten ? receptsFileBytes(ours) : theirs);
+    QCOMPARE(f.dialog->isVisible(), !overwritten);
+    QCOMPARE(f.onTab<QSpinBox>(1, "sugarRashod")->value(), 150);
+}
+
+// The first showing with tabs widens the dialog by half; it is placed for the size it ends up
+// with: centred on the main menu, all of it on the screen.
+void TestReceptsDialog::fitsOnScreen()
+{
+    Fixture f;
+    QVERIFY(screenScaled);
+    QVERIFY(writeFile(f.path, receptsFileBytes(threeRecepts)));
+    f.menu.setGeometry(700, 500, 400, 200);
+    f.open();
+    QTRY_VERIFY(f.dialog->windowHandle() && f.dialog->windowHandle()->isExposed());
+    QCoreApplication::processEvents();
+    const QRect frame = f.dialog->frameGeometry();
+    QVERIFY(frame.width() > 1000);
+    QVERIFY2((frame.center() - QPoint(900, 600)).manhattanLength() <= 2, qPrintable(QString::number(frame.x())));
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QCOMPARE(screen, QRect(0, 0, 1600, 1200));
+    QVERIFY(screen.contains(frame));
 }
 
 QUELLARO_TEST_MAIN(TestReceptsDialog)
