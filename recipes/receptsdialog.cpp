@@ -52,11 +52,8 @@ void ReceptsDialog::fitToScreen()
     // New tabs widen the dialog only when its layout next runs, which is after QDialog has
     // placed it for its old size: it would then grow past the screen's right edge. The size
     // is settled here, before the dialog is placed.
-    if (isWindow() && layout()) {
-        layout()->activate();
-        const QRect available = screen()->availableGeometry();
-        resize(size().expandedTo(minimumSizeHint()).boundedTo(available.size()));
-    }
+    layout()->activate();
+    resize(size().expandedTo(minimumSizeHint()).boundedTo(screen()->availableGeometry().size()));
 }
 
 void ReceptsDialog::closeEvent(QCloseEvent* event)
@@ -114,24 +111,16 @@ void ReceptsDialog::refuseSave(const QString& reason)
 void ReceptsDialog::showReadWarning()
 {
     if (isVisible() && !error.isEmpty() && !ui->saveButton->isEnabled())
-        openMessage("readWarning", QMessageBox::Warning, error);
+        message("readWarning", QMessageBox::Warning, error)->open();
 }
 
-// A message box, window-modal over the dialog, that deletes itself when closed. With no
-// buttons given it gets an OK button.
-QMessageBox* ReceptsDialog::openMessage(const char* name, QMessageBox::Icon icon, const QString& text,
-                                        const QStringList& buttons)
+// A message box over the dialog that deletes itself when closed. Shown with open(), it is
+// window-modal and returns at once; it gets an OK button unless given others.
+QMessageBox* ReceptsDialog::message(const char* name, QMessageBox::Icon icon, const QString& text)
 {
     auto* box = new QMessageBox(icon, tr("Recepts"), text, QMessageBox::NoButton, this);
     box->setObjectName(QLatin1String(name));
     box->setAttribute(Qt::WA_DeleteOnClose);
-    for (int i = 0; i < buttons.size(); i += 2) {
-        QPushButton* button = box->addButton(buttons[i + 1], i == 0 ? QMessageBox::AcceptRole : QMessageBox::RejectRole);
-        button->setObjectName(buttons[i]);
-        if (i == 0)
-            connect(button, &QPushButton::clicked, this, &ReceptsDialog::saveAndClose);
-    }
-    box->open();
     return box;
 }
 
@@ -236,7 +225,7 @@ bool ReceptsDialog::SaveReceptsToFile()
     const QByteArray bytes = receptsFileBytes(receptsFromTabs());
     if (!saveFileAtomically(receptsFilePath, bytes, &reason)) {
         error = tr("The recipes could not be saved to %1: %2").arg(receptsFilePath, reason);
-        openMessage("saveWarning", QMessageBox::Warning, error);
+        message("saveWarning", QMessageBox::Warning, error)->open();
         return false;
     }
     shownHash = QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
@@ -259,10 +248,14 @@ void ReceptsDialog::on_saveButton_clicked()
     }
     // Another program (or another copy of this one) wrote the file after it was shown: its
     // recipes would be lost without a word.
-    openMessage("overwriteQuestion", QMessageBox::Question,
-                tr("The recipes file was changed by another program after it was shown. "
-                   "Overwrite it with what you see here?"),
-                {QStringLiteral("overwriteButton"), tr("Overwrite"), QStringLiteral("keepEditsButton"), tr("Cancel")});
+    QMessageBox* question = message("overwriteQuestion", QMessageBox::Question,
+                                    tr("The recipes file was changed by another program after it was shown. "
+                                       "Overwrite it with what you see here?"));
+    QPushButton* overwrite = question->addButton(tr("Overwrite"), QMessageBox::AcceptRole);
+    overwrite->setObjectName(QStringLiteral("overwriteButton"));
+    question->addButton(tr("Cancel"), QMessageBox::RejectRole)->setObjectName(QStringLiteral("keepEditsButton"));
+    connect(overwrite, &QPushButton::clicked, this, &ReceptsDialog::saveAndClose);
+    question->open();
 }
 
 void ReceptsDialog::on_cancelButton_clicked()

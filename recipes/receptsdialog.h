@@ -5,7 +5,6 @@
 
 #include <QMessageBox>
 #include <QString>
-#include <QStringList>
 
 #include <vector>
 
@@ -64,9 +63,7 @@ private:
     void refuseSave(const QString& reason);
     QByteArray fileHash() const;
     void saveAndClose();
-    // `buttons`: object name and text of each, the first one saving and closing the dialog.
-    QMessageBox* openMessage(const char* name, QMessageBox::Icon icon, const QString& text,
-                             const QStringList& buttons = {});
+    QMessageBox* message(const char* name, QMessageBox::Icon icon, const QString& text);
     void fitToScreen();
 
     Ui::ReceptsDialog* ui;
