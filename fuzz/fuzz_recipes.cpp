@@ -45,6 +45,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             fail("a refused file left records behind");
         return 0;
     }
+    if (records.size() > size_t(MaxReceptsCount))
+        fail("more recipes read than the program shows");
 
     const QByteArray saved = receptsFileBytes(records);
     std::vector<Recept> again;

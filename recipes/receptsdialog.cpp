@@ -8,21 +8,14 @@
 #include "ui_receptsdialog.h"
 
 #include <QCloseEvent>
+#include <QCryptographicHash>
 #include <QFileInfo>
+#include <QLayout>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
 #include <QShowEvent>
 #include <QTabBar>
-
-namespace {
-
-void showWarningBox(QWidget* parent, const QString& title, const QString& text)
-{
-    QMessageBox::warning(parent, title, text);
-}
-
-ReceptsDialog::WarningHandler warningHandler = showWarningBox;
-
-} // namespace
 
 ReceptsDialog::ReceptsDialog(QWidget* parent)
     : ClosingDialog(parent)
@@ -39,11 +32,6 @@ ReceptsDialog::~ReceptsDialog()
     delete ui;
 }
 
-void ReceptsDialog::setWarningHandler(WarningHandler handler)
-{
-    warningHandler = handler ? handler : showWarningBox;
-}
-
 QString ReceptsDialog::lastError() const
 {
     return error;
@@ -52,7 +40,17 @@ QString ReceptsDialog::lastError() const
 void ReceptsDialog::showEvent(QShowEvent* event)
 {
     ReadReceptsFromFile();
-    ClosingDialog::showEvent(event);
+    fitToScreen();
+    ClosingDialog::showEvent(event); // places the dialog, centred on its parent
+}
+
+void ReceptsDialog::fitToScreen()
+{
+    // New tabs widen the dialog only when its layout next runs, which is after QDialog has
+    // placed it for its old size: it would then grow past the screen's right edge. The size
+    // is settled here, before the dialog is placed.
+    layout()->activate();
+    resize(size().expandedTo(minimumSizeHint()).boundedTo(screen()->availableGeometry().size()));
 }
 
 void ReceptsDialog::closeEvent(QCloseEvent* event)
@@ -65,6 +63,8 @@ void ReceptsDialog::ReadReceptsFromFile()
 {
     recepts.clear();
     error.clear();
+    shownHash.clear();
+    delete findChild<QMessageBox*>(QStringLiteral("readWarning"), Qt::FindDirectChildrenOnly);
     ui->saveButton->setEnabled(true);
 
     // No file yet is the ordinary first start: nothing to show, nothing to lose.
@@ -73,7 +73,7 @@ void ReceptsDialog::ReadReceptsFromFile()
 
     QByteArray contents;
     QString reason;
-    if (!readWholeFile(receptsFilePath, &contents, &reason)) {
+    if (!readWholeFile(receptsFilePath, MaxReceptsFileBytes, &contents, &reason)) {
         refuseSave(reason);
         return;
     }
@@ -85,10 +85,13 @@ void ReceptsDialog::ReadReceptsFromFile()
             what = tr("The elements are nested deeper than %1 levels.").arg(MaxReceptsFileDepth);
         else if (fileError.kind == ReceptsFileError::Kind::Entities)
             what = tr("The file declares entities, which a recipes file never does.");
+        else if (fileError.kind == ReceptsFileError::Kind::TooMany)
+            what = tr("The file holds more than %1 recipes, the most the program shows.").arg(MaxReceptsCount);
         refuseSave(tr("%1 (line %2, column %3)")
                        .arg(what, QString::number(fileError.line), QString::number(fileError.column)));
         return;
     }
+    shownHash = QCryptographicHash::hash(contents, QCryptographicHash::Sha256);
     recepts = std::move(records);
     createReceptsTabs();
 }
@@ -104,8 +107,18 @@ void ReceptsDialog::refuseSave(const QString& reason)
 
 void ReceptsDialog::showReadWarning()
 {
-    if (isVisible() && !error.isEmpty())
-        warningHandler(this, tr("Recepts"), error);
+    if (isVisible() && !error.isEmpty() && !ui->saveButton->isEnabled())
+        message("readWarning", QMessageBox::Warning, error)->open();
+}
+
+// A message box over the dialog that deletes itself when closed. Shown with open(), it is
+// window-modal and returns at once; it gets an OK button unless given others.
+QMessageBox* ReceptsDialog::message(const char* name, QMessageBox::Icon icon, const QString& text)
+{
+    auto* box = new QMessageBox(icon, tr("Recepts"), text, QMessageBox::NoButton, this);
+    box->setObjectName(QLatin1String(name));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    return box;
 }
 
 void ReceptsDialog::traverseNode(const QDomNode& node)
@@ -188,24 +201,58 @@ std::vector<Recept> ReceptsDialog::receptsFromTabs() const
     return records;
 }
 
+// The hash of the file's bytes now: empty when there is no file, and one that matches no
+// hash when the file cannot be read.
+QByteArray ReceptsDialog::fileHash() const
+{
+    if (!QFileInfo::exists(receptsFilePath))
+        return QByteArray();
+    QByteArray contents;
+    if (!readWholeFile(receptsFilePath, MaxReceptsFileBytes, &contents, nullptr))
+        return QByteArrayLiteral("unreadable");
+    return QCryptographicHash::hash(contents, QCryptographicHash::Sha256);
+}
+
 bool ReceptsDialog::SaveReceptsToFile()
 {
     if (!ui->saveButton->isEnabled())
         return false; // the file on disk could not be read: never overwrite it
     error.clear();
     QString reason;
-    if (!saveFileAtomically(receptsFilePath, receptsFileBytes(receptsFromTabs()), &reason)) {
+    const QByteArray bytes = receptsFileBytes(receptsFromTabs());
+    if (!saveFileAtomically(receptsFilePath, bytes, &reason)) {
         error = tr("The recipes could not be saved to %1: %2").arg(receptsFilePath, reason);
-        warningHandler(this, tr("Recepts"), error);
+        message("saveWarning", QMessageBox::Warning, error)->open();
         return false;
     }
+    shownHash = QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
     return true;
+}
+
+void ReceptsDialog::saveAndClose()
+{
+    if (SaveReceptsToFile())
+        close();
 }
 
 void ReceptsDialog::on_saveButton_clicked()
 {
-    if (SaveReceptsToFile())
-        close();
+    if (!ui->saveButton->isEnabled())
+        return;
+    if (fileHash() == shownHash) {
+        saveAndClose();
+        return;
+    }
+    // Another program (or another copy of this one) wrote the file after it was shown: its
+    // recipes would be lost without a word.
+    QMessageBox* question = message("overwriteQuestion", QMessageBox::Question,
+                                    tr("The recipes file was changed by another program after it was shown. "
+                                       "Overwrite it with what you see here?"));
+    QPushButton* overwrite = question->addButton(tr("Overwrite"), QMessageBox::AcceptRole);
+    overwrite->setObjectName(QStringLiteral("overwriteButton"));
+    question->addButton(tr("Cancel"), QMessageBox::RejectRole)->setObjectName(QStringLiteral("keepEditsButton"));
+    connect(overwrite, &QPushButton::clicked, this, &ReceptsDialog::saveAndClose);
+    question->open();
 }
 
 void ReceptsDialog::on_cancelButton_clicked()

@@ -3,6 +3,7 @@
 #include "recipes/recept.h"
 #include "shell/closingdialog.h"
 
+#include <QMessageBox>
 #include <QString>
 
 #include <vector>
@@ -19,8 +20,10 @@ class ReceptsDialog;
 // Edits all recipes of the recipes file, one tab per recipe. Every showing reads the file
 // afresh; Save replaces the file as a whole from the tabs. A file that exists but cannot be
 // read is reported and Save refused until a later showing reads it, so that it is never
-// overwritten with fewer recipes than it holds. A failed save is reported and keeps the
-// dialog open with the edits.
+// overwritten with fewer recipes than it holds. A file changed by another program since the
+// showing is overwritten only when the user says so. A failed save is reported and keeps the
+// dialog open with the edits. Messages are window-modal boxes that never block the caller;
+// their object names are "readWarning", "saveWarning" and "overwriteQuestion".
 class ReceptsDialog : public ClosingDialog
 {
     Q_OBJECT
@@ -29,15 +32,11 @@ public:
     explicit ReceptsDialog(QWidget* parent = nullptr);
     ~ReceptsDialog() override;
 
-    // Shows a failure to the user. Tests put in one that shows nothing; nullptr puts back
-    // the default, QMessageBox::warning.
-    using WarningHandler = void (*)(QWidget* parent, const QString& title, const QString& text);
-    static void setWarningHandler(WarningHandler handler);
-
     // The last failure reported by a read or a save, empty when it went well.
     QString lastError() const;
 
     // Writes the file from the tabs; false (and reported) when the file was not replaced.
+    // Writes even over a file that another program has changed since the showing.
     bool SaveReceptsToFile();
     // Walks the children of node and fills `recepts`.
     void traverseNode(const QDomNode& node);
@@ -62,8 +61,13 @@ private:
     std::vector<Recept> receptsFromTabs() const;
     static void fillForm(ReceptForm* form, const Recept& recept);
     void refuseSave(const QString& reason);
+    QByteArray fileHash() const;
+    void saveAndClose();
+    QMessageBox* message(const char* name, QMessageBox::Icon icon, const QString& text);
+    void fitToScreen();
 
     Ui::ReceptsDialog* ui;
     QString receptsFilePath;
     QString error;
+    QByteArray shownHash; // of the file's bytes at the showing; empty when there was no file
 };

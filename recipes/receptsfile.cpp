@@ -50,9 +50,11 @@ void applyElement(const QDomElement& element, std::vector<Recept>& records, int&
     const int count = static_cast<int>(records.size());
 
     if (tag == IdTag) {
+        // The fields after an "ID" fill the record it has just made, whatever its value: going
+        // by the value, a second "ID" 0 would fill the first record again and leave its own
+        // empty, and a save would lose a recipe. The writer's files hold the position anyway.
         records.emplace_back();
-        // An "ID" naming no existing record keeps its fields on the record it has just made.
-        current = (number >= 0 && number <= count) ? number : count;
+        current = count;
         return;
     }
     if (current < 0 || current >= count)
@@ -85,10 +87,14 @@ void applyElement(const QDomElement& element, std::vector<Recept>& records, int&
 // document is built: a deep document would exhaust the stack in the DOM's recursive code
 // and take minutes to build. Entity declarations are refused too: each reference of an
 // entity just under the reader's expansion limit multiplies a small file into gigabytes.
+// The "ID" elements are counted here as well, since each of them makes a record.
+// The format has no namespaces: a prefix is just part of a name, declared or not.
 bool checkStructure(const QByteArray& contents, ReceptsFileError* error)
 {
     QXmlStreamReader reader(contents);
+    reader.setNamespaceProcessing(false);
     int depth = 0;
+    int ids = 0;
     while (!reader.atEnd()) {
         const QXmlStreamReader::TokenType token = reader.readNext();
         if (token == QXmlStreamReader::DTD && !reader.entityDeclarations().isEmpty()) {
@@ -100,6 +106,11 @@ bool checkStructure(const QByteArray& contents, ReceptsFileError* error)
             if (++depth > MaxReceptsFileDepth) {
                 if (error)
                     *error = {ReceptsFileError::Kind::TooDeep, QString(), reader.lineNumber(), reader.columnNumber()};
+                return false;
+            }
+            if (reader.qualifiedName() == IdTag && ++ids > MaxReceptsCount) {
+                if (error)
+                    *error = {ReceptsFileError::Kind::TooMany, QString(), reader.lineNumber(), reader.columnNumber()};
                 return false;
             }
         } else if (token == QXmlStreamReader::EndElement) {
@@ -194,6 +205,7 @@ bool parseReceptsFile(const QByteArray& contents, std::vector<Recept>& records, 
         return false;
 
     QXmlStreamReader reader(contents);
+    reader.setNamespaceProcessing(false);
     QDomDocument doc;
     QString message;
     int line = 0;

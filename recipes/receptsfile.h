@@ -11,8 +11,12 @@
 
 // The recipes file codec: records to document and bytes, bytes to records. No file access.
 
-// Files nested deeper than this are refused before a document is built.
+// What the program reads at most. Each recipe becomes a form of about 650 KB of widgets with
+// their style sheets, so the number of recipes is bounded as well as the size of the file;
+// anything larger is refused before a document is built.
 inline constexpr int MaxReceptsFileDepth = 64;
+inline constexpr qint64 MaxReceptsFileBytes = 4 * 1024 * 1024; // 4 MB
+inline constexpr int MaxReceptsCount = 500;
 
 // A new element `name` of `doc`, not yet attached: attribute "Value" = `value` and one text
 // child `text`, each only when not empty.
@@ -26,6 +30,7 @@ QByteArray receptsFileBytes(const std::vector<Recept>& records);
 
 // Walks the descendants of `node` in document order without recursion: each "ID" element
 // appends a record, the field elements after it among the same siblings fill that record.
+// Fields before the first "ID" among their siblings go to the first record.
 void traverseReceptNodes(const QDomNode& node, std::vector<Recept>& records);
 
 // Why a file's contents were refused.
@@ -35,6 +40,7 @@ struct ReceptsFileError
         NotWellFormed, // `message` is the XML parser's reason
         TooDeep,       // nested deeper than MaxReceptsFileDepth
         Entities,      // declares entities, which a recipes file never does
+        TooMany,       // more than MaxReceptsCount recipes
     };
     Kind kind = Kind::NotWellFormed;
     QString message;

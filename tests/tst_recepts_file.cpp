@@ -116,11 +116,19 @@ void TestReceptsFile::readsHandMadeFiles_data()
     QTest::newRow("two IDs") << QByteArray("<R><X><ID Value=\"0\"/><Name Value=\"a\"/><ID Value=\"1\"/>"
                                            "<Name Value=\"b\"/></X></R>")
                              << "a" + zero + "\nb" + zero;
+    // Fields go to the record their "ID" made, whatever its value: none is lost or merged.
     QTest::newRow("odd ID values") << QByteArray("<R><X><ID/><Name Value=\"a\"/></X>"
                                                  "<X><ID Value=\"5\"/><Name Value=\"b\"/></X>"
                                                  "<X><ID Value=\"-3\"/><Name Value=\"c\"/></X>"
+                                                 "<X><ID Value=\"0\"/><Name Value=\"d\"/></X>"
                                                  "<X><ID Value=\"x\"/><Sugar Value=\"9\"/></X></R>")
-                                   << "a||9|0|0,0,0,0|0,0,0,0|0,0,0,0\nb" + zero + "\nc" + zero + "\n" + zero;
+                                   << "a" + zero + "\nb" + zero + "\nc" + zero + "\nd" + zero
+            + "\n||9|0|0,0,0,0|0,0,0,0|0,0,0,0";
+    QTest::newRow("namespace prefixes") << QByteArray("<R><X><ID/><my:Note Value=\"x\"/><my:Name Value=\"y\"/>"
+                                                      "<Name Value=\"a\"/></X></R>")
+                                        << "a" + zero;
+    QTest::newRow("500 recipes") << "<R>" + QByteArray("<X><ID/></X>").repeated(500) + "</R>"
+                                 << (zero + "\n").repeated(500).chopped(1);
     QTest::newRow("field before any ID") << QByteArray("<R><X><Name Value=\"lost\"/><ID Value=\"0\"/></X></R>") << zero;
     QTest::newRow("odd slot numbers and values")
         << QByteArray("<R><X><ID/><Component Value=\"4\">1</Component><Component Value=\"-1\">2</Component>"
@@ -157,6 +165,8 @@ void TestReceptsFile::refusesBadFiles_data()
                                << qint64(3);
     QTest::newRow("65 levels") << "<a>\n" + nested(64) << Kind::TooDeep << qint64(2);
     QTest::newRow("100000 levels") << nested(100000) << Kind::TooDeep << qint64(1);
+    QTest::newRow("501 recipes") << "<R>\n" + QByteArray("<X><ID/></X>").repeated(501) + "</R>" << Kind::TooMany
+                                 << qint64(2);
     QTest::newRow("100000 unclosed levels") << QByteArray("<a>").repeated(100000) << Kind::TooDeep << qint64(1);
 
     QByteArray laughs("<!DOCTYPE R [\n<!ENTITY l0 \"lol\">\n");

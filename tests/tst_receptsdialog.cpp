@@ -3,22 +3,28 @@
 #include "recipes/receptform.h"
 #include "recipes/receptsdialog.h"
 #include "recipes/receptsfile.h"
-#include "settings/settings_keys.h"
 
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QTabWidget>
 
 #include <csignal>
+#include <functional>
+#include <grp.h>
+#include <pwd.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
 
-QStringList warnings; // texts of the warnings the dialog showed
-void recordWarning(QWidget*, const QString&, const QString& text) { warnings << text; }
+// The offscreen screen is 800 x 600 pixels, narrower than the dialog; scaled, it is 1600 x 1200.
+const bool screenScaled = qputenv("QT_SCALE_FACTOR", "0.5");
 
 QByteArray readFile(const QString& path)
 {
@@ -49,8 +55,7 @@ struct Fixture
     explicit Fixture(const QString& fileName = QStringLiteral("recepts.xml"))
         : path(dir.filePath(fileName))
     {
-        warnings.clear();
-        QSettings().setValue(SettingsKeys::ReceptsGroup + QStringLiteral("/") + SettingsKeys::ReceptsFilePath, path);
+        SettingsStore::setReceptsFilePath(path);
         dialog = std::make_unique<ReceptsDialog>(&menu);
     }
 
@@ -60,6 +65,7 @@ struct Fixture
         dialog->show();
         QCoreApplication::processEvents(); // let a pending warning come up
     }
+    QMessageBox* box(const char* name) const { return dialog->findChild<QMessageBox*>(name); }
     QStringList files() const { return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden); }
     QPushButton* button(const char* name) const { return dialog->findChild<QPushButton*>(name); }
     void click(const char* name) { QTest::mouseClick(button(name), Qt::LeftButton); }
@@ -68,6 +74,41 @@ struct Fixture
     T* onTab(int tab, const char* name) const { return tabs()->widget(tab)->findChild<T*>(name); }
 };
 
+
+// Runs `body` in a child process; true when it returned true there.
+bool inChild(const std::function<bool()>& body)
+{
+    fflush(nullptr);
+    const pid_t child = fork();
+    if (child == 0)
+        _exit(body() ? 0 : 1);
+    int status = 0;
+    return child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+bool becomeNobody()
+{
+    const passwd* user = getpwnam("nobody");
+    const struct group* group = getgrnam("nogroup");
+    return user && group && setgroups(0, nullptr) == 0 && setgid(group->gr_gid) == 0 && setuid(user->pw_uid) == 0;
+}
+
+// "owner:group mode" of a file, as `ls -l` would tell it.
+QString ownership(const QString& path)
+{
+    const QFileInfo info(path);
+    struct stat st {};
+    stat(QFile::encodeName(path).constData(), &st);
+    return QStringLiteral("%1:%2 %3").arg(info.owner(), info.group()).arg(st.st_mode & 07777, 4, 8, QLatin1Char('0'));
+}
+
+bool setOwnership(const QString& path, const QString& ownership)
+{
+    const QStringList parts = ownership.split(QLatin1Char(' '));
+    return QProcess::execute(QStringLiteral("chown"), {parts[0], path}) == 0
+        && QProcess::execute(QStringLiteral("chmod"), {parts[1], path}) == 0;
+}
+
 } // namespace
 
 class TestReceptsDialog : public QObject
@@ -75,18 +116,25 @@ class TestReceptsDialog : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { ReceptsDialog::setWarningHandler(recordWarning); }
-    void onlySaveKeepsEdits();
+    void showsOneTabPerRecipe();
+    void cancelDropsEdits();
+    void saveWritesEdits();
+    void refusesUnreadableFile_data();
+    void refusesUnreadableFile();
     void saveWithoutFile_data();
     void saveWithoutFile();
     void fullDiskLeavesOldFile();
+    void saveKeepsOwnership_data();
+    void saveKeepsOwnership();
+    void asksBeforeOverwritingChange_data();
+    void asksBeforeOverwritingChange();
+    void fitsOnScreen();
 };
 
-void TestReceptsDialog::onlySaveKeepsEdits()
+void TestReceptsDialog::showsOneTabPerRecipe()
 {
     Fixture f;
-    const QByteArray bytes = receptsFileBytes(threeRecepts);
-    QVERIFY(writeFile(f.path, bytes));
+    QVERIFY(writeFile(f.path, receptsFileBytes(threeRecepts)));
     f.open();
     QCOMPARE(f.tabs()->count(), 3);
     for (int i = 0; i < 3; ++i) {
@@ -94,26 +142,38 @@ void TestReceptsDialog::onlySaveKeepsEdits()
         QCOMPARE(f.onTab<QLineEdit>(i, "Name")->text(), threeRecepts[static_cast<size_t>(i)].shortName);
     }
     QCOMPARE(f.tabs()->currentIndex(), 0);
+}
 
-    // Cancel drops the edits; the next showing starts on the first tab again.
+void TestReceptsDialog::cancelDropsEdits()
+{
+    Fixture f;
+    const QByteArray bytes = receptsFileBytes(threeRecepts);
+    QVERIFY(writeFile(f.path, bytes));
+    f.open();
     f.onTab<QSpinBox>(1, "sugarRashod")->setValue(150);
     f.tabs()->setCurrentIndex(2);
     f.click("cancelButton");
     QVERIFY(!f.dialog->isVisible());
     QVERIFY(f.menu.isVisible());
     QCOMPARE(readFile(f.path), bytes);
+    // The next showing starts on the first tab again, with the file's values.
     f.open();
     QCOMPARE(f.onTab<QSpinBox>(1, "sugarRashod")->value(), 2);
     QCOMPARE(f.tabs()->currentIndex(), 0);
     f.click("saveButton"); // right after showing: every field read and written back unchanged
     QCOMPARE(readFile(f.path), bytes);
+}
 
-    // Save writes the edits, and the next showing shows them.
+void TestReceptsDialog::saveWritesEdits()
+{
+    Fixture f;
+    QVERIFY(writeFile(f.path, receptsFileBytes(threeRecepts)));
     f.open();
     f.onTab<QSpinBox>(2, "teawaterRashod")->setValue(42);
     f.onTab<QLineEdit>(0, "Name")->setText(QStringLiteral("Ристретто & <co>"));
     f.click("saveButton");
     QVERIFY(!f.dialog->isVisible());
+    QVERIFY(f.menu.isVisible());
     std::vector<Recept> expected = threeRecepts;
     expected[2].ingridientWater[3] = 42;
     expected[0].shortName = QStringLiteral("Ристретто & <co>");
@@ -122,23 +182,66 @@ void TestReceptsDialog::onlySaveKeepsEdits()
     f.open();
     QCOMPARE(f.onTab<QLineEdit>(0, "Name")->text(), QStringLiteral("Ристретто & <co>"));
     QCOMPARE(f.dialog->findChildren<ReceptForm*>().size(), 3); // the forms of earlier showings are gone
-    QVERIFY(warnings.isEmpty());
-    f.click("cancelButton");
+    QVERIFY(!f.box("saveWarning") && !f.box("readWarning"));
+}
 
-    // A file that no longer reads is reported, and Save refused until it reads again.
-    const QByteArray broken("<!DOCTYPE Recepts>\n<Recepts>\n <Recept_0>\n  <ID Value=\"0\">\n</Recepts>\n");
-    QVERIFY(writeFile(f.path, broken));
+void TestReceptsDialog::refusesUnreadableFile_data()
+{
+    QTest::addColumn<QByteArray>("contents"); // a FIFO, a folder or "/dev/..." a link to that device
+    QTest::addColumn<QString>("reason");
+    std::vector<Recept> big(4); // 4.8 MB
+    for (size_t i = 0; i < big.size(); ++i)
+        big[i].shortName = QString(600000, QChar(0x0436));
+    QTest::newRow("malformed") << QByteArray("<!DOCTYPE Recepts>\n<Recepts>\n <Recept_0>\n  <ID Value=\"0\">\n</Recepts>\n")
+                               << "(line 5, column";
+    QTest::newRow("FIFO") << QByteArray("FIFO") << "It is not a regular file.";
+    QTest::newRow("/dev/zero") << QByteArray("/dev/zero") << "It is not a regular file.";
+    QTest::newRow("folder") << QByteArray("folder") << "It is not a regular file.";
+    QTest::newRow("over 4 MB") << receptsFileBytes(big) << "The file is larger than 4 MB, the most the program reads.";
+    QTest::newRow("501 recipes") << receptsFileBytes(std::vector<Recept>(501))
+                                 << "The file holds more than 500 recipes, the most the program shows.";
+}
+
+// A file that no longer reads is reported, and Save refused until it reads again; the
+// tabs of the last good read stay. Showing the dialog returns at once, the warning open.
+void TestReceptsDialog::refusesUnreadableFile()
+{
+    QFETCH(QByteArray, contents);
+    QFETCH(QString, reason);
+    Fixture f;
+    QVERIFY(writeFile(f.path, receptsFileBytes(threeRecepts)));
     f.open();
-    QTRY_COMPARE(warnings.size(), 1);
-    QVERIFY2(warnings[0].contains(f.path) && warnings[0].contains("(line 5, column"), qPrintable(warnings[0]));
+    f.click("cancelButton");
+    QVERIFY(QFile::remove(f.path));
+    const QByteArray name = QFile::encodeName(f.path);
+    if (contents == "FIFO")
+        QCOMPARE(mkfifo(name.constData(), 0600), 0);
+    else if (contents == "folder")
+        QVERIFY(QDir().mkdir(f.path));
+    else if (contents.startsWith("/dev/"))
+        QCOMPARE(symlink(contents.constData(), name.constData()), 0);
+    else
+        QVERIFY(writeFile(f.path, contents));
+
+    f.open();
+    QTRY_VERIFY(f.box("readWarning") && f.box("readWarning")->isVisible());
+    const QString text = f.box("readWarning")->text();
+    QVERIFY2(text.contains(f.path) && text.contains(reason), qPrintable(text));
+    QVERIFY(f.dialog->isVisible());
+    QCOMPARE(f.tabs()->count(), 3);
     QVERIFY(!f.button("saveButton")->isEnabled());
     QVERIFY(!f.dialog->SaveReceptsToFile()); // the tabs of the earlier showing are not saved over it
+    f.box("readWarning")->close();
+    QTRY_VERIFY(!f.box("readWarning"));
     f.click("cancelButton");
-    QCOMPARE(readFile(f.path), broken);
+
+    if (!QFile::remove(f.path))
+        QVERIFY(QDir().rmdir(f.path));
     QVERIFY(writeFile(f.path, receptsFileBytes({threeRecepts[2]})));
     f.open();
     QVERIFY(f.button("saveButton")->isEnabled());
-    QCOMPARE(warnings.size(), 1);
+    QTest::qWait(50);
+    QVERIFY(!f.box("readWarning"));
     // One recipe now: one tab, one form, filled from the file rather than left from before.
     QCOMPARE(f.dialog->findChildren<ReceptForm*>().size(), 1);
     QCOMPARE(f.tabs()->tabText(0), QStringLiteral(" Recept 1"));
@@ -151,7 +254,6 @@ void TestReceptsDialog::saveWithoutFile_data()
     QTest::addColumn<bool>("saved");
     QTest::newRow("first start") << "recepts.xml" << true;
     QTest::newRow("folder missing") << "missing/recepts.xml" << false;
-    QTest::newRow("path is a folder") << "recepts.xml" << false;
 }
 
 void TestReceptsDialog::saveWithoutFile()
@@ -161,15 +263,13 @@ void TestReceptsDialog::saveWithoutFile()
     Fixture f(fileName);
     f.open();
     QCOMPARE(f.tabs()->count(), 0);
-    QVERIFY(warnings.isEmpty());
-    if (QByteArray(QTest::currentDataTag()) == "path is a folder")
-        QVERIFY(QDir().mkdir(f.path));
+    QVERIFY(!f.box("readWarning"));
 
     f.click("saveButton");
     QCOMPARE(readFile(f.path), saved ? QByteArray("<!DOCTYPE Recepts>\n<Recepts/>\n") : QByteArray("<unreadable>"));
     QCOMPARE(f.dialog->isVisible(), !saved);
-    QCOMPARE(warnings.size(), saved ? 0 : 1);
-    QVERIFY(saved || warnings[0].contains(f.path));
+    QCOMPARE(f.box("saveWarning") != nullptr, !saved);
+    QVERIFY(saved || f.box("saveWarning")->text().contains(f.path));
 }
 
 void TestReceptsDialog::fullDiskLeavesOldFile()
@@ -184,29 +284,129 @@ void TestReceptsDialog::fullDiskLeavesOldFile()
     f.open();
     f.onTab<QSpinBox>(3, "sugarRashod")->setValue(99); // a save that went through would show
 
-    fflush(nullptr);
-    const pid_t child = fork();
-    QVERIFY(child >= 0);
-    if (child == 0) { // every write past 64 KiB fails with EFBIG, as on a full disk
+    QVERIFY(inChild([&f] { // every write past 64 KiB fails with EFBIG, as on a full disk
         signal(SIGXFSZ, SIG_IGN);
         rlimit limit{};
         getrlimit(RLIMIT_FSIZE, &limit);
         limit.rlim_cur = 64 * 1024;
-        if (setrlimit(RLIMIT_FSIZE, &limit) == 0)
-            f.click("saveButton");
-        _exit(warnings.size() == 1 && warnings[0].contains(f.path) && f.dialog->isVisible() ? 0 : 1);
-    }
-    int status = 0;
-    QCOMPARE(waitpid(child, &status, 0), child);
-    QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
+            return false;
+        f.click("saveButton");
+        return f.box("saveWarning") && f.box("saveWarning")->text().contains(f.path) && f.dialog->isVisible();
+    }));
     QCOMPARE(readFile(f.path), good);
     QCOMPARE(f.files(), QStringList{QStringLiteral("recepts.xml")});
 
     // The same save without the limit goes through: the limit was what failed it.
     f.click("saveButton");
-    QVERIFY(warnings.isEmpty());
+    QVERIFY(!f.box("saveWarning") && !f.dialog->isVisible());
     big[3].sugarRashod = 99;
     QCOMPARE(readFile(f.path), receptsFileBytes(big));
+}
+
+void TestReceptsDialog::saveKeepsOwnership_data()
+{
+    QTest::addColumn<bool>("asNobody");
+    QTest::addColumn<QString>("folderMode");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("after");
+    QTest::newRow("another user's, group-shared") << false << "0755" << "nobody:nogroup 0640" << "nobody:nogroup 0640";
+    QTest::newRow("read-only") << false << "0755" << "root:root 0444" << "root:root 0444";
+    QTest::newRow("hard link") << false << "0755" << "nobody:root 0600" << "nobody:root 0600";
+    // Only the file is writable: it is written in place, and stays as it was.
+    QTest::newRow("nobody, root's folder") << true << "0755" << "nobody:nogroup 0644" << "nobody:nogroup 0644";
+    // Only root may give a file away: the new file is the user's, with the old permissions.
+    QTest::newRow("nobody, root's file") << true << "0777" << "root:root 0666" << "nobody:nogroup 0666";
+}
+
+void TestReceptsDialog::saveKeepsOwnership()
+{
+    if (geteuid() != 0)
+        QSKIP("needs root, to give the test file to another user and to become the user nobody");
+    QFETCH(bool, asNobody);
+    QFETCH(QString, folderMode);
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+    Fixture f(QStringLiteral("shared/recepts.xml"));
+    const QString folder = f.dir.filePath(QStringLiteral("shared"));
+    QVERIFY(QDir().mkdir(folder));
+    QVERIFY(setOwnership(f.dir.path(), "root:root 0755") && setOwnership(folder, "root:root " + folderMode));
+    const QByteArray old = receptsFileBytes(threeRecepts);
+    QVERIFY(writeFile(f.path, old));
+    QVERIFY(setOwnership(f.path, before));
+    const QString other = folder + QStringLiteral("/other-name.xml");
+    const bool hardLink = QByteArray(QTest::currentDataTag()) == "hard link";
+    if (hardLink)
+        QCOMPARE(link(QFile::encodeName(f.path).constData(), QFile::encodeName(other).constData()), 0);
+
+    f.open();
+    f.onTab<QSpinBox>(0, "sugarRashod")->setValue(7);
+    const auto save = [&f] {
+        f.click("saveButton");
+        return !f.dialog->isVisible() && !f.box("saveWarning");
+    };
+    QVERIFY(asNobody ? inChild([&save] { return becomeNobody() && save(); }) : save());
+    QCOMPARE(ownership(f.path), after);
+    std::vector<Recept> saved = threeRecepts;
+    saved[0].sugarRashod = 7;
+    QCOMPARE(readFile(f.path), receptsFileBytes(saved));
+    if (hardLink) // replaced as a whole: the other name keeps the old file
+        QCOMPARE(readFile(other), old);
+}
+
+void TestReceptsDialog::asksBeforeOverwritingChange_data()
+{
+    QTest::addColumn<QByteArray>("button");
+    QTest::addColumn<bool>("overwritten");
+    QTest::newRow("Overwrite") << QByteArray("overwriteButton") << true;
+    QTest::newRow("Cancel") << QByteArray("keepEditsButton") << false;
+}
+
+void TestReceptsDialog::asksBeforeOverwritingChange()
+{
+    QFETCH(QByteArray, button);
+    QFETCH(bool, overwritten);
+    Fixture f;
+    QVERIFY(writeFile(f.path, receptsFileBytes(threeRecepts)));
+    f.open();
+    f.onTab<QSpinBox>(1, "sugarRashod")->setValue(150);
+    const QByteArray theirs = receptsFileBytes({threeRecepts[2]});
+    QVERIFY(writeFile(f.path, theirs));
+
+    f.click("saveButton");
+    QMessageBox* question = f.box("overwriteQuestion");
+    QVERIFY(question && question->isVisible());
+    QCOMPARE(question->text(), QStringLiteral("The recipes file was changed by another program after it was shown. "
+                                              "Overwrite it with what you see here?"));
+    QCOMPARE(readFile(f.path), theirs);
+    QPushButton* answer = question->findChild<QPushButton*>(button);
+    QCOMPARE(answer->text(), QString::fromLatin1(QTest::currentDataTag()));
+    QTest::mouseClick(answer, Qt::LeftButton);
+    QTRY_VERIFY(!f.box("overwriteQuestion"));
+    std::vector<Recept> ours = threeRecepts;
+    ours[1].sugarRashod = 150;
+    QCOMPARE(readFile(f.path), overwritten ? receptsFileBytes(ours) : theirs);
+    QCOMPARE(f.dialog->isVisible(), !overwritten);
+    QCOMPARE(f.onTab<QSpinBox>(1, "sugarRashod")->value(), 150);
+}
+
+// The first showing with tabs widens the dialog by half; it is placed for the size it ends up
+// with: centred on the main menu, all of it on the screen.
+void TestReceptsDialog::fitsOnScreen()
+{
+    Fixture f;
+    QVERIFY(screenScaled);
+    QVERIFY(writeFile(f.path, receptsFileBytes(threeRecepts)));
+    f.menu.setGeometry(700, 500, 400, 200);
+    f.open();
+    QTRY_VERIFY(f.dialog->windowHandle() && f.dialog->windowHandle()->isExposed());
+    QCoreApplication::processEvents();
+    const QRect frame = f.dialog->frameGeometry();
+    QVERIFY(frame.width() > 1000);
+    QVERIFY2((frame.center() - QPoint(900, 600)).manhattanLength() <= 2, qPrintable(QString::number(frame.x())));
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QCOMPARE(screen, QRect(0, 0, 1600, 1200));
+    QVERIFY(screen.contains(frame));
 }
 
 QUELLARO_TEST_MAIN(TestReceptsDialog)

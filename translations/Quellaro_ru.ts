@@ -452,6 +452,30 @@
         <source>The recipes could not be saved to %1: %2</source>
         <translation>Не удалось сохранить рецепты в %1: %2</translation>
     </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>Это не обычный файл.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MB, the most the program reads.</source>
+        <translation>Файл больше %1 МБ — наибольшего размера, который читает программа.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s owner, group and permissions could not be kept.</source>
+        <translation>Не удалось сохранить владельца, группу и права доступа файла.</translation>
+    </message>
+    <message>
+        <source>The file holds more than %1 recipes, the most the program shows.</source>
+        <translation>В файле больше %1 рецептов — наибольшего числа, которое показывает программа.</translation>
+    </message>
+    <message>
+        <source>The recipes file was changed by another program after it was shown. Overwrite it with what you see here?</source>
+        <translation>Файл рецептов был изменён другой программой после того, как был показан. Перезаписать его тем, что показано здесь?</translation>
+    </message>
+    <message>
+        <source>Overwrite</source>
+        <translation>Перезаписать</translation>
+    </message>
 </context>
 <context>
     <name>SettingsDialog</name>
