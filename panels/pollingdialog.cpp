@@ -104,35 +104,22 @@ void PollingDialog::showLinkState()
 {
     if (!linkStateLabel || !netMessage)
         return;
-    const QString controller = netMessage->controllerAddress().text();
+    const CM_NetMessge::LinkState state = netMessage->linkState();
     const bool silent = sinceAnswer.elapsed() >= SilenceMs;
+    const auto controller = [this] { return netMessage->controllerAddress().text(); };
     QString text;
-    switch (netMessage->linkState()) {
-    case CM_NetMessge::LinkState::InvalidAddress:
+    if (state == CM_NetMessge::LinkState::InvalidAddress) {
         text = tr("Controller address or port in the settings is not valid");
-        break;
-    case CM_NetMessge::LinkState::Lost:
-        text = tr("No connection to the controller at %1").arg(controller);
-        break;
-    case CM_NetMessge::LinkState::Connecting:
+    } else if (state == CM_NetMessge::LinkState::Lost || (state == CM_NetMessge::LinkState::Connecting && silent)) {
         // A connection attempt that hangs (a host that drops it) is no connection either.
-        if (silent)
-            text = tr("No connection to the controller at %1").arg(controller);
-        break;
-    case CM_NetMessge::LinkState::Connected:
-        if (silent)
-            text = tr("The controller at %1 does not answer").arg(controller);
-        break;
+        text = tr("No connection to the controller at %1").arg(controller()) + QLatin1Char('\n')
+             + tr("Close the panel and open it again to retry.");
+    } else if (state == CM_NetMessge::LinkState::Connected && silent) {
+        text = tr("The controller at %1 does not answer").arg(controller());
     }
-    if (text.isEmpty()) {
-        linkStateLabel->hide();
-        return;
-    }
-    if (netMessage->linkState() == CM_NetMessge::LinkState::Lost
-        || netMessage->linkState() == CM_NetMessge::LinkState::Connecting)
-        text += QLatin1Char('\n') + tr("Close the panel and open it again to retry.");
-    linkStateLabel->setText(text);
-    linkStateLabel->show();
+    if (!text.isEmpty())
+        linkStateLabel->setText(text);
+    linkStateLabel->setVisible(!text.isEmpty());
 }
 
 void PollingDialog::startCycle()
@@ -157,9 +144,7 @@ void PollingDialog::startCycle()
         showLinkState();
     });
     sinceAnswer.start();
-    // A line left from the last showing goes; an address the client could not use shows at once.
-    if (linkStateLabel)
-        linkStateLabel->hide();
+    // The line left from the last showing goes; an address the client could not use shows at once.
     showLinkState();
     timer->start(interval);
 }

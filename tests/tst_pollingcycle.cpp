@@ -71,7 +71,6 @@ class TestPollingCycle : public QObject
 private slots:
     void pollsAtItsInterval_data() { addPanels(); }
     void secondShowEventStartsNoSecondCycle_data() { addPanels(); }
-    void unreachableMachineLeavesFieldsAsTheyWere_data() { addPanels(); }
 
     void pollsAtItsInterval()
     {
@@ -274,28 +273,6 @@ private slots:
         QVERIFY(rig.answer(rig.reply(4, 1000, 0), "Master"));
         QCOMPARE(rig.shownLine(), QString());
         QVERIFY(rig.line->isHidden());
-    }
-
-    void unreachableMachineLeavesFieldsAsTheyWere()
-    {
-        QFETCH(bool, inputs);
-        Rig rig(inputs ? Inputs : ModeSwitch);
-        QVERIFY(rig.open());
-        QVERIFY(rig.answer(rig.reply(5, 1000, 0), "Washing"));
-        rig.panel->close();
-        rig.peer.stopListening();
-        rig.peer.closeConnections();
-
-        rig.panel->show();
-        // Commands go nowhere, silently; the panel stays as it was and still answers the keyboard.
-        if (auto* button = rig.panel->findChild<QPushButton*>(QStringLiteral("tradeButton")))
-            QTest::mouseClick(button, Qt::LeftButton);
-        QVERIFY(!QSignalSpy(&rig.peer, &RecordingPeer::connectionAccepted).wait(4 * rig.interval));
-        QVERIFY(rig.panel->isVisible());
-        QCOMPARE(rig.fields(), (QStringList{"Washing", "Waiting", "All correct"}));
-        QTest::keyClick(rig.panel, Qt::Key_Escape);
-        QVERIFY(!rig.panel->isVisible());
-        QCOMPARE(rig.menu.isVisible(), !inputs);
     }
 };
 
