@@ -177,16 +177,30 @@ private slots:
         QCOMPARE(sent, commands);
     }
 
-    // The menu is the last window: Quit ends the event loop, with 0.
+    void quitEndsTheEventLoop_data()
+    {
+        QTest::addColumn<bool>("closeButton");
+        QTest::newRow("Quit") << false;
+        QTest::newRow("the window's close button") << true;
+    }
+
+    // The menu is the last window: Quit or its close button ends the event loop, with 0.
     void quitEndsTheEventLoop()
     {
+        QFETCH(bool, closeButton);
         Quellaro menu;
         menu.show();
         QVERIFY(QTest::qWaitForWindowExposed(&menu));
         QTimer quit; // clicks Quit once the loop runs
         quit.setSingleShot(true);
-        connect(&quit, &QTimer::timeout, &menu,
-                [&] { QTest::mouseClick(menu.findChild<QPushButton*>("quitButton"), Qt::LeftButton); });
+        connect(&quit, &QTimer::timeout, &menu, [&] {
+            if (closeButton) {
+                QCloseEvent event; // as the window system sends it
+                QApplication::sendEvent(menu.windowHandle(), &event);
+            } else {
+                QTest::mouseClick(menu.findChild<QPushButton*>("quitButton"), Qt::LeftButton);
+            }
+        });
         QTimer guard; // a menu that does not end the loop fails instead of hanging
         guard.setSingleShot(true);
         connect(&guard, &QTimer::timeout, &menu, [] { QCoreApplication::exit(99); });
