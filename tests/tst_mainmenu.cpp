@@ -9,20 +9,22 @@
 
 namespace {
 
-// The active window; when the last one has closed, the topmost window left, which a window
-// manager would activate.
+// The active window; once it has closed, the topmost window left, which a window manager would
+// activate (the offscreen platform activates none).
 QWidget* activeWindow()
 {
     const QWidgetList windows = QApplication::topLevelWidgets();
-    for (QWidget* window : windows) {
-        if (QApplication::activeWindow() || !window->isVisible())
-            continue;
-        bool covered = false;
+    const auto covered = [&](QWidget* window) {
         for (QWidget* other : windows) {
-            for (QWidget* up = other->parentWidget(); up && other->isVisible() && !covered; up = up->parentWidget())
-                covered = up == window;
+            for (QWidget* up = other->parentWidget(); up && other->isVisible(); up = up->parentWidget()) {
+                if (up == window)
+                    return true;
+            }
         }
-        if (!covered)
+        return false;
+    };
+    for (QWidget* window : windows) {
+        if (!QApplication::activeWindow() && window->isVisible() && !covered(window))
             QApplication::setActiveWindow(window);
     }
     return QApplication::activeWindow();
@@ -32,7 +34,7 @@ QWidget* activeWindow()
 // goes where the keyboard's would: to the focus widget of the active window at that moment.
 void holdKey(Qt::Key key)
 {
-    const QString text = key == Qt::Key_Space ? QStringLiteral(" ") : key == Qt::Key_Escape ? QStringLiteral("\x1b") : QStringLiteral("\r");
+    const QString text = QLatin1String(key == Qt::Key_Space ? " " : key == Qt::Key_Escape ? "\x1b" : "\r");
     auto send = [&](QEvent::Type type, bool autoRepeat) {
         QWidget* window = activeWindow();
         QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : window;
