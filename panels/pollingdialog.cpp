@@ -3,6 +3,7 @@
 #include "link/cm_netmessge.h"
 #include "link/protocol.h"
 
+#include <QBoxLayout>
 #include <QCloseEvent>
 #include <QHideEvent>
 #include <QLabel>
@@ -10,7 +11,6 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTimer>
-#include <QVBoxLayout>
 
 PollingDialog::PollingDialog(Answer answer, int intervalMs, QWidget* parent)
     : ClosingDialog(parent)
