@@ -3,6 +3,7 @@
 #include "link/cm_netmessge.h"
 #include "link/protocol.h"
 
+#include <QBoxLayout>
 #include <QCloseEvent>
 #include <QHideEvent>
 #include <QLabel>
@@ -32,6 +33,7 @@ void PollingDialog::sendCommand(int type, int arg1, int arg2, int arg3)
 
 void PollingDialog::applyPanelStyles(Style buttonStyle)
 {
+    addLinkStateLine();
     applyStyleToAll<QLabel>(Style::Label, this);
     applyStyleToAll<QPushButton>(buttonStyle, this);
     const QString lineEditStyle = ::styleSheet(Style::LineEdit);
@@ -74,6 +76,50 @@ void PollingDialog::GetCurentState()
 {
     const int request = answerKind == Answer::Short ? Protocol::RequestState : Protocol::RequestXState;
     sendCommand(request, 0, 0, 0);
+    showLinkState();
+}
+
+void PollingDialog::addLinkStateLine()
+{
+    // Every panel's form has a vertical box layout over the whole dialog.
+    auto* column = qobject_cast<QBoxLayout*>(layout());
+    if (!column || linkStateLabel)
+        return;
+    linkStateLabel = new QLabel(this);
+    linkStateLabel->setObjectName(QStringLiteral("linkStateLabel"));
+    linkStateLabel->setAlignment(Qt::AlignCenter);
+    linkStateLabel->setWordWrap(true);
+    linkStateLabel->hide();
+    column->insertWidget(0, linkStateLabel);
+}
+
+void PollingDialog::answerArrived()
+{
+    sinceAnswer.start();
+    if (linkStateLabel)
+        linkStateLabel->hide();
+}
+
+void PollingDialog::showLinkState()
+{
+    if (!linkStateLabel || !netMessage)
+        return;
+    const CM_NetMessge::LinkState state = netMessage->linkState();
+    const bool silent = sinceAnswer.elapsed() >= SilenceMs;
+    const auto controller = [this] { return netMessage->controllerAddress().text(); };
+    QString text;
+    if (state == CM_NetMessge::LinkState::InvalidAddress) {
+        text = tr("Controller address or port in the settings is not valid");
+    } else if (state == CM_NetMessge::LinkState::Lost || (state == CM_NetMessge::LinkState::Connecting && silent)) {
+        // A connection attempt that hangs (a host that drops it) is no connection either.
+        text = tr("No connection to the controller at %1").arg(controller()) + QLatin1Char('\n')
+             + tr("Close the panel and open it again to retry.");
+    } else if (state == CM_NetMessge::LinkState::Connected && silent) {
+        text = tr("The controller at %1 does not answer").arg(controller());
+    }
+    if (!text.isEmpty())
+        linkStateLabel->setText(text);
+    linkStateLabel->setVisible(!text.isEmpty());
 }
 
 void PollingDialog::startCycle()
@@ -85,10 +131,21 @@ void PollingDialog::startCycle()
     if (answerKind == Answer::Short) {
         connect(netMessage, SIGNAL(SendStateAnswer(_tag_getstate_answer)), this,
                 SLOT(SetStateAnswer(_tag_getstate_answer)));
+        connect(netMessage, &CM_NetMessge::SendStateAnswer, this, [this] { answerArrived(); });
     } else {
         connect(netMessage, SIGNAL(SendXStateAnswer(_tag_getxstate_answer)), this,
                 SLOT(SetStateAnswer(_tag_getxstate_answer)));
+        connect(netMessage, &CM_NetMessge::SendXStateAnswer, this, [this] { answerArrived(); });
     }
+    connect(netMessage, &CM_NetMessge::LinkStateChanged, this, [this](CM_NetMessge::LinkState state) {
+        // The silence of an open connection counts from its opening.
+        if (state == CM_NetMessge::LinkState::Connected)
+            sinceAnswer.start();
+        showLinkState();
+    });
+    sinceAnswer.start();
+    // The line left from the last showing goes; an address the client could not use shows at once.
+    showLinkState();
     timer->start(interval);
 }
 

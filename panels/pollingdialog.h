@@ -3,8 +3,11 @@
 #include "shell/closingdialog.h"
 #include "shell/style_sheets.h"
 
+#include <QElapsedTimer>
+
 class CM_NetMessge;
 class QHideEvent;
+class QLabel;
 class QLineEdit;
 class QTimer;
 
@@ -16,6 +19,11 @@ class QTimer;
 //     void SetStateAnswer(const _tag_getstate_answer& answer);   // short answer panels
 //     void SetStateAnswer(const _tag_getxstate_answer& answer);  // extended answer panels
 // as a slot; the cycle connects the client's answer signal to it by signature.
+//
+// A line on top of the panel (linkStateLabel) says when the shown values are not live: no
+// connection, a controller that has not answered for two seconds, or no usable address in the
+// settings. It is hidden while answers arrive, and then takes no room. The cycle never
+// reconnects: reopening the panel makes the next attempt.
 class PollingDialog : public ClosingDialog
 {
     Q_OBJECT
@@ -42,7 +50,8 @@ protected:
     }
 
     // The look shared by the panels: the label style on every label, the line edit style on
-    // the status fields and `buttonStyle` on every push button. Called after setupUi.
+    // the status fields and `buttonStyle` on every push button. Called after setupUi; it also
+    // puts the link state line on top of the form's layout.
     void applyPanelStyles(Style buttonStyle);
 
     // The mode switch panel is opened by the main menu, which hides itself meanwhile; such a
@@ -57,6 +66,12 @@ protected slots:
     void GetCurentState();
 
 private:
+    // How long an open connection may stay without an answer before the panel says so.
+    static constexpr int SilenceMs = 2000;
+
+    void addLinkStateLine();
+    void answerArrived();
+    void showLinkState();
     void startCycle();
     void stopCycle();
     void endCycle();
@@ -68,4 +83,7 @@ private:
     bool showsParentOnClose = false;
     QTimer* timer = nullptr;
     CM_NetMessge* netMessage = nullptr;
+    QLabel* linkStateLabel = nullptr;
+    // Since the cycle started, the connection opened or the last answer came.
+    QElapsedTimer sinceAnswer;
 };

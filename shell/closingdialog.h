@@ -14,6 +14,12 @@ class ClosingDialog : public QDialog
 public:
     explicit ClosingDialog(QWidget* parent = nullptr);
 
+    // From the first call on, the auto-repeated presses and releases of Enter, Return, Space
+    // and Escape never reach a dialog or a button: a held key acts once. Otherwise the repeats
+    // land on whatever takes the focus next, pressing a machine command over and over or
+    // closing one window after the other down to the main menu.
+    static void ignoreHeldKeys();
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 

@@ -4,8 +4,11 @@
 #include "panels/testcofemashinedialog.h"
 #include "recipes/receptsdialog.h"
 #include "settings/settingsdialog.h"
+#include "shell/closingdialog.h"
 #include "shell/style_sheets.h"
 #include "ui_quellaro.h"
+
+#include <QKeyEvent>
 
 Quellaro::Quellaro(QWidget* parent)
     : QDialog(parent)
@@ -15,6 +18,7 @@ Quellaro::Quellaro(QWidget* parent)
     applyStyle(Style::MenuButton, {ui->showModeButton, ui->showSettingsButton, ui->showTestButton,
                                    ui->showReceptsButton, ui->quitButton});
     setWindowFlags(Qt::Window);
+    ClosingDialog::ignoreHeldKeys();
 
     receptsDialog = new ReceptsDialog(this);
     testDialog = new TestCofeMashineDialog(this);
@@ -29,6 +33,17 @@ Quellaro::~Quellaro()
     delete testDialog;
     delete switchModeDialog;
     delete settingsDialog;
+}
+
+void Quellaro::keyPressEvent(QKeyEvent* event)
+{
+    // A QDialog rejects itself on Escape, which here would end the program with a key that
+    // closes every other window.
+    if (event->matches(QKeySequence::Cancel)) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void Quellaro::on_showReceptsButton_clicked()

@@ -10,10 +10,12 @@ class ReceptsDialog;
 class TestCofeMashineDialog;
 class SwitchModeDialog;
 class SettingsDialog;
+class QKeyEvent;
 
 // The main menu: five big buttons. It owns the four top-level dialogs, creates them once at
 // start-up and shows one at a time, hiding itself meanwhile; each dialog brings it back
-// from its close handler.
+// from its close handler. Only "Quit" and the window's close button end the program: Escape
+// does nothing here, and a held key acts once (ClosingDialog::ignoreHeldKeys).
 class Quellaro : public QDialog
 {
     Q_OBJECT
@@ -21,6 +23,9 @@ class Quellaro : public QDialog
 public:
     explicit Quellaro(QWidget* parent = nullptr);
     ~Quellaro() override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private slots:
     void on_showReceptsButton_clicked();

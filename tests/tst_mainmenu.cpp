@@ -1,5 +1,4 @@
-#include "recording_peer.h"
-#include "test_support.h"
+#include "panel_wire.h"
 
 #include "shell/quellaro.h"
 
@@ -7,6 +6,63 @@
 #include <QLayout>
 #include <QPushButton>
 #include <QTimer>
+
+namespace {
+
+// The active window; once it has closed, the topmost window left, which a window manager would
+// activate (the offscreen platform activates none).
+QWidget* activeWindow()
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    const auto covered = [&](QWidget* window) {
+        for (QWidget* other : windows) {
+            for (QWidget* up = other->parentWidget(); up && other->isVisible(); up = up->parentWidget()) {
+                if (up == window)
+                    return true;
+            }
+        }
+        return false;
+    };
+    for (QWidget* window : windows) {
+        if (!QApplication::activeWindow() && window->isVisible() && !covered(window))
+            QApplication::setActiveWindow(window);
+    }
+    return QApplication::activeWindow();
+}
+
+// Presses `key`, repeats it as a key held down for about a second does, and lets it go. Each event
+// goes where the keyboard's would: to the focus widget of the active window at that moment.
+void holdKey(Qt::Key key)
+{
+    const QString text = QLatin1String(key == Qt::Key_Space ? " " : key == Qt::Key_Escape ? "\x1b" : "\r");
+    auto send = [&](QEvent::Type type, bool autoRepeat) {
+        QWidget* window = activeWindow();
+        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : window;
+        if (target) {
+            QKeyEvent event(type, key, Qt::NoModifier, text, autoRepeat);
+            QApplication::sendEvent(target, &event);
+        }
+        QTest::qWait(15); // the keyboard's repeat rate
+    };
+    send(QEvent::KeyPress, false);
+    for (int i = 0; i < 30; ++i) {
+        send(QEvent::KeyRelease, true);
+        send(QEvent::KeyPress, true);
+    }
+    send(QEvent::KeyRelease, false);
+}
+
+QStringList shownWindows()
+{
+    QStringList shown;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible())
+            shown << QLatin1String(window->metaObject()->className());
+    }
+    return shown;
+}
+
+} // namespace
 
 class TestMainMenu : public QObject
 {
@@ -70,16 +126,83 @@ private slots:
         }
     }
 
-    // The menu is the last window: Quit ends the event loop, with 0.
+    void heldKeyActsOnce_data()
+    {
+        QTest::addColumn<QStringList>("clicks"); // from the menu to the window under test
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QStringList>("shown");
+        QTest::addColumn<QByteArrayList>("commands");
+        const QStringList modes{"showModeButton"}, boiler{"showTestButton", "boilerButton"};
+        QTest::newRow("Enter on the menu opens Modes and presses nothing there")
+            << QStringList() << "showModeButton" << int(Qt::Key_Return) << QStringList{"SwitchModeDialog"} << QByteArrayList();
+        QTest::newRow("Enter on Diagnostic") << modes << "diagnosticButton" << int(Qt::Key_Enter)
+                                             << QStringList{"SwitchModeDialog"} << QByteArrayList{hexBytes("02 01 06")};
+        QTest::newRow("Space on Trade") << modes << "tradeButton" << int(Qt::Key_Space)
+                                        << QStringList{"SwitchModeDialog"} << QByteArrayList{hexBytes("02 01 02")};
+        QTest::newRow("Escape on the boiler panel closes only it")
+            << boiler << "PompaOnButton" << int(Qt::Key_Escape) << QStringList{"TestCofeMashineDialog"} << QByteArrayList();
+        QTest::newRow("Escape on the menu does nothing")
+            << QStringList() << "showTestButton" << int(Qt::Key_Escape) << QStringList{"Quellaro"} << QByteArrayList();
+    }
+
+    // However long a key is held, it acts as one press: one command to the machine, one window
+    // opened or closed.
+    void heldKeyActsOnce()
+    {
+        QFETCH(QStringList, clicks);
+        QFETCH(QString, focus);
+        QFETCH(int, key);
+        QFETCH(QStringList, shown);
+        QFETCH(QByteArrayList, commands);
+        Quellaro menu;
+        menu.show();
+        QVERIFY(QTest::qWaitForWindowActive(&menu));
+        for (const QString& button : clicks)
+            QTest::mouseClick(menu.findChild<QPushButton*>(button), Qt::LeftButton);
+        auto* focused = menu.findChild<QWidget*>(focus);
+        QVERIFY(QTest::qWaitForWindowActive(focused->window()));
+        focused->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), focused);
+        if (!clicks.isEmpty())
+            QTRY_COMPARE(controller.openConnectionCount(), 1);
+        controller.clearReceived();
+
+        holdKey(Qt::Key(key));
+        QCOMPARE(shownWindows(), shown);
+        QTest::qWait(300); // what the key sent reaches the controller
+        QByteArrayList sent;
+        for (const QByteArray& frame : PanelWire::requests(controller.received())) {
+            if (frame[0] != 1 && frame[0] != 4) // polls
+                sent << frame;
+        }
+        QCOMPARE(sent, commands);
+    }
+
+    void quitEndsTheEventLoop_data()
+    {
+        QTest::addColumn<bool>("closeButton");
+        QTest::newRow("Quit") << false;
+        QTest::newRow("the window's close button") << true;
+    }
+
+    // The menu is the last window: Quit or its close button ends the event loop, with 0.
     void quitEndsTheEventLoop()
     {
+        QFETCH(bool, closeButton);
         Quellaro menu;
         menu.show();
         QVERIFY(QTest::qWaitForWindowExposed(&menu));
         QTimer quit; // clicks Quit once the loop runs
         quit.setSingleShot(true);
-        connect(&quit, &QTimer::timeout, &menu,
-                [&] { QTest::mouseClick(menu.findChild<QPushButton*>("quitButton"), Qt::LeftButton); });
+        connect(&quit, &QTimer::timeout, &menu, [&] {
+            if (closeButton) {
+                QCloseEvent event; // as the window system sends it
+                QApplication::sendEvent(menu.windowHandle(), &event);
+            } else {
+                QTest::mouseClick(menu.findChild<QPushButton*>("quitButton"), Qt::LeftButton);
+            }
+        });
         QTimer guard; // a menu that does not end the loop fails instead of hanging
         guard.setSingleShot(true);
         connect(&guard, &QTimer::timeout, &menu, [] { QCoreApplication::exit(99); });

@@ -3,21 +3,31 @@
 #include "link/protocol.h"
 #include "panels/showinputsdialog.h"
 #include "panels/switchmodedialog.h"
+#include "panels/testboilerdialog.h"
+#include "settings/settings_store.h"
 
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
 
 // The polling cycle, driven through the mode switch panel (short answers every 500 ms; it brings
-// back the menu that opened it) and the inputs panel (extended answers every 100 ms).
+// back the menu that opened it), the inputs panel and the boiler panel (extended answers every
+// 100 ms).
 namespace {
+
+enum Panel { ModeSwitch, Inputs, Boiler };
 
 struct Rig : PanelWire::Rig
 {
-    explicit Rig(bool inputs)
-        : inputs(inputs), interval(inputs ? 100 : 500), poll(hexBytes(inputs ? "04 00" : "01 00"))
+    explicit Rig(Panel kind)
+        : inputs(kind != ModeSwitch), interval(inputs ? 100 : 500), poll(hexBytes(inputs ? "04 00" : "01 00"))
     {
-        panel = inputs ? static_cast<QWidget*>(new ShowInputsDialog(&menu)) : new SwitchModeDialog(&menu);
+        if (kind == ModeSwitch)
+            panel = new SwitchModeDialog(&menu);
+        else
+            panel = kind == Inputs ? static_cast<QWidget*>(new ShowInputsDialog(&menu)) : new TestBoilerDialog(&menu);
+        line = panel->findChild<QLabel*>(QStringLiteral("linkStateLabel"));
     }
     QByteArray reply(int mode, int state, int error) const { return PanelWire::answer(inputs, mode, state, error); }
     int polls() const { return PanelWire::requests(peer.received()).count(poll); }
@@ -25,9 +35,12 @@ struct Rig : PanelWire::Rig
     {
         return {field("curentModelineEdit"), field("curentStatelineEdit"), field("curentErrorlineEdit")};
     }
+    // The link state line: empty while hidden.
+    QString shownLine() const { return line && line->isVisible() ? line->text() : QString(); }
     const bool inputs;
     const int interval;
     const QByteArray poll;
+    QLabel* line = nullptr;
 };
 
 void addPanels()
@@ -36,6 +49,18 @@ void addPanels()
     QTest::newRow("mode switch") << false;
     QTest::newRow("inputs") << true;
 }
+
+void addLinkFaults(const QStringList& faults)
+{
+    QTest::addColumn<int>("panel");
+    QTest::addColumn<QString>("fault");
+    for (Panel panel : {Boiler, ModeSwitch}) {
+        for (const QString& fault : faults)
+            QTest::addRow("%s: %s", panel == Boiler ? "boiler" : "mode switch", qPrintable(fault)) << int(panel) << fault;
+    }
+}
+
+const QString Retry = QStringLiteral("\nClose the panel and open it again to retry.");
 
 } // namespace
 
@@ -46,12 +71,11 @@ class TestPollingCycle : public QObject
 private slots:
     void pollsAtItsInterval_data() { addPanels(); }
     void secondShowEventStartsNoSecondCycle_data() { addPanels(); }
-    void unreachableMachineLeavesFieldsAsTheyWere_data() { addPanels(); }
 
     void pollsAtItsInterval()
     {
         QFETCH(bool, inputs);
-        Rig rig(inputs);
+        Rig rig(inputs ? Inputs : ModeSwitch);
         QElapsedTimer clock;
         clock.start();
         QVERIFY(rig.open());
@@ -76,7 +100,7 @@ private slots:
     {
         QFETCH(QString, button);
         QFETCH(QByteArray, frame);
-        Rig rig(false);
+        Rig rig(ModeSwitch);
         QVERIFY(rig.open());
         auto* pushButton = rig.panel->findChild<QPushButton*>(button);
         QVERIFY(pushButton);
@@ -108,7 +132,7 @@ private slots:
         QFETCH(bool, inputs);
         QFETCH(QVector<int>, codes);
         QFETCH(QStringList, texts);
-        Rig rig(inputs);
+        Rig rig(inputs ? Inputs : ModeSwitch);
         QVERIFY(rig.open());
         QVERIFY(rig.answer(rig.reply(3, 0, 1), "Operator"));
         QCOMPARE(rig.fields(), (QStringList{"Operator", "Start mode", "Timeout diagnosis"}));
@@ -130,7 +154,7 @@ private slots:
     {
         QFETCH(bool, inputs);
         QFETCH(QString, way);
-        Rig rig(inputs);
+        Rig rig(inputs ? Inputs : ModeSwitch);
         QVERIFY(rig.open());
         QVERIFY(rig.answer(rig.reply(2, 1000, 0), "Trade"));
         if (way == "Quit")
@@ -161,7 +185,7 @@ private slots:
     void secondShowEventStartsNoSecondCycle()
     {
         QFETCH(bool, inputs);
-        Rig rig(inputs);
+        Rig rig(inputs ? Inputs : ModeSwitch);
         QVERIFY(rig.open());
 
         // As a restored minimized window gets it.
@@ -176,26 +200,79 @@ private slots:
         QCOMPARE(rig.peer.connectionCount(), 1);
     }
 
-    void unreachableMachineLeavesFieldsAsTheyWere()
+    void lineSaysWhenThereIsNoConnection_data()
     {
-        QFETCH(bool, inputs);
-        Rig rig(inputs);
-        QVERIFY(rig.open());
-        QVERIFY(rig.answer(rig.reply(5, 1000, 0), "Washing"));
-        rig.panel->close();
-        rig.peer.stopListening();
-        rig.peer.closeConnections();
+        addLinkFaults({"absent", "refused at reopening", "closes after 3 requests", "port not valid"});
+    }
 
-        rig.panel->show();
-        // Commands go nowhere, silently; the panel stays as it was and still answers the keyboard.
-        if (auto* button = rig.panel->findChild<QPushButton*>(QStringLiteral("tradeButton")))
-            QTest::mouseClick(button, Qt::LeftButton);
-        QVERIFY(!QSignalSpy(&rig.peer, &RecordingPeer::connectionAccepted).wait(4 * rig.interval));
-        QVERIFY(rig.panel->isVisible());
-        QCOMPARE(rig.fields(), (QStringList{"Washing", "Waiting", "All correct"}));
-        QTest::keyClick(rig.panel, Qt::Key_Escape);
-        QVERIFY(!rig.panel->isVisible());
-        QCOMPARE(rig.menu.isVisible(), !inputs);
+    // The line shows what the link lacks, the values shown before stay, and nothing retries.
+    void lineSaysWhenThereIsNoConnection()
+    {
+        QFETCH(int, panel);
+        QFETCH(QString, fault);
+        Rig rig{Panel(panel)};
+        QVERIFY(rig.line);
+        QString expected = QStringLiteral("No connection to the controller at 127.0.0.1:%1").arg(rig.peer.port()) + Retry;
+        QStringList fields{"", "", ""};
+        if (fault == "absent") {
+            QTcpServer gone;
+            QVERIFY(gone.listen(QHostAddress::LocalHost));
+            setControllerAddress("127.0.0.1", gone.serverPort());
+            expected = QStringLiteral("No connection to the controller at 127.0.0.1:%1").arg(gone.serverPort()) + Retry;
+            gone.close();
+            rig.panel->show();
+        } else if (fault == "port not valid") {
+            SettingsStore::setControllerPort("104507");
+            rig.panel->show();
+            QCOMPARE(rig.shownLine(), QString("Controller address or port in the settings is not valid"));
+            expected = rig.shownLine();
+        } else {
+            QVERIFY(rig.open());
+            QVERIFY(rig.answer(rig.reply(3, 0, 1), "Operator"));
+            fields = QStringList{"Operator", "Start mode", "Timeout diagnosis"};
+            QCOMPARE(rig.shownLine(), QString());
+            if (fault == "closes after 3 requests") {
+                rig.peer.clearReceived();
+                QTRY_VERIFY(rig.polls() >= 3);
+                rig.peer.closeConnections();
+            } else {
+                rig.panel->close();
+                rig.peer.stopListening();
+                rig.panel->show();
+            }
+        }
+        QTRY_COMPARE(rig.shownLine(), expected);
+        QCOMPARE(rig.fields(), fields);
+        QTest::qWait(3 * rig.interval);
+        QCOMPARE(rig.peer.connectionCount(), fault == "refused at reopening" || fault == "closes after 3 requests" ? 1 : 0);
+        QCOMPARE(rig.shownLine(), expected);
+    }
+
+    void lineSaysWhenTheControllerIsSilent_data() { addLinkFaults({"from the start", "after an answer"}); }
+
+    // An open connection without an answer for 2 s is reported; the next answer clears the line.
+    void lineSaysWhenTheControllerIsSilent()
+    {
+        QFETCH(int, panel);
+        QFETCH(QString, fault);
+        Rig rig{Panel(panel)};
+        QElapsedTimer silence;
+        silence.start();
+        QVERIFY(rig.open());
+        QStringList fields{"", "", ""};
+        if (fault == "after an answer") {
+            QVERIFY(rig.answer(rig.reply(3, 0, 1), "Operator"));
+            silence.start();
+            fields = QStringList{"Operator", "Start mode", "Timeout diagnosis"};
+        }
+        const QString expected = QStringLiteral("The controller at 127.0.0.1:%1 does not answer").arg(rig.peer.port());
+        QTRY_COMPARE_WITH_TIMEOUT(rig.shownLine(), expected, 5000);
+        QVERIFY2(silence.elapsed() >= 2000, qPrintable(QString::number(silence.elapsed())));
+        QCOMPARE(rig.fields(), fields);
+
+        QVERIFY(rig.answer(rig.reply(4, 1000, 0), "Master"));
+        QCOMPARE(rig.shownLine(), QString());
+        QVERIFY(rig.line->isHidden());
     }
 };
 

@@ -4,6 +4,7 @@
 #include "panels/testcofemashinedialog.h"
 #include "panels/testdrinkdialog.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
 
@@ -64,6 +65,8 @@ private slots:
         QCOMPARE(shown.size(), 1);
         QWidget* first = shown.first();
         QCOMPARE(first->metaObject()->className(), panelClass.toLatin1());
+        const auto* line = first->findChild<QLabel*>("linkStateLabel");
+        QVERIFY(line && line->isHidden()); // on a live link
         first->close();
         QVERIFY(rig.panel->isVisible());
         QVERIFY(!rig.menu.isVisible());

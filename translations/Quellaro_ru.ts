@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>PollingDialog</name>
+    <message>
+        <source>Controller address or port in the settings is not valid</source>
+        <translation>Адрес или порт контроллера в настройках неверны</translation>
+    </message>
+    <message>
+        <source>No connection to the controller at %1</source>
+        <translation>Нет связи с контроллером по адресу %1</translation>
+    </message>
+    <message>
+        <source>The controller at %1 does not answer</source>
+        <translation>Контроллер по адресу %1 не отвечает</translation>
+    </message>
+    <message>
+        <source>Close the panel and open it again to retry.</source>
+        <translation>Закройте панель и откройте её снова, чтобы повторить попытку.</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Off</source>
