@@ -13,8 +13,6 @@
 #include <QShowEvent>
 #include <QStringList>
 
-#include <algorithm>
-
 namespace {
 
 // QIntValidator lets a number above its top through as "intermediate" while it has no more
@@ -43,8 +41,13 @@ bool maskCanShow(const QString& host)
     if (!isDottedAddress(host))
         return false;
     const QStringList groups = host.split(QLatin1Char('.'));
-    return groups.size() == 4
-           && std::all_of(groups.begin(), groups.end(), [](const QString& g) { return !g.isEmpty() && g.size() <= 3; });
+    if (groups.size() != 4)
+        return false;
+    for (const QString& group : groups) {
+        if (group.isEmpty() || group.size() > 3)
+            return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -162,7 +165,7 @@ bool SettingsDialog::SaveSettings()
 void SettingsDialog::showMessage(const char* objectName, const QString& text)
 {
     delete message;
-    message = new QMessageBox(QMessageBox::Warning, tr("Settings"), text, QMessageBox::Ok, this);
+    message = new QMessageBox(QMessageBox::Warning, windowTitle(), text, QMessageBox::Ok, this);
     message->setObjectName(QLatin1String(objectName));
     message->setAttribute(Qt::WA_DeleteOnClose);
     message->open();
