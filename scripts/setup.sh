@@ -9,5 +9,5 @@ $SUDO apt-get install -y -qq --no-install-recommends \
     build-essential cmake ninja-build \
     qtbase5-dev qttools5-dev qttools5-dev-tools \
     clang-14 libclang-rt-14-dev llvm-14 \
-    xvfb xauth dpkg-dev file \
+    xvfb xauth dpkg-dev file fonts-dejavu-core \
     >/dev/null

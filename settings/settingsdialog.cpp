@@ -1,5 +1,6 @@
 #include "settings/settingsdialog.h"
 
+#include "settings/controller_address.h"
 #include "settings/settings_store.h"
 #include "shell/style_sheets.h"
 #include "ui_settingsdialog.h"
@@ -8,7 +9,9 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QIntValidator>
+#include <QSettings>
 #include <QShowEvent>
+#include <QStringList>
 
 namespace {
 
@@ -31,6 +34,22 @@ public:
     }
 };
 
+// Whether the address field's mask can show `host` as it is: four groups of one to three digits.
+// Anything else (a host name, an IPv6 address) would come out of the mask as dots only.
+bool maskCanShow(const QString& host)
+{
+    if (!isDottedAddress(host))
+        return false;
+    const QStringList groups = host.split(QLatin1Char('.'));
+    if (groups.size() != 4)
+        return false;
+    for (const QString& group : groups) {
+        if (group.isEmpty() || group.size() > 3)
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 SettingsDialog::SettingsDialog(QWidget* parent)
@@ -46,6 +65,7 @@ SettingsDialog::SettingsDialog(QWidget* parent)
     applyStyle(Style::PanelButton, {ui->saveButton, ui->cancelButton});
     applyStyle(Style::NarrowPanelButton, {ui->openpushButton});
     ui->portEdit->setValidator(portValidator);
+    addressMask = ui->ipAdressEdit->inputMask();
 }
 
 SettingsDialog::~SettingsDialog()
@@ -79,8 +99,8 @@ void SettingsDialog::on_openpushButton_clicked()
 
 void SettingsDialog::on_saveButton_clicked()
 {
-    SaveSettings();
-    close();
+    if (SaveSettings())
+        close();
 }
 
 void SettingsDialog::on_cancelButton_clicked()
@@ -90,17 +110,63 @@ void SettingsDialog::on_cancelButton_clicked()
 
 void SettingsDialog::LoadSettings()
 {
-    ui->ipAdressEdit->setText(SettingsStore::controllerHost());
-    ui->portEdit->setText(SettingsStore::controllerPort());
+    storedHost = SettingsStore::controllerHost();
+    ui->ipAdressEdit->setInputMask(maskCanShow(storedHost) ? addressMask : QString());
+    ui->ipAdressEdit->setText(storedHost);
+    shownHost = ui->ipAdressEdit->text();
+    // setText() does not validate, so a port the validator would refuse shows as stored.
+    storedPort = SettingsStore::controllerPort();
+    ui->portEdit->setText(storedPort);
+    shownPort = ui->portEdit->text();
     ui->temperatureSpinBox->setValue(SettingsStore::boilerTemperature()); // the spin box clamps to its 0..99
     ui->receptsFilePathlineEdit->setText(SettingsStore::receptsFilePath());
 }
 
-// All four keys, changed or not. The address mask and the port validator are the only checks.
-void SettingsDialog::SaveSettings()
+// All four keys, changed or not. An address or port the user typed must be one the machine
+// can have; an untouched one is written back as it was stored. False, with a message, when
+// nothing or not everything was written.
+bool SettingsDialog::SaveSettings()
 {
-    SettingsStore::setControllerHost(ui->ipAdressEdit->text());
-    SettingsStore::setControllerPort(ui->portEdit->text());
-    SettingsStore::setBoilerTemperature(ui->temperatureSpinBox->value());
-    SettingsStore::setReceptsFilePath(ui->receptsFilePathlineEdit->text());
+    QString host = storedHost;
+    const QString typedHost = ui->ipAdressEdit->text();
+    if (typedHost != shownHost) {
+        // Plain decimal groups: the resolver would read "010" as octal.
+        host = normalizedDottedAddress(typedHost.trimmed());
+        if (host.isEmpty()) {
+            showMessage("addressMessage",
+                        tr("The address %1 cannot be used: give four numbers from 0 to 255 separated by dots.")
+                            .arg(typedHost));
+            return false;
+        }
+    }
+    QString port = storedPort;
+    const QString typedPort = ui->portEdit->text();
+    if (typedPort != shownPort) {
+        if (!typedPort.isEmpty() && portFromText(typedPort) == 0) {
+            showMessage("portMessage", tr("The port %1 cannot be used: give a number from 1 to 65535.").arg(typedPort));
+            return false;
+        }
+        port = typedPort;
+    }
+
+    bool written = SettingsStore::setControllerHost(host);
+    written = SettingsStore::setControllerPort(port) && written;
+    written = SettingsStore::setBoilerTemperature(ui->temperatureSpinBox->value()) && written;
+    written = SettingsStore::setReceptsFilePath(ui->receptsFilePathlineEdit->text()) && written;
+    if (!written) {
+        showMessage("saveFailedMessage",
+                    tr("The settings were not saved: the settings file %1 could not be written.")
+                        .arg(QDir::toNativeSeparators(QSettings().fileName())));
+    }
+    return written;
+}
+
+// Non-blocking: the dialog stays open with its values behind the message.
+void SettingsDialog::showMessage(const char* objectName, const QString& text)
+{
+    delete message;
+    message = new QMessageBox(QMessageBox::Warning, windowTitle(), text, QMessageBox::Ok, this);
+    message->setObjectName(QLatin1String(objectName));
+    message->setAttribute(Qt::WA_DeleteOnClose);
+    message->open();
 }

@@ -2,6 +2,9 @@
 
 #include "shell/closingdialog.h"
 
+#include <QMessageBox>
+#include <QPointer>
+
 #include <functional>
 
 namespace Ui {
@@ -16,6 +19,10 @@ class QShowEvent;
 // the recipes file path. Every showing loads the stored values (unsaved edits are dropped);
 // Save writes all four and closes, Cancel closes without writing. The main menu comes back
 // on every close.
+// An address or port the fields cannot take as typed (a host name, port "99999") is shown as
+// stored and written back unchanged unless the user edits that field. A value the user typed
+// that is no address or port, or a store that cannot be written, is reported in a message
+// and the dialog stays open with the values.
 class SettingsDialog : public ClosingDialog
 {
     Q_OBJECT
@@ -40,9 +47,16 @@ private slots:
 
 private:
     void LoadSettings();
-    void SaveSettings();
+    bool SaveSettings();
+    void showMessage(const char* objectName, const QString& text);
 
     Ui::SettingsDialog* ui;
     QIntValidator* portValidator;
     FilePicker pickFile;
+    QString addressMask;
+    // The texts as stored and as the fields showed them when loaded: an untouched field
+    // writes back the stored text, never what the field made of it.
+    QString storedHost, shownHost;
+    QString storedPort, shownPort;
+    QPointer<QMessageBox> message; // the one message on screen, if any
 };

@@ -546,6 +546,18 @@
         <source>Recepts files (*.xml);;</source>
         <translation>Файлы рецептов (*.xml);;</translation>
     </message>
+    <message>
+        <source>The address %1 cannot be used: give four numbers from 0 to 255 separated by dots.</source>
+        <translation>Адрес %1 не подходит: укажите четыре числа от 0 до 255, разделённые точками.</translation>
+    </message>
+    <message>
+        <source>The port %1 cannot be used: give a number from 1 to 65535.</source>
+        <translation>Порт %1 не подходит: укажите число от 1 до 65535.</translation>
+    </message>
+    <message>
+        <source>The settings were not saved: the settings file %1 could not be written.</source>
+        <translation>Настройки не сохранены: не удалось записать файл настроек %1.</translation>
+    </message>
 </context>
 <context>
     <name>ShowInputsDialog</name>

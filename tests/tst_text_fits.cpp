@@ -1,0 +1,133 @@
+#include "test_support.h"
+
+#include "recipes/receptsfile.h"
+#include "shell/quellaro.h"
+
+#include <QCheckBox>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyleOptionButton>
+#include <QTranslator>
+
+namespace {
+
+// Where the text of `widget` is drawn, and how much room it has there: an empty string when
+// the widget shows no text of its own.
+struct TextPlace
+{
+    QString text;
+    QRect room;   // in widget coordinates
+    int flags = 0; // alignment and wrapping, as QFontMetrics::boundingRect takes them
+};
+
+TextPlace placeOf(QWidget* widget)
+{
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        const int inset = label->margin() + qMax(label->indent(), 0);
+        return {label->text(), label->contentsRect().adjusted(inset, label->margin(), -inset, -label->margin()),
+                int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0)};
+    }
+    const bool push = qobject_cast<QPushButton*>(widget);
+    if (!push && !qobject_cast<QCheckBox*>(widget))
+        return {};
+    // The style's own contents rectangle: a button's border and padding, a check box's indicator
+    // and the spacing after it left out.
+    auto* button = static_cast<QAbstractButton*>(widget);
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    const auto element = push ? QStyle::SE_PushButtonContents : QStyle::SE_CheckBoxContents;
+    return {QString(button->text()).remove(QLatin1Char('&')), button->style()->subElementRect(element, &option, button),
+            push ? int(Qt::AlignCenter) : int(Qt::AlignLeft | Qt::AlignVCenter)};
+}
+
+// The texts of `window` that do not fit where they are drawn, or are clipped by a parent.
+QStringList cutTexts(QWidget* window)
+{
+    QStringList cut;
+    const auto widgets = window->findChildren<QWidget*>();
+    for (QWidget* widget : widgets) {
+        const TextPlace place = placeOf(widget);
+        if (place.text.isEmpty() || !widget->isVisible())
+            continue;
+        const QFontMetrics metrics = widget->fontMetrics();
+        const QRect needed = metrics.boundingRect(place.room, place.flags, place.text);
+        const QRegion hidden = QRegion(needed) - (widget->visibleRegion() & place.room);
+        if (!hidden.isEmpty()) {
+            cut << QStringLiteral("%1 \"%2\": needs %3x%4, has %5x%6")
+                       .arg(widget->objectName(), place.text)
+                       .arg(needed.width())
+                       .arg(needed.height())
+                       .arg(place.room.width())
+                       .arg(place.room.height());
+        }
+    }
+    return cut;
+}
+
+} // namespace
+
+class TestTextFits : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir;
+
+private slots:
+    // The offscreen platform measures with the machine's own fonts: without a font that has
+    // Cyrillic letters the Russian texts would measure as boxes and nothing here would mean much.
+    void initTestCase()
+    {
+        const QString family = QFontInfo(QApplication::font()).family();
+        QVERIFY2(QFontDatabase().writingSystems(family).contains(QFontDatabase::Cyrillic),
+                 qPrintable("no Cyrillic in the font \"" + family + "\": install fonts-dejavu-core"));
+        const QString path = dir.filePath("recepts.xml");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(receptsFileBytes({{"Latte", "Latte macchiato", 1, 2, {1, 2, 0, 0}, {1, 2, 3, 4}, {5, 6, 7, 8}}}));
+        file.close();
+        SettingsStore::setReceptsFilePath(path);
+    }
+
+    void everyTextFits_data()
+    {
+        QTest::addColumn<QString>("window"); // class name
+        QTest::addColumn<bool>("russian");
+        const char* windows[] = {"Quellaro",         "TestCofeMashineDialog", "TestBoilerDialog",
+                                 "TestSelectorWaterDialog", "TestMixerDialog", "TestCofeGroupDialog",
+                                 "TestDispensorDialog", "TestDrinkDialog", "ShowInputsDialog",
+                                 "ShowOutputsDialog", "SwitchModeDialog",  "ReceptsDialog",
+                                 "SettingsDialog"};
+        for (const char* window : windows) {
+            QTest::addRow("%s en", window) << window << false;
+            QTest::addRow("%s ru", window) << window << true;
+        }
+    }
+    void everyTextFits()
+    {
+        QFETCH(QString, window);
+        QFETCH(bool, russian);
+        QTranslator translator; // removes itself when it goes
+        if (russian) {
+            QVERIFY(translator.load(QUELLARO_QM_DIR "/Quellaro_ru.qm"));
+            QCoreApplication::installTranslator(&translator);
+        }
+        Quellaro menu; // makes every window of the program
+        QWidget* shown = &menu;
+        const auto dialogs = menu.findChildren<QDialog*>();
+        for (QDialog* dialog : dialogs) {
+            if (window == dialog->metaObject()->className())
+                shown = dialog;
+        }
+        QCOMPARE(shown->metaObject()->className(), window);
+        shown->show();
+        QVERIFY(QTest::qWaitForWindowExposed(shown));
+        QCoreApplication::processEvents(); // layouts settle once the contents are built
+        const QStringList cut = cutTexts(shown);
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1String("\n"))));
+    }
+};
+
+QUELLARO_TEST_MAIN(TestTextFits)
+#include "tst_text_fits.moc"
