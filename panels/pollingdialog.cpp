@@ -117,9 +117,16 @@ void PollingDialog::showLinkState()
     } else if (state == CM_NetMessge::LinkState::Connected && silent) {
         text = tr("The controller at %1 does not answer").arg(controller());
     }
-    if (!text.isEmpty())
-        linkStateLabel->setText(text);
-    linkStateLabel->setVisible(!text.isEmpty());
+    if (text.isEmpty()) {
+        linkStateLabel->hide();
+        return;
+    }
+    linkStateLabel->setText(text);
+    linkStateLabel->show();
+    // The line takes room from the rest of the panel: grow instead, so no button's text is cut.
+    const int wanted = sizeHint().height();
+    if (height() < wanted)
+        resize(width(), wanted);
 }
 
 void PollingDialog::startCycle()
