@@ -66,12 +66,12 @@ int CM_NetMessge::SendMessage(int type, int arg1, int arg2, int arg3)
         // A socket whose connection failed is closed; writing to it would only print a
         // warning on every poll, so the refusal is answered here.
         if (!socket->isOpen()) {
-            qCDebug(lcLink).noquote() << traceTime() << "request not written, no connection to" << peerText()
-                                      << ":" << hex(frame);
+            qCDebug(lcLink).noquote() << traceTime()
+                                      << QStringLiteral("request not written, no connection to %1: %2").arg(peerText(), hex(frame));
             return -1;
         }
         const int written = int(socket->write(frame));
-        qCDebug(lcLink).noquote() << traceTime() << "request to" << peerText() << ":" << hex(frame);
+        qCDebug(lcLink).noquote() << traceTime() << QStringLiteral("request to %1: %2").arg(peerText(), hex(frame));
         return written;
     } catch (...) {
         // Deliberate: callers are button and timer slots, and an exception (an allocation that
@@ -99,8 +99,9 @@ QString CM_NetMessge::GetCMErrorString(int code)
 int CM_NetMessge::ConnectToCM()
 {
     if (!address.valid) {
-        qCDebug(lcLink).noquote() << traceTime() << "address or port not valid, nothing tried:"
-                                  << SettingsStore::controllerHost() << SettingsStore::controllerPort();
+        qCDebug(lcLink).noquote() << traceTime()
+                                  << QStringLiteral("address or port not valid, nothing tried: \"%1\" \"%2\"")
+                                         .arg(SettingsStore::controllerHost(), SettingsStore::controllerPort());
         setLinkState(LinkState::InvalidAddress);
         return -1;
     }
@@ -135,13 +136,15 @@ void CM_NetMessge::readMessages(QIODevice& device)
     for (const FrameAssembler::Piece& piece : qAsConst(report)) {
         switch (piece.fate) {
         case FrameAssembler::Piece::Fate::Delivered:
-            qCDebug(lcLink).noquote() << traceTime() << "reply delivered:" << hex(piece.bytes);
+            qCDebug(lcLink).noquote() << traceTime() << QStringLiteral("reply delivered: %1").arg(hex(piece.bytes));
             break;
         case FrameAssembler::Piece::Fate::Dropped:
-            qCDebug(lcLink).noquote() << traceTime() << "reply dropped," << piece.reason << ":" << hex(piece.bytes);
+            qCDebug(lcLink).noquote() << traceTime()
+                                      << QStringLiteral("reply dropped, %1: %2").arg(QLatin1String(piece.reason), hex(piece.bytes));
             break;
         case FrameAssembler::Piece::Fate::Kept:
-            qCDebug(lcLink).noquote() << traceTime() << "reply kept," << piece.reason << ":" << hex(piece.bytes);
+            qCDebug(lcLink).noquote() << traceTime()
+                                      << QStringLiteral("reply kept, %1: %2").arg(QLatin1String(piece.reason), hex(piece.bytes));
             break;
         }
     }
@@ -184,7 +187,7 @@ void CM_NetMessge::prepareTextMessages()
 
 void CM_NetMessge::slotError(QAbstractSocket::SocketError)
 {
-    qCDebug(lcLink).noquote() << traceTime() << "error with" << peerText() << ":" << socket->errorString();
+    qCDebug(lcLink).noquote() << traceTime() << QStringLiteral("error with %1: %2").arg(peerText(), socket->errorString());
     // Not retried: the owner makes a new client to try again.
     setLinkState(LinkState::Lost);
 }

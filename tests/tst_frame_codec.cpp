@@ -30,7 +30,7 @@ void TestFrameCodec::decodeReply_data()
     using K = FrameCodec::Reply::Kind;
     QTest::newRow("reply 2: byte 2 not read") << hexBytes("02 33 FF 01 00") << int(K::CurentState) << "1";
     QTest::newRow("reply 2 short of its field") << hexBytes("02 00 00 0A") << int(K::Ignored) << "0";
-    QTest::newRow("reply 3: byte 2 only") << hexBytes("03 00 00 99") << int(K::String) << "0";
+    QTest::newRow("reply 3: byte 2 only") << hexBytes("03 00 00 99") << int(K::NumberText) << "0";
     QTest::newRow("reply 3 short of its byte") << hexBytes("03 00") << int(K::Ignored) << "0";
     QTest::newRow("reply 1 with more") << hexBytes("01 00 02 E8 03 00 00 01 00") << int(K::StateAnswer) << "0";
     QTest::newRow("reply 4 header only") << hexBytes("04 00") << int(K::Ignored) << "0";
@@ -49,7 +49,7 @@ void TestFrameCodec::decodeReply()
     std::memcpy(exact.get(), bytes.constData(), size_t(bytes.size()));
     const FrameCodec::Reply reply = FrameCodec::decodeReply(exact.get(), bytes.size());
     QCOMPARE(int(reply.kind), kind);
-    QCOMPARE(reply.kind == FrameCodec::Reply::Kind::String ? reply.text : QString::number(reply.curentState), value);
+    QCOMPARE(reply.kind == FrameCodec::Reply::Kind::NumberText ? reply.text : QString::number(reply.curentState), value);
 }
 
 void TestFrameCodec::recordFieldOffsets()
