@@ -65,13 +65,13 @@ int CM_NetMessge::SendMessage(int type, int arg1, int arg2, int arg3)
             return 0;
         // A socket whose connection failed is closed; writing to it would only print a
         // warning on every poll, so the refusal is answered here.
-        if (!socket->isOpen()) {
-            qCDebug(lcLink).noquote() << traceTime()
-                                      << QStringLiteral("request not written, no connection to %1: %2").arg(peerText(), hex(frame));
-            return -1;
+        const int written = socket->isOpen() ? int(socket->write(frame)) : -1;
+        if (written < 0) {
+            qCDebug(lcLink).noquote()
+                << traceTime() << QStringLiteral("request not written, no connection to %1: %2").arg(peerText(), hex(frame));
+        } else {
+            qCDebug(lcLink).noquote() << traceTime() << QStringLiteral("request to %1: %2").arg(peerText(), hex(frame));
         }
-        const int written = int(socket->write(frame));
-        qCDebug(lcLink).noquote() << traceTime() << QStringLiteral("request to %1: %2").arg(peerText(), hex(frame));
         return written;
     } catch (...) {
         // Deliberate: callers are button and timer slots, and an exception (an allocation that

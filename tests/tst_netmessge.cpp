@@ -276,6 +276,8 @@ void TestNetMessge::trace()
         QVERIFY(link.open());
         QCOMPARE(link.client->SendMessage(4, 0, 0, 0), 2);
         QVERIFY(link.deliver(hexBytes("03 00 07 03 00 08 03")));
+        link.peer.closeConnections();
+        QTRY_COMPARE_WITH_TIMEOUT(link.client->linkState(), CM_NetMessge::LinkState::Lost, 5000);
         if (!on) {
             QCOMPARE(lines, QStringList());
             continue;
@@ -285,7 +287,7 @@ void TestNetMessge::trace()
         for (const QString& expected :
              {"connecting to " + at, "connected to " + at, "request to " + at + ": 04 00",
               QStringLiteral("reply delivered: 03 00 07"), QStringLiteral("reply dropped, one frame per read: 03 00 08"),
-              QStringLiteral("reply kept, unfinished frame: 03")}) {
+              QStringLiteral("reply kept, unfinished frame: 03"), "disconnected from " + at}) {
             const QRegularExpression line('^' + time + QRegularExpression::escape(expected) + '$');
             QVERIFY2(!lines.filter(line).isEmpty(), qPrintable(expected + " not in:\n" + lines.join('\n')));
         }
