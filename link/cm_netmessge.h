@@ -17,9 +17,8 @@ class QTcpSocket;
 // construction to the address and port of the settings. It writes requests, rebuilds reply
 // frames across reads (FrameAssembler) and emits at most one reply per read as a signal.
 // The category "quellaro.link" traces requests, replies and the connection (see README).
-// Errors are not retried: a lost
-// connection stays lost until the owner makes a new client. The owner learns of them through
-// linkState() and LinkStateChanged.
+// Errors are not retried: a lost connection stays lost until the owner makes a new client.
+// The owner learns of them through linkState() and LinkStateChanged.
 class CM_NetMessge : public QObject
 {
     Q_OBJECT

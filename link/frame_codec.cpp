@@ -162,9 +162,10 @@ int requestFrameLength(int type)
     return 2 + Protocol::PayloadLength[type];
 }
 
-// The fields of a request are signed, as SendMessage writes them: a mode code 0xFF reads back
-// as -1 and a command parameter FF FF as -1, so the simulator sees the very value the tool
-// passed. Reading them unsigned would turn every negative argument into a large positive one.
+// A request's payload fields are signed 8- and 16-bit numbers, as SendMessage writes them, so
+// they are read signed: a mode code 0xFF reads back as -1 and a parameter FF FF as -1, and the
+// simulator sees the very value the tool passed. Read unsigned, every negative argument would
+// become a large positive one. (The type byte is only compared with 1 to 5.)
 int parseRequest(const char* data, int size, Request* out)
 {
     if (size < 1)
