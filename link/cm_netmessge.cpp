@@ -27,6 +27,16 @@ QString hex(const QByteArray& bytes)
     return QString::fromLatin1(bytes.toHex(' '));
 }
 
+// "reply delivered: 03 00 07", "reply dropped, one frame per read: 03 00 08".
+QString pieceText(const FrameAssembler::Piece& piece)
+{
+    static const char* const fates[] = {"delivered", "dropped", "kept"};
+    QString text = QStringLiteral("reply ") + QLatin1String(fates[int(piece.fate)]);
+    if (*piece.reason)
+        text += QStringLiteral(", ") + QLatin1String(piece.reason);
+    return text + QStringLiteral(": ") + hex(piece.bytes);
+}
+
 } // namespace
 
 CM_NetMessge::CM_NetMessge()
@@ -66,12 +76,11 @@ int CM_NetMessge::SendMessage(int type, int arg1, int arg2, int arg3)
         // A socket whose connection failed is closed; writing to it would only print a
         // warning on every poll, so the refusal is answered here.
         const int written = socket->isOpen() ? int(socket->write(frame)) : -1;
-        if (written < 0) {
-            qCDebug(lcLink).noquote()
-                << traceTime() << QStringLiteral("request not written, no connection to %1: %2").arg(peerText(), hex(frame));
-        } else {
+        if (written < 0)
+            qCDebug(lcLink).noquote() << traceTime() << "request not written, no connection to"
+                                      << QStringLiteral("%1: %2").arg(peerText(), hex(frame));
+        else
             qCDebug(lcLink).noquote() << traceTime() << QStringLiteral("request to %1: %2").arg(peerText(), hex(frame));
-        }
         return written;
     } catch (...) {
         // Deliberate: callers are button and timer slots, and an exception (an allocation that
@@ -133,21 +142,8 @@ void CM_NetMessge::readMessages(QIODevice& device)
     FrameAssembler::Report report;
     const bool tracing = lcLink().isDebugEnabled();
     const QByteArray frame = assembler.take(bytes.constData(), bytes.size(), now, tracing ? &report : nullptr);
-    for (const FrameAssembler::Piece& piece : qAsConst(report)) {
-        switch (piece.fate) {
-        case FrameAssembler::Piece::Fate::Delivered:
-            qCDebug(lcLink).noquote() << traceTime() << QStringLiteral("reply delivered: %1").arg(hex(piece.bytes));
-            break;
-        case FrameAssembler::Piece::Fate::Dropped:
-            qCDebug(lcLink).noquote() << traceTime()
-                                      << QStringLiteral("reply dropped, %1: %2").arg(QLatin1String(piece.reason), hex(piece.bytes));
-            break;
-        case FrameAssembler::Piece::Fate::Kept:
-            qCDebug(lcLink).noquote() << traceTime()
-                                      << QStringLiteral("reply kept, %1: %2").arg(QLatin1String(piece.reason), hex(piece.bytes));
-            break;
-        }
-    }
+    for (const FrameAssembler::Piece& piece : qAsConst(report))
+        qCDebug(lcLink).noquote() << traceTime() << pieceText(piece);
     if (!frame.isEmpty())
         handleMessage(frame.constData(), frame.size());
 }
@@ -187,7 +183,8 @@ void CM_NetMessge::prepareTextMessages()
 
 void CM_NetMessge::slotError(QAbstractSocket::SocketError)
 {
-    qCDebug(lcLink).noquote() << traceTime() << QStringLiteral("error with %1: %2").arg(peerText(), socket->errorString());
+    qCDebug(lcLink).noquote() << traceTime() << "error with"
+                              << QStringLiteral("%1: %2").arg(peerText(), socket->errorString());
     // Not retried: the owner makes a new client to try again.
     setLinkState(LinkState::Lost);
 }

@@ -38,6 +38,8 @@ void TestFrameCodec::decodeReply_data()
     QTest::newRow("reply 3: byte 2 only") << hexBytes("03 00 00 99") << int(K::NumberText) << "0";
     QTest::newRow("reply 3 short of its byte") << hexBytes("03 00") << int(K::Ignored) << "0";
     QTest::newRow("reply 1 with more") << hexBytes("01 00 02 E8 03 00 00 01 00") << int(K::StateAnswer) << "0";
+    QTest::newRow("reply 4 whole") << hexBytes("04 00") + QByteArray(49, '\1') << int(K::XStateAnswer) << "0";
+    QTest::newRow("reply 4 short of a byte") << hexBytes("04 00") + QByteArray(48, '\1') << int(K::Ignored) << "0";
     QTest::newRow("reply 4 header only") << hexBytes("04 00") << int(K::Ignored) << "0";
     QTest::newRow("type 0x81 is not 1") << hexBytes("81 00 02 E8 03 00 00") << int(K::Ignored) << "0";
     QTest::newRow("nothing") << QByteArray() << int(K::Ignored) << "0";
@@ -49,10 +51,11 @@ void TestFrameCodec::decodeReply()
     QFETCH(int, kind);
     QFETCH(QString, value);
 
-    // Exactly the given bytes on the heap, so a read past them shows under the sanitizers.
-    std::unique_ptr<char[]> exact(new char[size_t(qMax(1, bytes.size()))]);
-    std::memcpy(exact.get(), bytes.constData(), size_t(bytes.size()));
-    const FrameCodec::Reply reply = FrameCodec::decodeReply(exact.get(), bytes.size());
+    // Exactly the given bytes on the heap, at an odd address: a read past them or a misaligned
+    // one shows under the sanitizers.
+    std::unique_ptr<char[]> exact(new char[size_t(bytes.size()) + 1]);
+    std::memcpy(exact.get() + 1, bytes.constData(), size_t(bytes.size()));
+    const FrameCodec::Reply reply = FrameCodec::decodeReply(exact.get() + 1, bytes.size());
     QCOMPARE(int(reply.kind), kind);
     QCOMPARE(reply.kind == FrameCodec::Reply::Kind::NumberText ? reply.text : QString::number(reply.curentState), value);
 }

@@ -10,7 +10,6 @@
 #include <QRegularExpression>
 #include <QTcpSocket>
 
-#include <cstring>
 #include <memory>
 
 namespace {
@@ -81,7 +80,6 @@ private slots:
     void twoHundredFramesInOneWrite();
     void cutShortFrameDoesNotShiftTheNext();
     void trace();
-    void frameAtAnOddAddress();
     void refusedConnection();
     void addressesThatReachThePeer_data();
     void addressesThatReachThePeer();
@@ -130,7 +128,6 @@ void TestNetMessge::replies_data()
     const QByteArray reply1 = hexBytes("01 00 02 E8 03 FF FF");
     const QByteArray reply4 = hexBytes("04 00 03 E9 03 1A 27 9D 03") + QByteArray(41, '\0') + hexBytes("01");
     QTest::newRow("reply 1, reply 4") << Reads{reply1, reply4} << QStringList{"state 2 1000 65535", "xstate 3 1001 10010 925 1"};
-    QTest::newRow("reply 4 split: joined") << Reads{reply4.left(25), reply4.mid(25)} << QStringList{"xstate 3 1001 10010 925 1"};
     QTest::newRow("two reply 4 merged: the first") << Reads{reply4 + hexBytes("04 00 02") + reply4.mid(3)}
                                                    << QStringList{"xstate 3 1001 10010 925 1"};
     QTest::newRow("reply 1 short of a byte") << Reads{reply1.left(6)} << QStringList();
@@ -161,16 +158,7 @@ namespace {
 // A reply 4 of the machine in Master mode, Waiting, with no error; `temperature` marks it.
 QByteArray masterWaiting(int temperature)
 {
-    QByteArray frame = hexBytes("04 00 04 E8 03 00 00") + char(temperature) + char(temperature >> 8);
-    return frame + QByteArray(41, '\0') + hexBytes("01");
-}
-
-QStringList times(int n, const QString& line)
-{
-    QStringList lines;
-    while (lines.size() < n)
-        lines << line;
-    return lines;
+    return hexBytes("04 00 04 E8 03 00 00") + char(temperature) + char(temperature >> 8) + QByteArray(41, '\0') + '\1';
 }
 
 } // namespace
@@ -216,7 +204,8 @@ void TestNetMessge::gateways()
         stream += masterWaiting(925);
     for (int at = 0; at < stream.size(); at += chunk)
         QVERIFY(link.deliver(stream.mid(at, chunk)));
-    QCOMPARE(link.received->log, times(shown, "xstate 4 1000 0 925 1"));
+    QCOMPARE(link.received->log.count("xstate 4 1000 0 925 1"), shown);
+    QCOMPARE(link.received->log.size(), shown);
 }
 
 void TestNetMessge::twoHundredFramesInOneWrite()
@@ -234,7 +223,7 @@ void TestNetMessge::twoHundredFramesInOneWrite()
     QStringList log = link.received->log;
     QVERIFY(!log.isEmpty());
     QCOMPARE(log.takeLast(), QStringLiteral("text 42"));
-    QCOMPARE(log, times(log.size(), "xstate 4 1000 0 925 1"));
+    QCOMPARE(log.count("xstate 4 1000 0 925 1"), log.size());
 }
 
 void TestNetMessge::cutShortFrameDoesNotShiftTheNext()
@@ -278,35 +267,20 @@ void TestNetMessge::trace()
         QVERIFY(link.deliver(hexBytes("03 00 07 03 00 08 03")));
         link.peer.closeConnections();
         QTRY_COMPARE_WITH_TIMEOUT(link.client->linkState(), CM_NetMessge::LinkState::Lost, 5000);
-        if (!on) {
-            QCOMPARE(lines, QStringList());
+        QCOMPARE(lines.isEmpty(), !on); // nothing at all while off
+        if (!on)
             continue;
-        }
         const QString at = QStringLiteral("127.0.0.1:%1").arg(link.peer.port());
         const QString time = QStringLiteral(R"(\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d\.\d{3}[^ ]* )");
         for (const QString& expected :
              {"connecting to " + at, "connected to " + at, "request to " + at + ": 04 00",
-              QStringLiteral("reply delivered: 03 00 07"), QStringLiteral("reply dropped, one frame per read: 03 00 08"),
+              QStringLiteral("reply delivered: 03 00 07"),
+              QStringLiteral("reply dropped, one frame per read: 03 00 08"),
               QStringLiteral("reply kept, unfinished frame: 03"), "disconnected from " + at}) {
             const QRegularExpression line('^' + time + QRegularExpression::escape(expected) + '$');
             QVERIFY2(!lines.filter(line).isEmpty(), qPrintable(expected + " not in:\n" + lines.join('\n')));
         }
     }
-}
-
-void TestNetMessge::frameAtAnOddAddress()
-{
-    setControllerAddress(QStringLiteral("127.0.0.1"), 1); // nothing listens there
-    CM_NetMessge client;
-    Received received(client);
-    // A record at an odd address, exactly as long as the frame: a misaligned or too long
-    // read shows under the sanitizers. One byte short, it is dropped.
-    const QByteArray frame = hexBytes("04 00 03 E9 03 FF FF 9D 03") + QByteArray(41, '\0') + hexBytes("01");
-    std::unique_ptr<char[]> heap(new char[size_t(frame.size()) + 1]);
-    std::memcpy(heap.get() + 1, frame.constData(), size_t(frame.size()));
-    client.handleMessage(heap.get() + 1, frame.size());
-    client.handleMessage(heap.get() + 1, frame.size() - 1);
-    QCOMPARE(received.log, QStringList{"xstate 3 1001 65535 925 1"});
 }
 
 void TestNetMessge::refusedConnection()
