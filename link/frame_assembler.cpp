@@ -4,10 +4,12 @@
 
 namespace {
 
-void note(FrameAssembler::Report* report, FrameAssembler::Piece::Fate fate, QByteArray bytes, const char* reason)
+// Lists bytes in the report; copies nothing when no report is asked for.
+void note(FrameAssembler::Report* report, FrameAssembler::Piece::Fate fate, const QByteArray& from, int at,
+          int size, const char* reason)
 {
-    if (report && !bytes.isEmpty())
-        report->append({fate, std::move(bytes), reason});
+    if (report && size > 0)
+        report->append({fate, from.mid(at, size), reason});
 }
 
 } // namespace
@@ -26,13 +28,16 @@ QByteArray FrameAssembler::take(const char* data, int size, qint64 now, Report* 
 {
     using Fate = Piece::Fate;
     if (!kept.isEmpty() && !keptIsFresh(now)) {
-        note(report, Fate::Dropped, kept, "unfinished for more than 50 ms");
+        note(report, Fate::Dropped, kept, 0, kept.size(), "unfinished for more than 50 ms");
         kept.clear();
     }
     if (size <= 0)
         return QByteArray();
     if (qint64(kept.size()) + size > MaxKeptBytes) {
-        note(report, Fate::Dropped, kept + QByteArray(data, size), "more than 10000 bytes at once");
+        if (report) {
+            const QByteArray all = kept + QByteArray(data, size);
+            note(report, Fate::Dropped, all, 0, all.size(), "more than 10000 bytes at once");
+        }
         kept.clear();
         return QByteArray();
     }
@@ -47,16 +52,16 @@ QByteArray FrameAssembler::take(const char* data, int size, qint64 now, Report* 
     while (at < pending.size()) {
         const int length = FrameCodec::replyFrameLength(static_cast<unsigned char>(pending.at(at)));
         if (length == 0) {
-            note(report, Fate::Dropped, pending.mid(at), "no reply type at a frame boundary");
+            note(report, Fate::Dropped, pending, at, pending.size() - at, "no reply type at a frame boundary");
             return first;
         }
         if (pending.size() - at < length)
             break;
         if (first.isEmpty()) {
             first = pending.mid(at, length);
-            note(report, Fate::Delivered, first, "");
+            note(report, Fate::Delivered, first, 0, length, "");
         } else {
-            note(report, Fate::Dropped, pending.mid(at, length), "one frame per read");
+            note(report, Fate::Dropped, pending, at, length, "one frame per read");
         }
         at += length;
     }
@@ -66,7 +71,7 @@ QByteArray FrameAssembler::take(const char* data, int size, qint64 now, Report* 
         // A frame joined from several reads keeps the time of its first bytes.
         if (at > 0 || !continuesKept)
             keptSince = now;
-        note(report, Fate::Kept, kept, "unfinished frame");
+        note(report, Fate::Kept, kept, 0, kept.size(), "unfinished frame");
     }
     return first;
 }
