@@ -1,21 +1,24 @@
-// Fuzz target: the machine link client's reply reading. The input is a byte stream cut into
-// reads, each read written as a 2-byte little-endian length followed by that many bytes (fewer
-// at the end of the input). Every read goes through both ways the client takes replies in:
-//  - handleMessage(), handed an exactly sized heap copy of the read, so that AddressSanitizer
-//    sees any access past the received bytes;
-//  - readMessages(), from a device that receives the reads one after the other like a socket,
-//    one notification per read.
+// Fuzz target: reading replies. The input is a byte stream cut into reads, each read written as
+// a 2-byte little-endian header followed by its bytes (fewer at the end of the input). The
+// header's low 14 bits are the read's length; its top 2 bits the time since the previous read,
+// in steps of 30 ms, so that unfinished frames are both joined and left to go stale.
+// Every read goes through:
+//  - the FrameAssembler, on a clock driven by the input. What it delivers must be a whole frame
+//    of the received bytes, ending in this read, and every byte must be accounted for as
+//    delivered, dropped or kept (the link trace relies on that);
+//  - the client's handleMessage(), handed an exactly sized heap copy of the read and of the
+//    delivered frame, so that AddressSanitizer sees any access past the received bytes.
 // Each signal the client emits is checked against the bytes of the message it came from:
 // no byte that was not received may reach a record, a number or a text.
 #include "fuzz/fuzz_target.h"
 
 #include "link/cm_netmessge.h"
+#include "link/frame_assembler.h"
 #include "link/protocol.h"
 #include "settings/settings_store.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QIODevice>
 
 #include <cstdio>
 #include <cstdlib>
@@ -23,35 +26,6 @@
 #include <memory>
 
 namespace {
-
-// A sequential device that holds what the "controller" has sent and not yet been read, and
-// remembers what it handed out last, which is the message the client is handling.
-class ChunkDevice : public QIODevice
-{
-public:
-    ChunkDevice() { open(QIODevice::ReadOnly | QIODevice::Unbuffered); }
-
-    void receive(const char* data, int size) { pending.append(data, size); }
-    const QByteArray& lastHandedOut() const { return handedOut; }
-
-    bool isSequential() const override { return true; }
-    qint64 bytesAvailable() const override { return pending.size() + QIODevice::bytesAvailable(); }
-
-protected:
-    qint64 readData(char* data, qint64 maxSize) override
-    {
-        const int n = int(qMin<qint64>(maxSize, pending.size()));
-        std::memcpy(data, pending.constData(), size_t(n));
-        handedOut = pending.left(n);
-        pending.remove(0, n);
-        return n;
-    }
-    qint64 writeData(const char*, qint64) override { return -1; }
-
-private:
-    QByteArray pending;
-    QByteArray handedOut;
-};
 
 [[noreturn]] void fail(const char* what)
 {
@@ -137,30 +111,83 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     return 0;
 }
 
+namespace {
+
+// Hands `bytes` to the client as one message, in a heap block of exactly their size.
+void handle(const QByteArray& bytes)
+{
+    std::unique_ptr<char[]> copy(new char[size_t(qMax(1, bytes.size()))]);
+    std::memcpy(copy.get(), bytes.constData(), size_t(bytes.size()));
+    harness->oracle.expect(&bytes);
+    harness->client.handleMessage(copy.get(), bytes.size());
+}
+
+// The whole frame lengths of reply types 1 to 4.
+int frameLength(unsigned char type)
+{
+    static const int lengths[5] = {0, 7, 5, 3, 51};
+    return type <= 4 ? lengths[type] : 0;
+}
+
+// Checks one read's outcome: `before` holds the bytes received earlier that a frame may
+// still be completing (more than the longest frame), `read` this read's bytes.
+void checkTaken(const QByteArray& before, const QByteArray& read, const QByteArray& frame,
+                const FrameAssembler::Report& report, int keptBefore, int keptAfter)
+{
+    qint64 accounted = keptAfter;
+    int delivered = 0;
+    for (const FrameAssembler::Piece& piece : report) {
+        if (piece.fate == FrameAssembler::Piece::Fate::Delivered) {
+            ++delivered;
+            if (piece.bytes != frame)
+                fail("the delivered piece is not the frame");
+        }
+        if (piece.fate != FrameAssembler::Piece::Fate::Kept)
+            accounted += piece.bytes.size();
+    }
+    if (accounted != keptBefore + read.size())
+        fail("bytes invented or lost without a trace");
+    if (delivered != (frame.isEmpty() ? 0 : 1))
+        fail("more than one frame delivered from a read");
+    if (keptAfter >= 51)
+        fail("a whole frame kept");
+    if (frame.isEmpty())
+        return;
+    if (frame.size() != frameLength(static_cast<unsigned char>(frame.at(0))))
+        fail("the frame's length is not its type's");
+    const QByteArray window = before + read;
+    for (int at = window.indexOf(frame); at >= 0; at = window.indexOf(frame, at + 1)) {
+        if (at + frame.size() > before.size())
+            return;
+    }
+    fail("the frame is not made of received bytes ending in this read");
+}
+
+} // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    ChunkDevice device;
+    FrameAssembler assembler;
+    QByteArray before;
+    qint64 now = 0;
     size_t at = 0;
     while (at + 2 <= size) {
-        const size_t wanted = size_t(data[at]) | size_t(data[at + 1]) << 8;
+        const size_t header = size_t(data[at]) | size_t(data[at + 1]) << 8;
         at += 2;
-        const size_t n = qMin(wanted, size - at);
-        const char* read = reinterpret_cast<const char*>(data + at);
+        const size_t n = qMin(header & 0x3FFF, size - at);
+        now += qint64(header >> 14) * 30;
+        const QByteArray read(reinterpret_cast<const char*>(data + at), int(n));
         at += n;
 
-        // A read as one message, in a buffer of exactly its size.
-        std::unique_ptr<char[]> copy(new char[n]);
-        std::memcpy(copy.get(), read, n);
-        const QByteArray message(read, int(n));
-        harness->oracle.expect(&message);
-        harness->client.handleMessage(copy.get(), int(n));
+        handle(read);
 
-        // The same read arriving at a socket that may still hold a byte of earlier reads.
-        device.receive(read, int(n));
-        harness->oracle.expect(&device.lastHandedOut());
-        harness->client.readMessages(device);
-        if (device.bytesAvailable() >= 2)
-            fail("readMessages left a message unread");
+        FrameAssembler::Report report;
+        const int keptBefore = assembler.keptSize();
+        const QByteArray frame = assembler.take(read.constData(), read.size(), now, &report);
+        checkTaken(before, read, frame, report, keptBefore, assembler.keptSize());
+        if (!frame.isEmpty())
+            handle(frame);
+        before = (before + read).right(64);
     }
     return 0;
 }

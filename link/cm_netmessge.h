@@ -1,9 +1,11 @@
 #pragma once
 
+#include "link/frame_assembler.h"
 #include "link/state_records.h"
 #include "settings/controller_address.h"
 
 #include <QAbstractSocket>
+#include <QElapsedTimer>
 #include <QMap>
 #include <QObject>
 #include <QString>
@@ -12,18 +14,16 @@ class QIODevice;
 class QTcpSocket;
 
 // The machine link client. Each object owns one TCP connection to the controller, opened at
-// construction to the address and port of the settings. It writes requests and turns each
-// read of the socket into one message, emitted as a signal. Errors are not retried: a lost
-// connection stays lost until the owner makes a new client. The owner learns of them through
-// linkState() and LinkStateChanged.
+// construction to the address and port of the settings. It writes requests, rebuilds reply
+// frames across reads (FrameAssembler) and emits at most one reply per read as a signal.
+// The category "quellaro.link" traces requests, replies and the connection (see README).
+// Errors are not retried: a lost connection stays lost until the owner makes a new client.
+// The owner learns of them through linkState() and LinkStateChanged.
 class CM_NetMessge : public QObject
 {
     Q_OBJECT
 
 public:
-    // The most bytes handled as one message.
-    static constexpr int ReceiveBufferSize = 10000;
-
     enum class LinkState {
         Connecting,     // connection under way
         Connected,      // connection open
@@ -51,11 +51,11 @@ public:
     int DisconnectFromCM();
     void LoadSettings();
 
-    // Reads everything `device` holds in passes of at most ReceiveBufferSize bytes, each
-    // pass handled as one message. A single pending byte is left for the next notification.
+    // Reads everything `device` holds and emits the first reply completed by it. A single
+    // pending byte is left in the device unless it continues a kept unfinished frame.
     void readMessages(QIODevice& device);
 
-    // Handles one message: reads exactly `size` bytes at `data` and emits what they carry.
+    // Handles one frame: reads exactly `size` bytes at `data` and emits what they carry.
     void handleMessage(const char* data, int size);
 
 signals:
@@ -74,6 +74,7 @@ private slots:
 
 private:
     void setLinkState(LinkState state);
+    QString peerText() const;
 
     ControllerAddress address;
     LinkState state = LinkState::Connecting;
@@ -81,4 +82,6 @@ private:
     QMap<int, QString> stateTexts;
     QMap<int, QString> modeTexts;
     QMap<int, QString> errorTexts;
+    FrameAssembler assembler;
+    QElapsedTimer clock; // the time of each read, for how long an unfinished frame is kept
 };

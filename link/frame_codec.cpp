@@ -56,6 +56,24 @@ bool readRecord(const char* data, int size, _tag_getxstate_answer* out)
     return true;
 }
 
+int replyFrameLength(int type)
+{
+    switch (type) {
+    case Protocol::ReplyState:
+        return Protocol::ReplyHeaderSize + int(sizeof(_tag_getstate_answer));
+    case Protocol::ReplyCurentState:
+        return 5;
+    case Protocol::ReplyNumberText:
+        return 3;
+    case Protocol::ReplyXState:
+        return Protocol::ReplyHeaderSize + int(sizeof(_tag_getxstate_answer));
+    default:
+        return 0;
+    }
+}
+
+// The controller's numbers are unsigned: the type byte, the state code of a reply 2 and the
+// byte of a reply 3 are read as such (0xFF is 255, never -1).
 Reply decodeReply(const char* data, int size)
 {
     Reply reply;
@@ -80,7 +98,7 @@ Reply decodeReply(const char* data, int size)
         if (size >= 3) {
             reply.text = QStringLiteral("%1").arg(uint(static_cast<unsigned char>(data[2])), 0, 10,
                                                   QLatin1Char(' '));
-            reply.kind = Reply::Kind::String;
+            reply.kind = Reply::Kind::NumberText;
         }
         break;
     case Protocol::ReplyXState:
@@ -144,6 +162,10 @@ int requestFrameLength(int type)
     return 2 + Protocol::PayloadLength[type];
 }
 
+// A request's payload fields are signed 8- and 16-bit numbers, as SendMessage writes them, so
+// they are read signed: a mode code 0xFF reads back as -1 and a parameter FF FF as -1, and the
+// simulator sees the very value the tool passed. Read unsigned, every negative argument would
+// become a large positive one. (The type byte is only compared with 1 to 5.)
 int parseRequest(const char* data, int size, Request* out)
 {
     if (size < 1)

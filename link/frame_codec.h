@@ -16,10 +16,10 @@ QByteArray composeRequest(int type, int arg1, int arg2, int arg3);
 // One received message, taken apart by its first byte.
 struct Reply
 {
-    enum class Kind { Ignored, String, CurentState, StateAnswer, XStateAnswer };
+    enum class Kind { Ignored, NumberText, CurentState, StateAnswer, XStateAnswer };
 
     Kind kind = Kind::Ignored;
-    QString text;        // String: the byte at offset 2 as decimal text
+    QString text;        // NumberText: the byte at offset 2 as decimal text
     int curentState = 0; // CurentState: unsigned 16-bit at offsets 3-4
     _tag_getstate_answer state{};
     _tag_getxstate_answer xstate{};
@@ -28,6 +28,10 @@ struct Reply
 // Reads only the `size` bytes at `data`. A message of an unknown type, or one too short for
 // what its type carries, is Ignored: no byte that was not received ever reaches a record.
 Reply decodeReply(const char* data, int size);
+
+// Length of the whole frame of a reply type (7, 5, 3 and 51 for types 1 to 4), or 0 for a
+// byte that is no reply type.
+int replyFrameLength(int type);
 
 // Copies a record out of received bytes that may start at any address and converts its
 // 16-bit fields from little-endian. False when fewer bytes than the record are given.

@@ -1,8 +1,10 @@
 // The byte layout of frames apart from any socket: the edges of reply decoding, the record's
-// field offsets, and the controller's side (parsing requests, composing replies).
+// field offsets, rebuilding frames from reads, and the controller's side (parsing requests,
+// composing replies).
 
 #include "test_support.h"
 
+#include "link/frame_assembler.h"
 #include "link/frame_codec.h"
 
 #include <cstring>
@@ -16,6 +18,9 @@ private slots:
     void decodeReply_data();
     void decodeReply();
     void recordFieldOffsets();
+    void assembleFrames_data();
+    void assembleFrames();
+    void loneByteWaitsUnlessItContinuesAFrame();
     void parseRequest_data();
     void parseRequest();
     void composedRepliesDecodeBack();
@@ -30,9 +35,11 @@ void TestFrameCodec::decodeReply_data()
     using K = FrameCodec::Reply::Kind;
     QTest::newRow("reply 2: byte 2 not read") << hexBytes("02 33 FF 01 00") << int(K::CurentState) << "1";
     QTest::newRow("reply 2 short of its field") << hexBytes("02 00 00 0A") << int(K::Ignored) << "0";
-    QTest::newRow("reply 3: byte 2 only") << hexBytes("03 00 00 99") << int(K::String) << "0";
+    QTest::newRow("reply 3: byte 2 only") << hexBytes("03 00 00 99") << int(K::NumberText) << "0";
     QTest::newRow("reply 3 short of its byte") << hexBytes("03 00") << int(K::Ignored) << "0";
     QTest::newRow("reply 1 with more") << hexBytes("01 00 02 E8 03 00 00 01 00") << int(K::StateAnswer) << "0";
+    QTest::newRow("reply 4 whole") << hexBytes("04 00") + QByteArray(49, '\1') << int(K::XStateAnswer) << "0";
+    QTest::newRow("reply 4 short of a byte") << hexBytes("04 00") + QByteArray(48, '\1') << int(K::Ignored) << "0";
     QTest::newRow("reply 4 header only") << hexBytes("04 00") << int(K::Ignored) << "0";
     QTest::newRow("type 0x81 is not 1") << hexBytes("81 00 02 E8 03 00 00") << int(K::Ignored) << "0";
     QTest::newRow("nothing") << QByteArray() << int(K::Ignored) << "0";
@@ -44,12 +51,13 @@ void TestFrameCodec::decodeReply()
     QFETCH(int, kind);
     QFETCH(QString, value);
 
-    // Exactly the given bytes on the heap, so a read past them shows under the sanitizers.
-    std::unique_ptr<char[]> exact(new char[size_t(qMax(1, bytes.size()))]);
-    std::memcpy(exact.get(), bytes.constData(), size_t(bytes.size()));
-    const FrameCodec::Reply reply = FrameCodec::decodeReply(exact.get(), bytes.size());
+    // Exactly the given bytes on the heap, at an odd address: a read past them or a misaligned
+    // one shows under the sanitizers.
+    std::unique_ptr<char[]> exact(new char[size_t(bytes.size()) + 1]);
+    std::memcpy(exact.get() + 1, bytes.constData(), size_t(bytes.size()));
+    const FrameCodec::Reply reply = FrameCodec::decodeReply(exact.get() + 1, bytes.size());
     QCOMPARE(int(reply.kind), kind);
-    QCOMPARE(reply.kind == FrameCodec::Reply::Kind::String ? reply.text : QString::number(reply.curentState), value);
+    QCOMPARE(reply.kind == FrameCodec::Reply::Kind::NumberText ? reply.text : QString::number(reply.curentState), value);
 }
 
 void TestFrameCodec::recordFieldOffsets()
@@ -67,6 +75,83 @@ void TestFrameCodec::recordFieldOffsets()
     const QByteArray shortFrame = hexBytes("01 00 03 01 80 0A 00");
     const _tag_getstate_answer s = FrameCodec::decodeReply(shortFrame.constData(), shortFrame.size()).state;
     QCOMPARE((QList<int>{s.mode, s.state, s.error}), (QList<int>{3, 0x8001, 10}));
+}
+
+namespace {
+
+// "12 0A 9999x03": hex bytes, "Nx" repeating the byte that follows.
+QByteArray bytesOf(const QString& text)
+{
+    QByteArray bytes;
+    for (const QString& token : text.split(' ', Qt::SkipEmptyParts)) {
+        const int times = token.contains('x') ? token.section('x', 0, 0).toInt() : 1;
+        bytes += QByteArray(times, char(token.section('x', -1).toInt(nullptr, 16)));
+    }
+    return bytes;
+}
+
+} // namespace
+
+void TestFrameCodec::assembleFrames_data()
+{
+    QTest::addColumn<QStringList>("reads");     // "milliseconds: bytes"
+    QTest::addColumn<QStringList>("delivered"); // one a read: the frame, or "-"
+    QTest::addColumn<int>("kept");
+
+    QTest::newRow("reply 1 is 7 bytes, the tail kept") << QStringList{"0: 01 00 02 E8 03 00 00 01 00"}
+                                                        << QStringList{"01 00 02 e8 03 00 00"} << 2;
+    QTest::newRow("reply 2 is 5 bytes, another frame dropped")
+        << QStringList{"0: 02 00 00 0A 01 03 00 07"} << QStringList{"02 00 00 0a 01"} << 0;
+    QTest::newRow("reply 4 is 51 bytes") << QStringList{"0: 04 00 49x11 04 00 05"}
+                                         << QStringList{"04 00 " + QString("11 ").repeated(49).trimmed()} << 3;
+    QTest::newRow("joined from three reads") << QStringList{"0: 01 00", "20: 02 E8 03", "40: 00 00"}
+                                             << QStringList{"-", "-", "01 00 02 e8 03 00 00"} << 0;
+    QTest::newRow("joined at 50 ms") << QStringList{"0: 01 00 02", "50: E8 03 00 00"}
+                                     << QStringList{"-", "01 00 02 e8 03 00 00"} << 0;
+    QTest::newRow("stale at 51 ms: the rest starts afresh") << QStringList{"0: 01 00 02", "51: E8 03 00 00"}
+                                                            << QStringList{"-", "-"} << 0;
+    QTest::newRow("age counts from the first bytes")
+        << QStringList{"0: 01 00", "30: 02 E8", "60: 03 00 00 03 00 09"} << QStringList{"-", "-", "03 00 00"} << 0;
+    QTest::newRow("first frame of each read, a kept tail completed")
+        << QStringList{"0: 03 00 01 03 00 02 03", "5: 00 03"} << QStringList{"03 00 01", "03 00 03"} << 0;
+    QTest::newRow("type 5 at a boundary drops the rest") << QStringList{"0: 03 00 01 05 03 00 02 03", "5: 03 00 04"}
+                                                         << QStringList{"03 00 01", "03 00 04"} << 0;
+    QTest::newRow("type FF after a joined frame") << QStringList{"0: 03 00", "5: 07 FF 03 00"}
+                                                  << QStringList{"-", "03 00 07"} << 0;
+    QTest::newRow("type 0 first") << QStringList{"0: 00 03 00 01"} << QStringList{"-"} << 0;
+    QTest::newRow("10,000 bytes taken") << QStringList{"0: 10000x03"} << QStringList{"03 03 03"} << 1;
+    QTest::newRow("10,001 bytes dropped") << QStringList{"0: 10001x03", "5: 03 00 02"}
+                                          << QStringList{"-", "03 00 02"} << 0;
+    QTest::newRow("a kept byte and 9,999 more") << QStringList{"0: 03 00 07 01", "5: 9999x03"}
+                                                << QStringList{"03 00 07", "01 03 03 03 03 03 03"} << 0;
+    QTest::newRow("a kept byte and 10,000 more") << QStringList{"0: 03 00 07 01", "5: 10000x03"}
+                                                 << QStringList{"03 00 07", "-"} << 0;
+}
+
+void TestFrameCodec::assembleFrames()
+{
+    QFETCH(QStringList, reads);
+    QFETCH(QStringList, delivered);
+    QFETCH(int, kept);
+
+    FrameAssembler assembler;
+    QStringList got;
+    for (const QString& read : reads) {
+        const QByteArray bytes = bytesOf(read.section(':', 1));
+        const QByteArray frame = assembler.take(bytes.constData(), bytes.size(), read.section(':', 0, 0).toInt());
+        got << (frame.isEmpty() ? QStringLiteral("-") : QString::fromLatin1(frame.toHex(' ')));
+    }
+    QCOMPARE(got, delivered);
+    QCOMPARE(assembler.keptSize(), kept);
+}
+
+void TestFrameCodec::loneByteWaitsUnlessItContinuesAFrame()
+{
+    FrameAssembler assembler;
+    QCOMPARE(assembler.bytesNeeded(0), 2);
+    assembler.take("\x04\x00", 2, 100);
+    QCOMPARE(assembler.bytesNeeded(150), 1);
+    QCOMPARE(assembler.bytesNeeded(151), 2);
 }
 
 void TestFrameCodec::parseRequest_data()

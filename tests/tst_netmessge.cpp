@@ -1,14 +1,15 @@
-// The machine link client: the frames it writes, how it reads replies, a missing controller.
+// The machine link client: the frames it writes, how it rebuilds replies from the pieces the
+// wire hands out, its trace, a missing controller.
 
 #include "test_support.h"
 
 #include "link/cm_netmessge.h"
 #include "recording_peer.h"
 
-#include <QBuffer>
+#include <QLoggingCategory>
+#include <QRegularExpression>
 #include <QTcpSocket>
 
-#include <cstring>
 #include <memory>
 
 namespace {
@@ -73,7 +74,12 @@ private slots:
     void requestsOnTheWire();
     void replies_data();
     void replies();
-    void readingWithoutASocket();
+    void frameSplitAtEveryOffset();
+    void gateways_data();
+    void gateways();
+    void twoHundredFramesInOneWrite();
+    void cutShortFrameDoesNotShiftTheNext();
+    void trace();
     void refusedConnection();
     void addressesThatReachThePeer_data();
     void addressesThatReachThePeer();
@@ -122,9 +128,9 @@ void TestNetMessge::replies_data()
     const QByteArray reply1 = hexBytes("01 00 02 E8 03 FF FF");
     const QByteArray reply4 = hexBytes("04 00 03 E9 03 1A 27 9D 03") + QByteArray(41, '\0') + hexBytes("01");
     QTest::newRow("reply 1, reply 4") << Reads{reply1, reply4} << QStringList{"state 2 1000 65535", "xstate 3 1001 10010 925 1"};
-    QTest::newRow("reply 4 split: both dropped") << Reads{reply4.left(25), reply4.mid(25)} << QStringList();
-    QTest::newRow("two reply 4 merged: one signal") << Reads{reply4 + reply4} << QStringList{"xstate 3 1001 10010 925 1"};
-    QTest::newRow("short reply 1 and 4") << Reads{reply1.left(6), reply4.left(50)} << QStringList();
+    QTest::newRow("two reply 4 merged: the first") << Reads{reply4 + hexBytes("04 00 02") + reply4.mid(3)}
+                                                   << QStringList{"xstate 3 1001 10010 925 1"};
+    QTest::newRow("reply 1 short of a byte") << Reads{reply1.left(6)} << QStringList();
     QTest::newRow("reply 2: 266, 65535") << Reads{hexBytes("02 00 00 0A 01"), hexBytes("02 00 00 FF FF")}
                                          << QStringList{"curent 266", "curent 65535"};
     QTest::newRow("reply 3: 255") << Reads{hexBytes("03 00 FF")} << QStringList{"text 255"};
@@ -147,28 +153,134 @@ void TestNetMessge::replies()
     QCOMPARE(link.received->log, emitted);
 }
 
-void TestNetMessge::readingWithoutASocket()
-{
-    setControllerAddress(QStringLiteral("127.0.0.1"), 1); // nothing listens there
-    CM_NetMessge client;
-    Received received(client);
-    // A flood: three passes of 10,000 bytes, one message each, and nothing left.
-    QByteArray bytes(30000, '\0');
-    for (int pass = 0; pass < 3; ++pass)
-        bytes.replace(pass * 10000, 3, hexBytes("03 00") + char(pass + 1));
-    QBuffer buffer(&bytes);
-    QVERIFY(buffer.open(QIODevice::ReadOnly));
-    client.readMessages(buffer);
-    QCOMPARE(buffer.bytesAvailable(), qint64(0));
+namespace {
 
-    // A record at an odd address, exactly as long as the frame: a misaligned or too long
-    // read shows under the sanitizers. One byte short, it is dropped.
-    const QByteArray frame = hexBytes("04 00 03 E9 03 FF FF 9D 03") + QByteArray(41, '\0') + hexBytes("01");
-    std::unique_ptr<char[]> heap(new char[size_t(frame.size()) + 1]);
-    std::memcpy(heap.get() + 1, frame.constData(), size_t(frame.size()));
-    client.handleMessage(heap.get() + 1, frame.size());
-    client.handleMessage(heap.get() + 1, frame.size() - 1);
-    QCOMPARE(received.log, (QStringList{"text 1", "text 2", "text 3", "xstate 3 1001 65535 925 1"}));
+// A reply 4 of the machine in Master mode, Waiting, with no error; `temperature` marks it.
+QByteArray masterWaiting(int temperature)
+{
+    return hexBytes("04 00 04 E8 03 00 00") + char(temperature) + char(temperature >> 8) + QByteArray(41, '\0') + '\1';
+}
+
+} // namespace
+
+void TestNetMessge::frameSplitAtEveryOffset()
+{
+    Link link;
+    QVERIFY(link.open());
+    QStringList expected;
+    for (int offset = 1; offset <= 50; ++offset) {
+        const QByteArray frame = masterWaiting(offset);
+        QVERIFY(link.peer.send(frame.left(offset)));
+        QTimer::singleShot(10, &link.peer, [&link, frame, offset] { link.peer.send(frame.mid(offset)); });
+        expected << QStringLiteral("xstate 4 1000 0 %1 1").arg(offset);
+        QEventLoop shown;
+        connect(link.client.get(), &CM_NetMessge::SendXStateAnswer, &shown, &QEventLoop::quit);
+        QTimer::singleShot(5000, &shown, &QEventLoop::quit);
+        shown.exec();
+        QCOMPARE(link.received->log, expected);
+    }
+}
+
+void TestNetMessge::gateways_data()
+{
+    QTest::addColumn<int>("frames");
+    QTest::addColumn<int>("chunk");
+    QTest::addColumn<int>("shown"); // one reply a read: a chunk that completes two shows the first
+    QTest::newRow("64-byte chunks") << 20 << 64 << 16;
+    QTest::newRow("32-byte chunks") << 20 << 32 << 20;
+    QTest::newRow("byte by byte") << 5 << 1 << 5;
+}
+
+void TestNetMessge::gateways()
+{
+    QFETCH(int, frames);
+    QFETCH(int, chunk);
+    QFETCH(int, shown);
+
+    Link link;
+    QVERIFY(link.open());
+    QByteArray stream;
+    for (int i = 0; i < frames; ++i)
+        stream += masterWaiting(925);
+    for (int at = 0; at < stream.size(); at += chunk)
+        QVERIFY(link.deliver(stream.mid(at, chunk)));
+    QCOMPARE(link.received->log.count("xstate 4 1000 0 925 1"), shown);
+    QCOMPARE(link.received->log.size(), shown);
+}
+
+void TestNetMessge::twoHundredFramesInOneWrite()
+{
+    Link link;
+    QVERIFY(link.open());
+    QByteArray stream;
+    for (int i = 0; i < 200; ++i)
+        stream += masterWaiting(925);
+    QVERIFY(link.peer.send(stream));
+    QTest::qWait(100); // the whole write is read, in however many pieces TCP makes of it
+    // More than 10,000 bytes in one read are dropped, fewer show their first frame: either way
+    // nothing the controller did not send, and the next reply stands on its own.
+    QVERIFY(link.deliver(hexBytes("03 00 2A")));
+    QStringList log = link.received->log;
+    QVERIFY(!log.isEmpty());
+    QCOMPARE(log.takeLast(), QStringLiteral("text 42"));
+    QCOMPARE(log.count("xstate 4 1000 0 925 1"), log.size());
+}
+
+void TestNetMessge::cutShortFrameDoesNotShiftTheNext()
+{
+    Link link;
+    QVERIFY(link.open());
+    QVERIFY(link.deliver(masterWaiting(925).left(30)));
+    QTest::qWait(100);
+    QVERIFY(link.deliver(hexBytes("01 00 02 E8 03 00 00")));
+    QCOMPARE(link.received->log, QStringList{"state 2 1000 0"});
+}
+
+namespace {
+
+QStringList* traceLines = nullptr;
+
+void collectTrace(QtMsgType, const QMessageLogContext& context, const QString& message)
+{
+    if (qstrcmp(context.category, "quellaro.link") == 0)
+        traceLines->append(message);
+}
+
+} // namespace
+
+void TestNetMessge::trace()
+{
+    QStringList lines;
+    traceLines = &lines;
+    const QtMessageHandler previous = qInstallMessageHandler(collectTrace);
+    const auto restore = qScopeGuard([previous] {
+        qInstallMessageHandler(previous);
+        QLoggingCategory::setFilterRules(QString());
+    });
+
+    for (const bool on : {true, false}) {
+        QLoggingCategory::setFilterRules(on ? "quellaro.link.debug=true" : "quellaro.link.debug=false");
+        lines.clear();
+        Link link;
+        QVERIFY(link.open());
+        QCOMPARE(link.client->SendMessage(4, 0, 0, 0), 2);
+        QVERIFY(link.deliver(hexBytes("03 00 07 03 00 08 03")));
+        link.peer.closeConnections();
+        QTRY_COMPARE_WITH_TIMEOUT(link.client->linkState(), CM_NetMessge::LinkState::Lost, 5000);
+        QCOMPARE(lines.isEmpty(), !on); // nothing at all while off
+        if (!on)
+            continue;
+        const QString at = QStringLiteral("127.0.0.1:%1").arg(link.peer.port());
+        const QString time = QStringLiteral(R"(\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d\.\d{3}[^ ]* )");
+        for (const QString& expected :
+             {"connecting to " + at, "connected to " + at, "request to " + at + ": 04 00",
+              QStringLiteral("reply delivered: 03 00 07"),
+              QStringLiteral("reply dropped, one frame per read: 03 00 08"),
+              QStringLiteral("reply kept, unfinished frame: 03"), "disconnected from " + at}) {
+            const QRegularExpression line('^' + time + QRegularExpression::escape(expected) + '$');
+            QVERIFY2(!lines.filter(line).isEmpty(), qPrintable(expected + " not in:\n" + lines.join('\n')));
+        }
+    }
 }
 
 void TestNetMessge::refusedConnection()

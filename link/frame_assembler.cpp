@@ -1,0 +1,77 @@
+#include "link/frame_assembler.h"
+
+#include "link/frame_codec.h"
+
+namespace {
+
+// Lists bytes in the report; copies nothing when no report is asked for.
+void note(FrameAssembler::Report* report, FrameAssembler::Piece::Fate fate, const QByteArray& from, int at,
+          int size, const char* reason)
+{
+    if (report && size > 0)
+        report->append({fate, from.mid(at, size), reason});
+}
+
+} // namespace
+
+bool FrameAssembler::keptIsFresh(qint64 now) const
+{
+    return !kept.isEmpty() && now - keptSince <= MaxKeptMs;
+}
+
+int FrameAssembler::bytesNeeded(qint64 now) const
+{
+    return keptIsFresh(now) ? 1 : 2;
+}
+
+QByteArray FrameAssembler::take(const char* data, int size, qint64 now, Report* report)
+{
+    using Fate = Piece::Fate;
+    if (!kept.isEmpty() && !keptIsFresh(now)) {
+        note(report, Fate::Dropped, kept, 0, kept.size(), "unfinished for more than 50 ms");
+        kept.clear();
+    }
+    if (size <= 0)
+        return QByteArray();
+    if (qint64(kept.size()) + size > MaxKeptBytes) {
+        if (report) {
+            const QByteArray all = kept + QByteArray(data, size);
+            note(report, Fate::Dropped, all, 0, all.size(), "more than 10000 bytes at once");
+        }
+        kept.clear();
+        return QByteArray();
+    }
+
+    const bool continuesKept = !kept.isEmpty();
+    QByteArray pending = kept;
+    pending.append(data, size);
+    kept.clear();
+
+    QByteArray first;
+    int at = 0;
+    while (at < pending.size()) {
+        const int length = FrameCodec::replyFrameLength(static_cast<unsigned char>(pending.at(at)));
+        if (length == 0) {
+            note(report, Fate::Dropped, pending, at, pending.size() - at, "no reply type at a frame boundary");
+            return first;
+        }
+        if (pending.size() - at < length)
+            break;
+        if (first.isEmpty()) {
+            first = pending.mid(at, length);
+            note(report, Fate::Delivered, first, 0, length, "");
+        } else {
+            note(report, Fate::Dropped, pending, at, length, "one frame per read");
+        }
+        at += length;
+    }
+
+    if (at < pending.size()) {
+        kept = pending.mid(at);
+        // A frame joined from several reads keeps the time of its first bytes.
+        if (at > 0 || !continuesKept)
+            keptSince = now;
+        note(report, Fate::Kept, kept, 0, kept.size(), "unfinished frame");
+    }
+    return first;
+}
