@@ -14,8 +14,8 @@ namespace {
 
 struct Rig : PanelWire::Rig
 {
-    explicit Rig(bool inputs)
-        : inputs(inputs), interval(inputs ? 100 : 500), poll(hexBytes(inputs ? "04 00" : "01 00"))
+    explicit Rig(bool extended)
+        : inputs(extended), interval(extended ? 100 : 500), poll(hexBytes(extended ? "04 00" : "01 00"))
     {
         panel = inputs ? static_cast<QWidget*>(new ShowInputsDialog(&menu)) : new SwitchModeDialog(&menu);
     }
