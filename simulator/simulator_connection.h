@@ -31,7 +31,7 @@ public:
     static constexpr int ReadChunk = 64 * 1024;
     // Replies are skipped while this much is still waiting to be written to a client that
     // does not read.
-    static constexpr qint64 MaxPendingOutput = 64 * 1024 * 1024;
+    static constexpr qint64 MaxPendingOutput = qint64(64) * 1024 * 1024;
     // A flood larger than this is cut to it.
     static constexpr int MaxFloodBytes = 256 * 1024 * 1024;
 
