@@ -10,8 +10,8 @@ install(FILES packaging/quellaro.png DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/
 
 # The program looks for its translations in /usr/local/share/Quellaro/translations only.
 if(NOT CMAKE_INSTALL_PREFIX STREQUAL "/usr/local")
-    message(STATUS "Installing to ${CMAKE_INSTALL_PREFIX}: the program will not find its translations there "
-                   "(it looks next to itself and in /usr/local/share/Quellaro/translations)")
+    message(WARNING "Installing to ${CMAKE_INSTALL_PREFIX}: the program will not find its translations there "
+                    "(it looks next to itself and in /usr/local/share/Quellaro/translations)")
 endif()
 
 set(CPACK_PACKAGE_NAME quellaro)

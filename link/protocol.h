@@ -153,6 +153,10 @@ enum Output : int {
     OutBoilerPump = 2,
     OutBoilerValve1 = 3,
     OutBoilerValve2 = 4,
+    // Two devices, not one name spelt twice: the grinder (5) grinds into the metering unit,
+    // the metering unit (7) unloads that dose into the coffee group. Each name follows its
+    // output's own name, whose spelling the outputs panel keeps (cofee_grinder_checkBox,
+    // coffee_metering_checkBox): do not merge them or correct the one to the other.
     OutCofeeGrinder = 5,
     OutCooler = 6,
     OutCoffeeMetering = 7,

@@ -60,7 +60,7 @@ bool readWholeFile(const QString& path, qint64 maxBytes, QByteArray* contents, Q
         if (reason)
             *reason = translated(QT_TRANSLATE_NOOP("ReceptsDialog", "The file is larger than %1 MB, the most the "
                                                                     "program reads."))
-                          .arg(maxBytes / (1024 * 1024));
+                          .arg(maxBytes / (qint64(1024) * 1024));
         return false;
     }
     QFile file(path);

@@ -38,6 +38,10 @@ public:
     int getWaterRashod() const;
     int getSugarRashod() const;
 
+    // The slot getters named after the amount spin boxes of slots 0 to 3 (milk, chocolate,
+    // vanilla, tea). Nothing in the program calls them: the recipes dialog reads the slots by
+    // number, since a slot holds whatever component its combo box names. They stay as part of
+    // the form's interface; do not remove them as unused.
     int getMilkRashod() const;
     int getMilkWaterRashod() const;
     int getChocolateRashod() const;

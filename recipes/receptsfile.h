@@ -15,7 +15,7 @@
 // their style sheets, so the number of recipes is bounded as well as the size of the file;
 // anything larger is refused before a document is built.
 inline constexpr int MaxReceptsFileDepth = 64;
-inline constexpr qint64 MaxReceptsFileBytes = 4 * 1024 * 1024; // 4 MB
+inline constexpr qint64 MaxReceptsFileBytes = qint64(4) * 1024 * 1024; // 4 MB
 inline constexpr int MaxReceptsCount = 500;
 
 // A new element `name` of `doc`, not yet attached: attribute "Value" = `value` and one text

@@ -8,7 +8,7 @@ build="$root/build-bench"
 "$root/scripts/setup.sh"
 cmake -G Ninja -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUELLARO_BENCH=ON \
     -DQUELLARO_BUILD_TESTS=OFF >/dev/null
-cmake --build "$build" -j "$(nproc)" --target quellaro_bench
+cmake --build "$build" -j "${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}" --target quellaro_bench
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
     export QT_QPA_PLATFORM=offscreen
 fi

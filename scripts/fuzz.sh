@@ -3,21 +3,36 @@
 # Sanitizer on) into build-fuzz/ and runs each for $1 seconds (default 60), starting from its
 # seed corpus and every crasher found so far. A crash, leak, timeout or sanitizer finding
 # fails the run; the input that caused it is kept in fuzz/crashers/<target>/, where the
-# ordinary tests replay it from then on. Without clang the fuzzers are skipped.
+# ordinary tests replay it from then on. Without clang the fuzzers are skipped, except on CI
+# (CI set), where that fails the run. The fuzz targets are the ones CMake lists in
+# build-fuzz/fuzz/fuzz_targets.txt.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 seconds="${1:-60}"
 build="$root/build-fuzz"
+jobs="${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}"
 
 cxx="$(command -v clang++-14 || command -v clang++ || true)"
 if [ -z "$cxx" ]; then
+    if [ -n "${CI:-}" ]; then
+        echo "No clang++ found: the fuzz targets cannot be built." >&2
+        exit 1
+    fi
     echo "No clang++ found: fuzz targets skipped."
     exit 0
 fi
-cmake -G Ninja -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER="$cxx" \
-    -DQUELLARO_FUZZ=ON -DQUELLARO_BUILD_TESTS=OFF >/dev/null
-targets=$(sed -n 's/^set(QUELLARO_FUZZ_TARGETS \(.*\))$/\1/p' "$root/fuzz/CMakeLists.txt")
-cmake --build "$build" -j "$(nproc)" --target $(printf 'fuzz_%s ' $targets)
+mkdir -p "$build"
+if ! cmake -G Ninja -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER="$cxx" \
+        -DQUELLARO_FUZZ=ON -DQUELLARO_BUILD_TESTS=OFF >"$build/configure.log" 2>&1; then
+    cat "$build/configure.log"
+    exit 1
+fi
+targets=$(cat "$build/fuzz/fuzz_targets.txt")
+if [ -z "$targets" ]; then
+    echo "CMake lists no fuzz targets (see $build/configure.log)." >&2
+    exit 1
+fi
+cmake --build "$build" -j "$jobs" --target $(printf 'fuzz_%s ' $targets)
 
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp"

@@ -1,13 +1,26 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing Quellaro need.
+# Installs the Debian packages that building, running and testing Quellaro need. When every
+# one of them is installed already it does nothing, so a prepared machine needs neither the
+# network nor root.
 set -euo pipefail
+packages=(
+    build-essential cmake ninja-build
+    qtbase5-dev qttools5-dev qttools5-dev-tools
+    clang-14 libclang-rt-14-dev llvm-14 clang-tidy-14 clang-format-14
+    xvfb xauth dpkg-dev file fonts-dejavu-core
+)
+missing=()
+for package in "${packages[@]}"; do
+    if [ "$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)" != "install ok installed" ]; then
+        missing+=("$package")
+    fi
+done
+if [ ${#missing[@]} -eq 0 ]; then
+    exit 0
+fi
+echo "Installing: ${missing[*]}"
 SUDO=""
 if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
 export DEBIAN_FRONTEND=noninteractive
 $SUDO apt-get update -qq
-$SUDO apt-get install -y -qq --no-install-recommends \
-    build-essential cmake ninja-build \
-    qtbase5-dev qttools5-dev qttools5-dev-tools \
-    clang-14 libclang-rt-14-dev llvm-14 \
-    xvfb xauth dpkg-dev file fonts-dejavu-core \
-    >/dev/null
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

@@ -29,8 +29,8 @@ class SimulatorServer : public QObject
     Q_OBJECT
 
 public:
-    static constexpr qint64 ConnectionOutputCap = 64 * 1024 * 1024;
-    static constexpr qint64 TotalOutputCap = 256 * 1024 * 1024;
+    static constexpr qint64 ConnectionOutputCap = qint64(64) * 1024 * 1024;
+    static constexpr qint64 TotalOutputCap = qint64(256) * 1024 * 1024;
 
     explicit SimulatorServer(QObject* parent = nullptr);
     ~SimulatorServer() override;

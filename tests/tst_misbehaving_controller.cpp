@@ -174,9 +174,9 @@ private:
 class Watch : public QObject
 {
 public:
-    Watch(const PanelKind& kind, SimulatorServer* sim, QWidget* panel)
-        : kind(kind)
-        , panel(panel)
+    Watch(const PanelKind& panelKind, SimulatorServer* sim, QWidget* watched)
+        : kind(panelKind)
+        , panel(watched)
     {
         allowed.insert(kind.shown(panel));
         QObject::connect(sim, &SimulatorServer::bytesSent, this,
