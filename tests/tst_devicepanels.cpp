@@ -10,7 +10,6 @@
 #include "panels/testselectorwaterdialog.h"
 
 #include <QLCDNumber>
-#include <QPushButton>
 
 // The five device test panels, the inputs panel and the mode switch panel, driven end to end
 // against a recording controller.

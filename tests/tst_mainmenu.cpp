@@ -3,7 +3,6 @@
 #include "shell/quellaro.h"
 
 #include <QDialog>
-#include <QPushButton>
 #include <QTimer>
 
 namespace {

@@ -1,14 +1,11 @@
 #include "panel_wire.h"
 
-#include "link/protocol.h"
 #include "panels/showinputsdialog.h"
 #include "panels/switchmodedialog.h"
 #include "panels/testboilerdialog.h"
-#include "settings/settings_store.h"
 
 #include <QElapsedTimer>
 #include <QLabel>
-#include <QPushButton>
 #include <QShowEvent>
 
 // The polling cycle, driven through the mode switch panel (short answers every 500 ms; it brings
@@ -140,7 +137,7 @@ private slots:
         QVERIFY(rig.open());
         QVERIFY(rig.answer(rig.reply(2, 1000, 0), "Trade"));
         if (way == "Quit")
-            QTest::mouseClick(rig.panel->findChild<QPushButton*>(QStringLiteral("quitButton")), Qt::LeftButton);
+            rig.click("quitButton");
         else
             QTest::keyClick(rig.panel, Qt::Key_Escape);
 
