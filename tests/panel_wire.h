@@ -2,19 +2,22 @@
 #include "link/frame_codec.h"
 #include "recording_peer.h"
 #include "test_support.h"
+#include <QCheckBox>
 #include <QLineEdit>
+#include <QPushButton>
 
 // What the panels' tests put on and take off the wire.
 namespace PanelWire {
-// The request frames in `bytes` but those of type `skip`; bytes that make no request are kept.
-inline QByteArrayList requests(const QByteArray& bytes, int skip = -1)
+// The request frames in `bytes`, the polls (requests 1 and 4) too unless `polls` is false; bytes
+// that make no request are kept.
+inline QByteArrayList requests(const QByteArray& bytes, bool polls = true)
 {
     QByteArrayList frames;
     FrameCodec::Request request;
     for (int pos = 0, taken = 0; pos < bytes.size(); pos += taken) {
         if ((taken = FrameCodec::parseRequest(bytes.constData() + pos, bytes.size() - pos, &request)) <= 0)
             return frames << bytes.mid(pos);
-        if (request.type != skip)
+        if (polls || (request.type != 1 && request.type != 4))
             frames << bytes.mid(pos, taken);
     }
     return frames;
@@ -33,7 +36,8 @@ inline QByteArray answer(bool extended, int mode, int state, int error, int firs
 }
 
 // A panel whose parent stands in for the menu that opens it, pointed at a recording controller.
-// open() shows it and waits for its connection; answer() sends a frame and waits for its mode text.
+// open() shows it and waits for its connection; answer() sends a frame and waits for its mode text;
+// sent() is what reached the controller but the polls.
 struct Rig
 {
     Rig() { setControllerAddress(QStringLiteral("127.0.0.1"), peer.port()); }
@@ -42,6 +46,21 @@ struct Rig
     bool answer(const QByteArray& frame, const QString& mode)
     {
         return peer.send(frame) && QTest::qWaitFor([&] { return field("curentModelineEdit") == mode; }, 5000);
+    }
+    QByteArrayList sent() const { return requests(peer.received(), false); }
+    void click(const QString& button, QWidget* on = nullptr)
+    {
+        QTest::mouseClick((on ? on : panel)->findChild<QPushButton*>(button), Qt::LeftButton);
+    }
+    // The object names of the checked boxes.
+    QStringList checked() const
+    {
+        QStringList names;
+        for (QCheckBox* box : panel->findChildren<QCheckBox*>()) {
+            if (box->isChecked())
+                names << box->objectName();
+        }
+        return names;
     }
     RecordingPeer peer;
     QWidget menu;

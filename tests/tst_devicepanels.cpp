@@ -2,17 +2,17 @@
 
 #include "link/protocol.h"
 #include "panels/showinputsdialog.h"
+#include "panels/switchmodedialog.h"
 #include "panels/testboilerdialog.h"
 #include "panels/testcofegroupdialog.h"
 #include "panels/testdispensordialog.h"
 #include "panels/testmixerdialog.h"
 #include "panels/testselectorwaterdialog.h"
 
-#include <QCheckBox>
 #include <QLCDNumber>
-#include <QPushButton>
 
-// The five device test panels and the inputs panel, driven end to end against a recording controller.
+// The five device test panels, the inputs panel and the mode switch panel, driven end to end
+// against a recording controller.
 namespace {
 
 template <typename Panel>
@@ -29,7 +29,7 @@ struct Kind
     QMap<int, QString> boxes; // byte of the extended answer -> the check box that shows it
 };
 
-enum { Boiler, Selector, Mixer, Cofegroup, Dispensor, Inputs };
+enum { Boiler, Selector, Mixer, Cofegroup, Dispensor, Inputs, ModeSwitch };
 
 const Kind kinds[] = {
     {"boiler", make<TestBoilerDialog>, "quitButton",
@@ -56,6 +56,7 @@ const Kind kinds[] = {
       {18, "cofee_group_insrc_checkBox"}, {19, "cofee_group_inwork_checkBox"}, {20, "garbage_container_checkBox"},
       {21, "dispenser_cup_outpos_checkBox"}, {22, "diagnostic_checkBox"}, {23, "trade_checkBox"},
       {24, "master_checkBox"}, {25, "operatorcheckBox"}, {26, "washingcheckBox"}}},
+    {"mode switch", make<SwitchModeDialog>, "quitButton", {}},
 };
 
 } // namespace
@@ -104,6 +105,9 @@ void TestDevicePanels::commandButtonSendsItsFrame_data()
         frame[2] = row.command;
         QTest::addRow("%s %s", kinds[row.kind].name, row.button) << row.kind << row.button << frame;
     }
+    char mode = 2; // Diagnostic is 6, not 1
+    for (const char* button : {"tradeButton", "operatorButton", "masterButton", "washingButton", "diagnosticButton"})
+        QTest::addRow("mode switch %s", button) << int(ModeSwitch) << button << QByteArray("\x02\x01") + mode++;
 }
 
 void TestDevicePanels::commandButtonSendsItsFrame()
@@ -114,13 +118,13 @@ void TestDevicePanels::commandButtonSendsItsFrame()
     PanelWire::Rig rig;
     rig.panel = kinds[kind].make(&rig.menu);
     QVERIFY(rig.open());
-    auto* pushButton = rig.panel->findChild<QPushButton*>(button);
-    QVERIFY(pushButton);
+    QVERIFY(rig.panel->findChild<QPushButton*>(button));
 
-    // A second click is a second, identical command: nothing toggles.
-    QTest::mouseClick(pushButton, Qt::LeftButton);
-    QTest::mouseClick(pushButton, Qt::LeftButton);
-    QTRY_COMPARE(PanelWire::requests(rig.peer.received(), Protocol::RequestXState), (QByteArrayList{frame, frame}));
+    // A second click is a second, identical command: nothing toggles, and the mode already asked
+    // for is asked for again.
+    rig.click(button);
+    rig.click(button);
+    QTRY_COMPARE(rig.sent(), (QByteArrayList{frame, frame}));
 }
 
 void TestDevicePanels::eachByteChecksItsBoxOnly_data()
@@ -138,18 +142,10 @@ void TestDevicePanels::eachByteChecksItsBoxOnly()
     QVERIFY(rig.open());
     const auto boxes = rig.panel->findChildren<QCheckBox*>();
     QCOMPARE(boxes.size(), kinds[kind].boxes.size());
-    const auto checked = [&] {
-        QStringList names;
-        for (QCheckBox* box : boxes) {
-            if (box->isChecked())
-                names << box->objectName();
-        }
-        return names;
-    };
     // The boxes only show; a click switches nothing.
     for (QCheckBox* box : boxes)
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
-    QCOMPARE(checked(), QStringList());
+    QCOMPARE(rig.checked(), QStringList());
 
     // Any value but 0 is on. Each answer has one byte on: its box only is checked, and the box of
     // the byte before goes off again. Bytes 7 and 8 carry nothing and byte 33 (the cooler) shows nowhere.
@@ -160,15 +156,16 @@ void TestDevicePanels::eachByteChecksItsBoxOnly()
             QVERIFY(rig.answer(PanelWire::answer(true, mode, 0, 0, offset, offset, quint8(value)),
                                mode == Protocol::ModeTrade ? "Trade" : "Operator"));
             const QString box = kinds[kind].boxes.value(offset);
-            QVERIFY2(checked() == (box.isEmpty() ? QStringList() : QStringList{box}),
-                     qPrintable(QStringLiteral("byte %1 = %2: %3").arg(offset).arg(value).arg(checked().join(' '))));
+            const QStringList checked = rig.checked();
+            QVERIFY2(checked == (box.isEmpty() ? QStringList() : QStringList{box}),
+                     qPrintable(QStringLiteral("byte %1 = %2: %3").arg(offset).arg(value).arg(checked.join(' '))));
         }
     }
     // Quit stops the polling and closes the connection.
-    QTest::mouseClick(rig.panel->findChild<QPushButton*>(kinds[kind].quitButton), Qt::LeftButton);
+    rig.click(kinds[kind].quitButton);
     QVERIFY(!rig.panel->isVisible());
     QTRY_COMPARE(rig.peer.openConnectionCount(), 0);
-    QCOMPARE(PanelWire::requests(rig.peer.received(), Protocol::RequestXState), QByteArrayList());
+    QCOMPARE(rig.sent(), QByteArrayList());
 }
 
 void TestDevicePanels::boilerTemperature_data()

@@ -21,7 +21,7 @@ class TestLook : public QObject
     Q_OBJECT
 
 private slots:
-    // The style sheets name exactly the four check box images, and each of them loads.
+    // The style sheets name exactly the four check box images.
     void imagesNamedByStyleSheetsResolve()
     {
         QSet<QString> named;
@@ -31,8 +31,6 @@ private slots:
                 named.insert(it.next().captured(1).trimmed());
         }
         QCOMPARE(named, QSet<QString>(checkBoxImages.begin(), checkBoxImages.end()));
-        for (const QString& path : checkBoxImages)
-            QVERIFY2(!QImage(path).isNull(), qPrintable(path));
     }
 
     void images_data()

@@ -3,8 +3,6 @@
 #include "link/protocol.h"
 #include "panels/showoutputsdialog.h"
 
-#include <QCheckBox>
-#include <QPushButton>
 
 // The outputs panel: each box switches its output with request 5; the polled answers never feed back.
 namespace {
@@ -13,16 +11,7 @@ struct Rig : PanelWire::Rig
 {
     Rig() { panel = new ShowOutputsDialog(&menu); }
     QCheckBox* box(const QString& name) const { return panel->findChild<QCheckBox*>(name); }
-    void click(const QString& name) { QTest::mouseClick(box(name), Qt::LeftButton, {}, QPoint(8, 8)); } // on the box
-    QByteArrayList sent() const { return PanelWire::requests(peer.received(), Protocol::RequestXState); }
-    QStringList checked() const
-    {
-        QStringList names;
-        for (QCheckBox* box : panel->findChildren<QCheckBox*>())
-            names << (box->isChecked() ? box->objectName() : QString());
-        names.removeAll(QString());
-        return names;
-    }
+    void tick(const QString& name) { QTest::mouseClick(box(name), Qt::LeftButton, {}, QPoint(8, 8)); } // on the box
 };
 
 } // namespace
@@ -53,7 +42,7 @@ private slots:
         QFETCH(int, output);
         Rig rig;
         QVERIFY(rig.open());
-        rig.click(box);
+        rig.tick(box);
         QTest::keyClick(rig.box(box), Qt::Key_Space);
         QByteArray on = hexBytes("05 02 00 01"), off = hexBytes("05 02 00 00");
         on[2] = off[2] = char(output);
@@ -67,7 +56,7 @@ private slots:
         Rig rig;
         QVERIFY(rig.open());
         for (const char* box : {"cooler_checkBox", "cooler_checkBox", "water_pump_checkBox"})
-            rig.click(box);
+            rig.tick(box);
         const QByteArrayList sent{hexBytes("05 02 06 01"), hexBytes("05 02 06 00"), hexBytes("05 02 15 01")};
         QTRY_COMPARE(rig.sent(), sent);
         const QStringList checked{"water_pump_checkBox"};
@@ -75,7 +64,7 @@ private slots:
         QCOMPARE(rig.checked(), checked);
         QVERIFY(rig.answer(PanelWire::answer(true, Protocol::ModeOperator, 0, 0, 9, 48, 0), "Operator"));
         QCOMPARE(rig.checked(), checked);
-        QTest::mouseClick(rig.panel->findChild<QPushButton*>(QStringLiteral("quitButton")), Qt::LeftButton);
+        rig.click("quitButton");
         QTRY_COMPARE(rig.peer.openConnectionCount(), 0);
         QCOMPARE(rig.sent(), sent);
         rig.peer.clearReceived();

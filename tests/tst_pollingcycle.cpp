@@ -1,14 +1,11 @@
 #include "panel_wire.h"
 
-#include "link/protocol.h"
 #include "panels/showinputsdialog.h"
 #include "panels/switchmodedialog.h"
 #include "panels/testboilerdialog.h"
-#include "settings/settings_store.h"
 
 #include <QElapsedTimer>
 #include <QLabel>
-#include <QPushButton>
 #include <QShowEvent>
 
 // The polling cycle, driven through the mode switch panel (short answers every 500 ms; it brings
@@ -43,13 +40,6 @@ struct Rig : PanelWire::Rig
     QLabel* line = nullptr;
 };
 
-void addPanels()
-{
-    QTest::addColumn<bool>("inputs");
-    QTest::newRow("mode switch") << false;
-    QTest::newRow("inputs") << true;
-}
-
 void addLinkFaults(const QStringList& faults)
 {
     QTest::addColumn<int>("panel");
@@ -69,10 +59,14 @@ class TestPollingCycle : public QObject
     Q_OBJECT
 
 private slots:
-    void pollsAtItsInterval_data() { addPanels(); }
-    void secondShowEventStartsNoSecondCycle_data() { addPanels(); }
+    void pollsAtItsIntervalOnOneCycle_data()
+    {
+        QTest::addColumn<bool>("inputs");
+        QTest::newRow("mode switch") << false;
+        QTest::newRow("inputs") << true;
+    }
 
-    void pollsAtItsInterval()
+    void pollsAtItsIntervalOnOneCycle()
     {
         QFETCH(bool, inputs);
         Rig rig(inputs ? Inputs : ModeSwitch);
@@ -83,31 +77,16 @@ private slots:
         // The first request goes out one interval after the show (timers may fire 5 % early).
         QVERIFY2(clock.elapsed() >= 3 * rig.interval * 9 / 10, qPrintable(QString::number(clock.elapsed())));
         QCOMPARE(rig.peer.received(), rig.poll.repeated(rig.polls()));
-    }
 
-    void modeButtonSendsItsCode_data()
-    {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QByteArray>("frame");
-        QTest::newRow("Diagnostic is 6, not 1") << "diagnosticButton" << hexBytes("02 01 06");
-        QTest::newRow("Trade") << "tradeButton" << hexBytes("02 01 02");
-        QTest::newRow("Operator") << "operatorButton" << hexBytes("02 01 03");
-        QTest::newRow("Master") << "masterButton" << hexBytes("02 01 04");
-        QTest::newRow("Washing") << "washingButton" << hexBytes("02 01 05");
-    }
-
-    void modeButtonSendsItsCode()
-    {
-        QFETCH(QString, button);
-        QFETCH(QByteArray, frame);
-        Rig rig(ModeSwitch);
-        QVERIFY(rig.open());
-        auto* pushButton = rig.panel->findChild<QPushButton*>(button);
-        QVERIFY(pushButton);
-        // The mode that is already asked for is asked for again.
-        QTest::mouseClick(pushButton, Qt::LeftButton);
-        QTest::mouseClick(pushButton, Qt::LeftButton);
-        QTRY_COMPARE(PanelWire::requests(rig.peer.received(), Protocol::RequestState), (QByteArrayList{frame, frame}));
+        // A second show event, as a restored minimized window gets it, starts no second cycle.
+        QShowEvent again;
+        QCoreApplication::sendEvent(rig.panel, &again);
+        rig.panel->show();
+        rig.peer.clearReceived();
+        clock.start();
+        QTRY_VERIFY(rig.polls() >= 6);
+        QVERIFY2(rig.polls() <= clock.elapsed() / rig.interval + 2, qPrintable(QString::number(rig.polls())));
+        QCOMPARE(rig.peer.connectionCount(), 1);
     }
 
     void fieldsFollowTheMachine_data()
@@ -145,7 +124,7 @@ private slots:
         QTest::addColumn<bool>("inputs");
         QTest::addColumn<QString>("way");
         for (bool inputs : {false, true}) {
-            for (const char* way : {"Quit", "close()", "Escape"})
+            for (const char* way : {"Quit", "Escape"})
                 QTest::addRow("%s: %s", inputs ? "inputs" : "mode switch", way) << inputs << way;
         }
     }
@@ -158,9 +137,7 @@ private slots:
         QVERIFY(rig.open());
         QVERIFY(rig.answer(rig.reply(2, 1000, 0), "Trade"));
         if (way == "Quit")
-            QTest::mouseClick(rig.panel->findChild<QPushButton*>(QStringLiteral("quitButton")), Qt::LeftButton);
-        else if (way == "close()")
-            rig.panel->close();
+            rig.click("quitButton");
         else
             QTest::keyClick(rig.panel, Qt::Key_Escape);
 
@@ -180,24 +157,6 @@ private slots:
         QTRY_VERIFY(rig.polls() > 0);
         QCOMPARE(rig.fields(), (QStringList{"Trade", "Waiting", "All correct"}));
         QVERIFY(rig.answer(rig.reply(4, 1000, 0), "Master"));
-    }
-
-    void secondShowEventStartsNoSecondCycle()
-    {
-        QFETCH(bool, inputs);
-        Rig rig(inputs ? Inputs : ModeSwitch);
-        QVERIFY(rig.open());
-
-        // As a restored minimized window gets it.
-        QShowEvent again;
-        QCoreApplication::sendEvent(rig.panel, &again);
-        rig.panel->show();
-        rig.peer.clearReceived();
-        QElapsedTimer clock;
-        clock.start();
-        QTRY_VERIFY(rig.polls() >= 6);
-        QVERIFY2(rig.polls() <= clock.elapsed() / rig.interval + 2, qPrintable(QString::number(rig.polls())));
-        QCOMPARE(rig.peer.connectionCount(), 1);
     }
 
     void lineSaysWhenThereIsNoConnection_data()

@@ -1,11 +1,9 @@
 #include "panel_wire.h"
 
-#include "link/protocol.h"
 #include "panels/testcofemashinedialog.h"
 #include "panels/testdrinkdialog.h"
 
 #include <QLabel>
-#include <QPushButton>
 #include <QSpinBox>
 
 // The test menu and the drink panel it opens.
@@ -14,10 +12,6 @@ namespace {
 struct Rig : PanelWire::Rig
 {
     Rig() { (panel = new TestCofeMashineDialog(&menu))->show(); } // over the main menu, hidden meanwhile
-    void click(const char* button, QWidget* on = nullptr)
-    {
-        QTest::mouseClick((on ? on : panel)->findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton);
-    }
     QWidgetList shownPanels() const
     {
         QWidgetList shown;
@@ -29,7 +23,6 @@ struct Rig : PanelWire::Rig
     }
     TestDrinkDialog* drink() const { return panel->findChild<TestDrinkDialog*>(); }
     QSpinBox* spinBox(const char* name) const { return drink()->findChild<QSpinBox*>(QLatin1String(name)); }
-    QByteArrayList sent() const { return PanelWire::requests(peer.received(), Protocol::RequestState); }
 };
 
 } // namespace
@@ -60,7 +53,7 @@ private slots:
         QFETCH(QString, button);
         QFETCH(QString, panelClass);
         Rig rig;
-        rig.click(qPrintable(button));
+        rig.click(button);
         const QWidgetList shown = rig.shownPanels();
         QCOMPARE(shown.size(), 1);
         QWidget* first = shown.first();
@@ -70,7 +63,7 @@ private slots:
         first->close();
         QVERIFY(rig.panel->isVisible());
         QVERIFY(!rig.menu.isVisible());
-        rig.click(qPrintable(button));
+        rig.click(button);
         QCOMPARE(rig.shownPanels(), shown);
     }
 
