@@ -18,20 +18,16 @@ namespace {
 struct Received
 {
     QStringList log;
-    void add(QString kind, QList<int> values)
-    {
-        for (int v : values)
-            kind += QLatin1Char(' ') + QString::number(v);
-        log << kind;
-    }
     explicit Received(CM_NetMessge& c)
     {
         QObject::connect(&c, &CM_NetMessge::SendString, [this](const QString& s) { log << "text " + s; });
-        QObject::connect(&c, &CM_NetMessge::SendCurentState, [this](int s) { add("curent", {s}); });
-        QObject::connect(&c, &CM_NetMessge::SendStateAnswer,
-                         [this](const _tag_getstate_answer& a) { add("state", {a.mode, a.state, a.error}); });
+        QObject::connect(&c, &CM_NetMessge::SendCurentState, [this](int s) { log << QString("curent %1").arg(s); });
+        QObject::connect(&c, &CM_NetMessge::SendStateAnswer, [this](const _tag_getstate_answer& a) {
+            log << QString("state %1 %2 %3").arg(a.mode).arg(a.state).arg(a.error);
+        });
         QObject::connect(&c, &CM_NetMessge::SendXStateAnswer, [this](const _tag_getxstate_answer& a) {
-            add("xstate", {a.mode, a.state, a.error, a.boiler_temperature, a.water_pump});
+            log << QString("xstate %1 %2 %3 %4 %5")
+                       .arg(a.mode).arg(a.state).arg(a.error).arg(a.boiler_temperature).arg(a.water_pump);
         });
     }
 };
@@ -77,14 +73,10 @@ private slots:
     void frameSplitAtEveryOffset();
     void gateways_data();
     void gateways();
-    void twoHundredFramesInOneWrite();
     void cutShortFrameDoesNotShiftTheNext();
     void trace();
-    void refusedConnection();
-    void addressesThatReachThePeer_data();
-    void addressesThatReachThePeer();
-    void addressesNotTried_data();
-    void addressesNotTried();
+    void addresses_data();
+    void addresses();
 };
 
 void TestNetMessge::requestsOnTheWire_data()
@@ -96,12 +88,10 @@ void TestNetMessge::requestsOnTheWire_data()
     QTest::newRow("4 ignores its arguments") << QList<int>{4, -5, 300, 70000} << hexBytes("04 00");
     QTest::newRow("2 with 300: low 8 bits") << QList<int>{2, 300, 9, 9} << hexBytes("02 01 2C");
     QTest::newRow("3 make drink") << QList<int>{3, 34, 5, 2} << hexBytes("03 06 22 00 05 00 02 00");
-    QTest::newRow("3 negative") << QList<int>{3, -1, -1, 0} << hexBytes("03 06 FF FF FF FF 00 00");
     QTest::newRow("3 low 16 bits") << QList<int>{3, 0x12345, 65536, -65535} << hexBytes("03 06 45 23 00 00 01 00");
     QTest::newRow("5 low 8 bits, arg3 ignored") << QList<int>{5, 0x10E, 0x101, 7} << hexBytes("05 02 0E 01");
     QTest::newRow("type 0") << QList<int>{0, 1, 1, 1} << QByteArray();
     QTest::newRow("type 6") << QList<int>{6, 1, 1, 1} << QByteArray();
-    QTest::newRow("type -1") << QList<int>{-1, 1, 1, 1} << QByteArray();
 }
 
 void TestNetMessge::requestsOnTheWire()
@@ -173,11 +163,7 @@ void TestNetMessge::frameSplitAtEveryOffset()
         QVERIFY(link.peer.send(frame.left(offset)));
         QTimer::singleShot(10, &link.peer, [&link, frame, offset] { link.peer.send(frame.mid(offset)); });
         expected << QStringLiteral("xstate 4 1000 0 %1 1").arg(offset);
-        QEventLoop shown;
-        connect(link.client.get(), &CM_NetMessge::SendXStateAnswer, &shown, &QEventLoop::quit);
-        QTimer::singleShot(5000, &shown, &QEventLoop::quit);
-        shown.exec();
-        QCOMPARE(link.received->log, expected);
+        QTRY_COMPARE_WITH_TIMEOUT(link.received->log, expected, 5000);
     }
 }
 
@@ -189,6 +175,8 @@ void TestNetMessge::gateways_data()
     QTest::newRow("64-byte chunks") << 20 << 64 << 16;
     QTest::newRow("32-byte chunks") << 20 << 32 << 20;
     QTest::newRow("byte by byte") << 5 << 1 << 5;
+    // Over 10,000 bytes in one read are dropped, fewer show their first frame: TCP decides.
+    QTest::newRow("200 frames in one write") << 200 << 200 * 51 << -1;
 }
 
 void TestNetMessge::gateways()
@@ -199,31 +187,17 @@ void TestNetMessge::gateways()
 
     Link link;
     QVERIFY(link.open());
-    QByteArray stream;
-    for (int i = 0; i < frames; ++i)
-        stream += masterWaiting(925);
+    const QByteArray stream = masterWaiting(925).repeated(frames);
     for (int at = 0; at < stream.size(); at += chunk)
         QVERIFY(link.deliver(stream.mid(at, chunk)));
-    QCOMPARE(link.received->log.count("xstate 4 1000 0 925 1"), shown);
-    QCOMPARE(link.received->log.size(), shown);
-}
-
-void TestNetMessge::twoHundredFramesInOneWrite()
-{
-    Link link;
-    QVERIFY(link.open());
-    QByteArray stream;
-    for (int i = 0; i < 200; ++i)
-        stream += masterWaiting(925);
-    QVERIFY(link.peer.send(stream));
     QTest::qWait(100); // the whole write is read, in however many pieces TCP makes of it
-    // More than 10,000 bytes in one read are dropped, fewer show their first frame: either way
-    // nothing the controller did not send, and the next reply stands on its own.
-    QVERIFY(link.deliver(hexBytes("03 00 2A")));
+    QVERIFY(link.deliver(hexBytes("03 00 2A"))); // the next reply stands on its own
     QStringList log = link.received->log;
     QVERIFY(!log.isEmpty());
     QCOMPARE(log.takeLast(), QStringLiteral("text 42"));
     QCOMPARE(log.count("xstate 4 1000 0 925 1"), log.size());
+    if (shown >= 0)
+        QCOMPARE(log.size(), shown);
 }
 
 void TestNetMessge::cutShortFrameDoesNotShiftTheNext()
@@ -283,58 +257,38 @@ void TestNetMessge::trace()
     }
 }
 
-void TestNetMessge::refusedConnection()
-{
-    RecordingPeer peer;
-    setControllerAddress(QStringLiteral("127.0.0.1"), peer.port());
-    peer.stopListening();
-    CM_NetMessge client;
-    Received received(client);
-    QSignalSpy failed(client.findChild<QTcpSocket*>(), &QAbstractSocket::errorOccurred);
-    QVERIFY(failed.wait(5000));
-    QCOMPARE(client.SendMessage(4, 0, 0, 0), -1);
-    QCOMPARE(client.SendMessage(3, 20, 0, 0), -1);
-    QCOMPARE(received.log, QStringList());
-}
-
-void TestNetMessge::addressesThatReachThePeer_data()
+void TestNetMessge::addresses_data()
 {
     QTest::addColumn<QString>("host");
-    QTest::newRow("host name") << "localhost";
-    QTest::newRow("three-digit groups are decimal") << "127.000.000.001";
-    QTest::newRow("blanks around") << " 127.0.0.1 ";
+    QTest::addColumn<QString>("port"); // empty: the peer's
+    QTest::addColumn<bool>("valid");
+    QTest::newRow("host name") << "localhost" << "" << true;
+    QTest::newRow("three-digit groups are decimal") << "127.000.000.001" << "" << true;
+    QTest::newRow("blanks around") << " 127.0.0.1 " << "" << true;
+    QTest::newRow("group above 255") << "127.0.0.256" << "" << false;
+    QTest::newRow("empty groups from the mask") << "..." << "" << false;
+    QTest::newRow("three groups") << "127.0.1" << "" << false;
+    QTest::newRow("no host") << "" << "" << false;
+    QTest::newRow("port above 65535") << "127.0.0.1" << "104507" << false;
+    QTest::newRow("port 0") << "127.0.0.1" << "0" << false;
+    QTest::newRow("port not a number") << "127.0.0.1" << "abc" << false;
 }
 
-void TestNetMessge::addressesThatReachThePeer()
-{
-    QFETCH(QString, host);
-    Link link;
-    QVERIFY(link.open(host));
-    QCOMPARE(link.client->linkState(), CM_NetMessge::LinkState::Connected);
-    QCOMPARE(link.client->SendMessage(4, 0, 0, 0), 2);
-    QTRY_COMPARE_WITH_TIMEOUT(link.peer.received(), hexBytes("04 00"), 5000);
-}
-
-void TestNetMessge::addressesNotTried_data()
-{
-    QTest::addColumn<QString>("host");
-    QTest::addColumn<QString>("port");
-    QTest::newRow("group above 255") << "127.0.0.256" << "2050";
-    QTest::newRow("empty groups from the mask") << "..." << "2050";
-    QTest::newRow("three groups") << "127.0.1" << "2050";
-    QTest::newRow("no host") << "" << "2050";
-    QTest::newRow("port above 65535") << "127.0.0.1" << "104507";
-    QTest::newRow("port 0") << "127.0.0.1" << "0";
-    QTest::newRow("port not a number") << "127.0.0.1" << "abc";
-    QTest::newRow("no port") << "127.0.0.1" << "";
-}
-
-void TestNetMessge::addressesNotTried()
+void TestNetMessge::addresses()
 {
     QFETCH(QString, host);
     QFETCH(QString, port);
+    QFETCH(bool, valid);
+
+    Link link;
+    if (valid) {
+        QVERIFY(link.open(host));
+        QCOMPARE(link.client->SendMessage(4, 0, 0, 0), 2);
+        QTRY_COMPARE_WITH_TIMEOUT(link.peer.received(), hexBytes("04 00"), 5000);
+        return;
+    }
     SettingsStore::setControllerHost(host);
-    SettingsStore::setControllerPort(port);
+    SettingsStore::setControllerPort(port.isEmpty() ? QString::number(link.peer.port()) : port);
     CM_NetMessge client;
     QCOMPARE(client.linkState(), CM_NetMessge::LinkState::InvalidAddress);
     QCOMPARE(client.findChild<QTcpSocket*>()->state(), QAbstractSocket::UnconnectedState);
