@@ -104,9 +104,10 @@ void TestSimulatorServer::replies_data()
     QByteArray flood;
     while (flood.size() < 1000)
         flood += reply4() + garbage;
+    // Request 5: any value but 0 switches on, output 22 is none.
     QTest::newRow("requests 5, 3 and 3 with code -1: no reply")
-        << none << Pieces{hexBytes("05 02 15 01 03 06 14 00 00 00 00 00 03 06 FF FF FF FF 00 00 04 00")} << 4
-        << Writes{reply4({1, 21})} << 0 << false;
+        << none << Pieces{hexBytes("05 02 15 01 05 02 0A FF 05 02 16 01 03 06 14 00 00 00 00 00 03 06 FF FF FF FF 00 00"
+                                   "04 00")} << 6 << Writes{reply4({1, 10, 21})} << 0 << false;
     QTest::newRow("split requests") << none << Pieces{hexBytes("03 06 08"), hexBytes("00 00 00"), hexBytes("00 00 04"),
                                                       hexBytes("00")} << 2 << Writes{reply4({14})} << 0 << false;
     QTest::newRow("merged requests") << none << Pieces{hexBytes("04 00 01 00 05 02 00 01 04 00 01 00")} << 5
