@@ -25,7 +25,6 @@ public:
     void clearReceived() { data.clear(); }
     // Writes to the newest open connection and flushes. False when there is none.
     bool send(const QByteArray& bytes);
-    // Closes every open connection.
     void closeConnections();
     // Stops accepting new connections (existing ones stay).
     void stopListening() { server.close(); }

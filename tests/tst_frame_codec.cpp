@@ -1,5 +1,4 @@
-// The byte layout of frames apart from any socket: decoding replies, rebuilding frames from
-// reads, parsing requests on the controller's side.
+// Frames apart from any socket: decoding replies, rebuilding frames from reads, parsing requests.
 
 #include "test_support.h"
 
@@ -46,8 +45,7 @@ void TestFrameCodec::decodeReply()
     QFETCH(int, kind);
     QFETCH(QString, value);
 
-    // Exactly the given bytes on the heap, at an odd address: a read past them or a misaligned
-    // one shows under the sanitizers.
+    // Exactly the bytes, on the heap at an odd address: sanitizers see a read past them or a misaligned one.
     std::unique_ptr<char[]> exact(new char[size_t(bytes.size()) + 1]);
     std::memcpy(exact.get() + 1, bytes.constData(), size_t(bytes.size()));
     const FrameCodec::Reply reply = FrameCodec::decodeReply(exact.get() + 1, bytes.size());

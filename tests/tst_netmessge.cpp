@@ -1,5 +1,4 @@
-// The machine link client: the frames it writes, how it rebuilds replies from the pieces the
-// wire hands out, its trace, a missing controller.
+// The machine link client: the frames it writes, the replies it rebuilds from reads, its trace, its address.
 
 #include "test_support.h"
 
@@ -20,8 +19,7 @@ QByteArray masterWaiting(int temperature)
     return hexBytes("04 00 04 E8 03 00 00") + char(temperature) + char(temperature >> 8) + QByteArray(41, '\0') + '\1';
 }
 
-// A client connected to a recording peer, and what it emitted, one line a signal (the records
-// are only valid during the emission).
+// A client connected to a recording peer; `log` has a line a signal (records live only while emitted).
 struct Link
 {
     RecordingPeer peer;

@@ -35,7 +35,6 @@ void TestStatusTexts::texts_data()
     const QString same; // untranslated: the English text
     QTest::newRow("mode 2") << int(Mode) << 2 << "Trade" << QString::fromUtf8("Торговля");
     QTest::newRow("mode 4, translated only in CM_NetMessge") << int(Mode) << 4 << "Master" << same;
-    QTest::newRow("mode 7: none") << int(Mode) << 7 << "" << same;
     QTest::newRow("state 1, as the machine spells it") << int(State) << 1 << "Water systerm diagnostic" << same;
     QTest::newRow("state 131") << int(State) << 131 << "Waiting the cycle of cofefe group" << same;
     QTest::newRow("state 140, mixer") << int(State) << 140 << "Start mixer" << QString::fromUtf8("Запуск миксера");
