@@ -7,60 +7,38 @@ RecordingPeer::RecordingPeer(QObject* parent)
     server.listen(QHostAddress::LocalHost, 0);
 }
 
-quint16 RecordingPeer::port() const
+// Oldest first.
+QList<QTcpSocket*> RecordingPeer::open() const
 {
-    return server.serverPort();
-}
-
-int RecordingPeer::connectionCount() const
-{
-    return accepted;
+    QList<QTcpSocket*> list;
+    for (QTcpSocket* socket : sockets) {
+        if (socket && socket->state() == QAbstractSocket::ConnectedState)
+            list << socket;
+    }
+    return list;
 }
 
 int RecordingPeer::openConnectionCount() const
 {
-    int open = 0;
-    for (const auto& socket : sockets) {
-        if (socket && socket->state() == QAbstractSocket::ConnectedState)
-            ++open;
-    }
-    return open;
-}
-
-QByteArray RecordingPeer::received() const
-{
-    return data;
-}
-
-void RecordingPeer::clearReceived()
-{
-    data.clear();
+    return open().size();
 }
 
 bool RecordingPeer::send(const QByteArray& bytes)
 {
-    for (int i = sockets.size() - 1; i >= 0; --i) {
-        QTcpSocket* socket = sockets.at(i);
-        if (socket && socket->state() == QAbstractSocket::ConnectedState) {
-            socket->write(bytes);
-            socket->flush();
-            return true;
-        }
-    }
-    return false;
+    const QList<QTcpSocket*> list = open();
+    if (list.isEmpty())
+        return false;
+    list.last()->write(bytes);
+    list.last()->flush();
+    return true;
 }
 
 void RecordingPeer::closeConnections()
 {
-    for (const auto& socket : sockets) {
+    for (QTcpSocket* socket : sockets) {
         if (socket)
             socket->close();
     }
-}
-
-void RecordingPeer::stopListening()
-{
-    server.close();
 }
 
 void RecordingPeer::onNewConnection()

@@ -16,19 +16,18 @@ class RecordingPeer : public QObject
 public:
     explicit RecordingPeer(QObject* parent = nullptr);
 
-    quint16 port() const;
+    quint16 port() const { return server.serverPort(); }
     // Connections accepted so far, and those still open.
-    int connectionCount() const;
+    int connectionCount() const { return accepted; }
     int openConnectionCount() const;
     // All bytes received on all connections, in order of arrival.
-    QByteArray received() const;
-    void clearReceived();
+    QByteArray received() const { return data; }
+    void clearReceived() { data.clear(); }
     // Writes to the newest open connection and flushes. False when there is none.
     bool send(const QByteArray& bytes);
-    // Closes every open connection.
     void closeConnections();
     // Stops accepting new connections (existing ones stay).
-    void stopListening();
+    void stopListening() { server.close(); }
 
 signals:
     void bytesReceived();
@@ -36,6 +35,7 @@ signals:
 
 private:
     void onNewConnection();
+    QList<QTcpSocket*> open() const;
 
     QTcpServer server;
     QList<QPointer<QTcpSocket>> sockets;

@@ -61,51 +61,12 @@ class TestSimulatorServer : public QObject
     Q_OBJECT
 
 private slots:
+    void badClientsDoNotStopOthers();
     void replies_data();
     void replies();
-    void badClientsDoNotStopOthers();
-    void faults_data();
-    void faults();
     void outputCaps_data();
     void outputCaps();
 };
-
-void TestSimulatorServer::replies_data()
-{
-    QTest::addColumn<QList<QByteArray>>("pieces"); // each read by the server on its own
-    QTest::addColumn<QByteArray>("replies");
-
-    using Pieces = QList<QByteArray>;
-    QTest::newRow("request 1") << Pieces{hexBytes("01 00")} << Reply1;
-    QTest::newRow("request 4") << Pieces{hexBytes("04 00")} << reply4();
-    QTest::newRow("requests 5, 3 and 3 with code -1: no reply")
-        << Pieces{hexBytes("05 02 15 01 03 06 14 00 00 00 00 00 03 06 FF FF FF FF 00 00 04 00")} << reply4({1, 21});
-    QTest::newRow("split requests") << Pieces{hexBytes("03 06 08"), hexBytes("00 00 00"), hexBytes("00 00 04"), hexBytes("00")}
-                                    << reply4({14});
-    QTest::newRow("merged requests") << Pieces{hexBytes("04 00 01 00 05 02 00 01 04 00 01 00")}
-                                     << reply4() + Reply1 + reply4({0}) + Reply1;
-    QTest::newRow("garbage, then a request")
-        << Pieces{hexBytes("00 06 07 FF 80"), hexBytes("03 7F 00 00"), hexBytes("04 06"), hexBytes("05 01 15"), hexBytes("01 00")}
-        << Reply1;
-}
-
-void TestSimulatorServer::replies()
-{
-    QFETCH(QList<QByteArray>, pieces);
-    QFETCH(QByteArray, replies);
-
-    SimulatorServer server;
-    QVERIFY(server.listen(QHostAddress::LocalHost, 0));
-    Client client;
-    QVERIFY(client.open(server));
-    QTRY_VERIFY_WITH_TIMEOUT(server.findChild<QTcpSocket*>(), 5000);
-    for (const QByteArray& piece : pieces) { // the server reads in its own handler, before the spy's
-        QSignalSpy read(server.findChild<QTcpSocket*>(), &QTcpSocket::readyRead);
-        client.send(piece);
-        QVERIFY(read.wait(5000));
-    }
-    QVERIFY(client.waitFor(replies));
-}
 
 void TestSimulatorServer::badClientsDoNotStopOthers()
 {
@@ -127,41 +88,58 @@ void TestSimulatorServer::badClientsDoNotStopOthers()
     QVERIFY(garbage.waitFor(Reply1));
 }
 
-void TestSimulatorServer::faults_data()
+void TestSimulatorServer::replies_data()
 {
     QTest::addColumn<FaultOptions>("faults");
-    QTest::addColumn<QByteArray>("requests");
+    QTest::addColumn<QList<QByteArray>>("pieces"); // each read by the server on its own
     QTest::addColumn<int>("read"); // requests the server reads
     QTest::addColumn<QList<QByteArray>>("writes");
     QTest::addColumn<int>("minMs");
     QTest::addColumn<bool>("closes");
 
     using Writes = QList<QByteArray>;
+    using Pieces = QList<QByteArray>;
+    const FaultOptions none;
     const QByteArray garbage = FaultOptions::garbageFrame();
     QByteArray flood;
     while (flood.size() < 1000)
         flood += reply4() + garbage;
-    QTest::newRow("reply delay") << fault(&FaultOptions::replyDelayMs, 400) << hexBytes("01 00") << 1 << Writes{Reply1}
-                                 << 380 << false;
-    QTest::newRow("split replies") << fault(&FaultOptions::splitReplyMs, 600) << hexBytes("04 00") << 1
+    // Request 5: any value but 0 switches on, output 22 is none.
+    QTest::newRow("requests 5, 3 and 3 with code -1: no reply")
+        << none << Pieces{hexBytes("05 02 15 01 05 02 0A FF 05 02 16 01 03 06 14 00 00 00 00 00 03 06 FF FF FF FF 00 00"
+                                   "04 00")} << 6 << Writes{reply4({1, 10, 21})} << 0 << false;
+    QTest::newRow("split requests") << none << Pieces{hexBytes("03 06 08"), hexBytes("00 00 00"), hexBytes("00 00 04"),
+                                                      hexBytes("00")} << 2 << Writes{reply4({14})} << 0 << false;
+    QTest::newRow("merged requests") << none << Pieces{hexBytes("04 00 01 00 05 02 00 01 04 00 01 00")} << 5
+                                     << Writes{reply4(), Reply1, reply4({0}), Reply1} << 0 << false;
+    QTest::newRow("garbage, then a request")
+        << none << Pieces{hexBytes("00 06 07 FF 80"), hexBytes("03 7F 00 00"), hexBytes("04 06"), hexBytes("05 01 15"),
+                          hexBytes("01 00")} << 1 << Writes{Reply1} << 0 << false;
+    QTest::newRow("reply delay") << fault(&FaultOptions::replyDelayMs, 400) << Pieces{hexBytes("01 00")} << 1
+                                 << Writes{Reply1} << 380 << false;
+    QTest::newRow("split replies") << fault(&FaultOptions::splitReplyMs, 600) << Pieces{hexBytes("04 00")} << 1
                                    << Writes{reply4().left(25), reply4().mid(25)} << 580 << false;
-    QTest::newRow("merged replies, the last held") << fault(&FaultOptions::mergeReplies, true) << hexBytes("01 00 04 00 01 00")
-                                                   << 3 << Writes{Reply1 + reply4()} << 0 << false;
-    QTest::newRow("garbage every 2") << fault(&FaultOptions::garbageEvery, 2) << hexBytes("01 00 01 00 05 02 06 00 01 00")
-                                     << 4 << Writes{Reply1, Reply1, garbage, Reply1} << 0 << false;
+    QTest::newRow("merged replies, the last held") << fault(&FaultOptions::mergeReplies, true)
+                                                   << Pieces{hexBytes("01 00 04 00 01 00")} << 3
+                                                   << Writes{Reply1 + reply4()} << 0 << false;
+    QTest::newRow("garbage every 2") << fault(&FaultOptions::garbageEvery, 2)
+                                     << Pieces{hexBytes("01 00 01 00 05 02 06 00 01 00")} << 4
+                                     << Writes{Reply1, Reply1, garbage, Reply1} << 0 << false;
     // Replies still owed are written before the close.
     QTest::newRow("close after 3") << fault(&FaultOptions::closeAfterRequests, 3, 100)
-                                   << hexBytes("01 00 05 02 06 01 01 00 01 00") << 3 << Writes{Reply1, Reply1} << 90 << true;
-    QTest::newRow("silent") << fault(&FaultOptions::silent, true) << hexBytes("04 00 05 02 15 01 01 00") << 3 << Writes()
-                            << 0 << false;
-    QTest::newRow("flood, the first state request only") << fault(&FaultOptions::floodBytes, 1000) << hexBytes("04 00 01 00")
-                                                         << 2 << Writes{flood.left(1000), Reply1} << 0 << false;
+                                   << Pieces{hexBytes("01 00 05 02 06 01 01 00 01 00")} << 3 << Writes{Reply1, Reply1}
+                                   << 90 << true;
+    QTest::newRow("silent") << fault(&FaultOptions::silent, true) << Pieces{hexBytes("04 00 05 02 15 01 01 00")} << 3
+                            << Writes() << 0 << false;
+    QTest::newRow("flood, the first state request only") << fault(&FaultOptions::floodBytes, 1000)
+                                                         << Pieces{hexBytes("04 00 01 00")} << 2
+                                                         << Writes{flood.left(1000), Reply1} << 0 << false;
 }
 
-void TestSimulatorServer::faults()
+void TestSimulatorServer::replies()
 {
     QFETCH(FaultOptions, faults);
-    QFETCH(QByteArray, requests);
+    QFETCH(QList<QByteArray>, pieces);
     QFETCH(int, read);
     QFETCH(QList<QByteArray>, writes);
     QFETCH(int, minMs);
@@ -174,10 +152,15 @@ void TestSimulatorServer::faults()
     connect(&server, &SimulatorServer::bytesSent, this, [&sent](int, const QByteArray& bytes) { sent << bytes; });
     Client client;
     QVERIFY(client.open(server));
+    QTRY_VERIFY_WITH_TIMEOUT(server.findChild<QTcpSocket*>(), 5000);
 
     QElapsedTimer timer;
     timer.start();
-    client.send(requests);
+    for (const QByteArray& piece : pieces) { // the server reads in its own handler, before the spy's
+        QSignalSpy readyRead(server.findChild<QTcpSocket*>(), &QTcpSocket::readyRead);
+        client.send(piece);
+        QVERIFY(readyRead.wait(5000));
+    }
     QTRY_COMPARE_WITH_TIMEOUT(server.requestCount(), read, 5000);
     QByteArray wire;
     for (const QByteArray& bytes : writes)
