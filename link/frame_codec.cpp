@@ -139,22 +139,6 @@ QByteArray composeXStateReply(const _tag_getxstate_answer& answer)
     return composeRecordReply(Protocol::ReplyXState, record);
 }
 
-QByteArray composeCurentStateReply(quint16 state)
-{
-    QByteArray frame(5, '\0');
-    frame[0] = char(Protocol::ReplyCurentState);
-    qToLittleEndian<quint16>(state, frame.data() + 3);
-    return frame;
-}
-
-QByteArray composeNumberTextReply(quint8 value)
-{
-    QByteArray frame(3, '\0');
-    frame[0] = char(Protocol::ReplyNumberText);
-    frame[2] = char(value);
-    return frame;
-}
-
 int requestFrameLength(int type)
 {
     if (type < Protocol::RequestState || type > Protocol::RequestOutput)

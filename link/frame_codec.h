@@ -41,8 +41,6 @@ bool readRecord(const char* data, int size, _tag_getxstate_answer* out);
 // The controller's side: whole reply frames (byte 1 is 0).
 QByteArray composeStateReply(const _tag_getstate_answer& answer);
 QByteArray composeXStateReply(const _tag_getxstate_answer& answer);
-QByteArray composeCurentStateReply(quint16 state);
-QByteArray composeNumberTextReply(quint8 value);
 
 // A request as the controller reads it.
 struct Request
