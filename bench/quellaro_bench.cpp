@@ -1,5 +1,6 @@
 // The benchmark (scripts/bench.sh): start-up time and peak memory of the program against a bare
-// Qt Widgets program, CPU use of a polling panel, memory growth over many openings of a panel
+// Qt Widgets program, CPU use of a polling panel, the event loop's longest pause under a flood
+// of replies, memory growth over many openings of a panel
 // and of the recipes dialog, and the recipes dialog's showing time by file size. Each figure
 // is printed beside its baseline or target, with the ratio of the two.
 //
@@ -260,10 +261,10 @@ void recipesShowingTime(const QDir& dir)
 class Simulator
 {
 public:
-    explicit Simulator(const QString& program)
+    explicit Simulator(const QString& program, const QStringList& faults = {})
     {
-        process.start(program, {QStringLiteral("--address"), QStringLiteral("127.0.0.1"), QStringLiteral("--port"),
-                                QStringLiteral("0")});
+        process.start(program, QStringList{QStringLiteral("--address"), QStringLiteral("127.0.0.1"),
+                                           QStringLiteral("--port"), QStringLiteral("0")} + faults);
         QByteArray out;
         while (port == 0 && process.waitForReadyRead(10000)) {
             out += process.readAllStandardOutput();
@@ -282,6 +283,35 @@ public:
 private:
     QProcess process;
 };
+
+// The longest the event loop stood still while the boiler panel read a controller that answers
+// its first poll with a megabyte of replies and garbage. The simulator runs in its own process,
+// so only the program's reading is measured.
+void eventLoopPauseUnderFlood(const QString& dir)
+{
+    std::printf("Boiler panel against a controller that floods a megabyte at once\n");
+    Simulator flooding(dir + QStringLiteral("/cm-simulator"), {QStringLiteral("--flood"), QStringLiteral("1048576")});
+    const QString port = SettingsStore::controllerPort();
+    SettingsStore::setControllerPort(QString::number(flooding.port));
+    TestBoilerDialog panel;
+    showPainted(&panel);
+    double longest = 0;
+    double last = Measure::now();
+    QTimer ticker;
+    ticker.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&ticker, &QTimer::timeout, [&] {
+        const double t = Measure::now();
+        longest = std::max(longest, t - last);
+        last = t;
+    });
+    ticker.start(1);
+    spin(3000);
+    ticker.stop();
+    closeAndSettle(&panel);
+    SettingsStore::setControllerPort(port);
+    report(QStringLiteral("longest event loop pause, flood of 1 MB"), ms(longest * 1000), QStringLiteral("50 ms"),
+           longest * 1000 / 50, 1.0);
+}
 
 } // namespace
 
@@ -307,6 +337,7 @@ int main(int argc, char* argv[])
     SettingsStore::setControllerPort(QString::number(simulator.port));
 
     boilerPanelCpu();
+    eventLoopPauseUnderFlood(dir);
     panelOpenings();
     recipesShowings(QDir(scratch.path()));
     recipesShowingTime(QDir(scratch.path()));
