@@ -51,12 +51,15 @@ void TestReceptsFile::writesFixtureBytes()
 
     QFile fixture(QFINDTESTDATA("data/recepts_two.xml"));
     QVERIFY(fixture.open(QIODevice::ReadOnly));
-    QCOMPARE(receptsFileBytes({latte, tea}), fixture.readAll());
+    QByteArray bytes = fixture.readAll();
+    QCOMPARE(receptsFileBytes({latte, tea}), bytes);
+    std::vector<Recept> records; // and read back: quotes, markup, Cyrillic and blanks unchanged
+    QVERIFY(parseReceptsFile(bytes, records, nullptr));
+    QCOMPARE(describe(records), describe({latte, tea}));
     QCOMPARE(receptsFileBytes({}), QByteArray("<!DOCTYPE Recepts>\n<Recepts/>\n"));
     QFile example(QFINDTESTDATA("../recipes/examples/recepts.xml")); // shipped: just what the writer writes
     QVERIFY(example.open(QIODevice::ReadOnly));
-    const QByteArray bytes = example.readAll();
-    std::vector<Recept> records;
+    bytes = example.readAll();
     QVERIFY(parseReceptsFile(bytes, records, nullptr) && records.size() >= 5);
     QCOMPARE(receptsFileBytes(records), bytes);
 }
@@ -65,11 +68,6 @@ void TestReceptsFile::roundTrip_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("readBack");
-    const QString markup = QStringLiteral("\"a\" & 'b' <Recepts> </Recept_0> &amp; ]]>");
-    QTest::newRow("quotes, ampersands, angle brackets") << markup << markup;
-    QTest::newRow("cyrillic") << "Горячий шоколад" << "Горячий шоколад";
-    QTest::newRow("blanks") << "  two  spaces " << "  two  spaces ";
-    QTest::newRow("empty") << QString() << QString();
     QTest::newRow("tab and newlines") << "a\tb\nc\r\nd" << "a\tb\nc\r\nd";
     QTest::newRow("outside the basic plane") << QStringLiteral("\U0001F375 tea") << QStringLiteral("\U0001F375 tea");
     QTest::newRow("characters XML cannot hold")
@@ -106,16 +104,9 @@ void TestReceptsFile::readsHandMadeFiles_data()
     const QString zero = QStringLiteral("||0|0|0,0,0,0|0,0,0,0|0,0,0,0");
 
     QTest::newRow("no recipes") << QByteArray("<!DOCTYPE Recepts>\n<Recepts/>\n") << QString();
-    QTest::newRow("xml declaration") << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Recepts><Recept_0>" + fields
-            + "</Recept_0></Recepts>" << latte;
-    QTest::newRow("other root, no doctype") << "<Drinks><Recept_0>" + fields + "</Recept_0></Drinks>" << latte;
-    QTest::newRow("other recipe name") << "<Recepts><Drink>" + fields + "</Drink></Recepts>" << latte;
-    QTest::newRow("nested deeper") << "<Recepts><a><b><c>" + fields + "</c></b></a></Recepts>" << latte;
+    QTest::newRow("no doctype, nested deeper") << "<Drinks><a><b><c>" + fields + "</c></b></a></Drinks>" << latte;
     QTest::newRow("comments, instructions, text")
         << "<Recepts><!-- c --><Recept_0>text<?pi x?>" + fields + "<!-- --></Recept_0>tail</Recepts>" << latte;
-    QTest::newRow("two IDs") << QByteArray("<R><X><ID Value=\"0\"/><Name Value=\"a\"/><ID Value=\"1\"/>"
-                                           "<Name Value=\"b\"/></X></R>")
-                             << "a" + zero + "\nb" + zero;
     // Fields go to the record their "ID" made, whatever its value: none is lost or merged.
     QTest::newRow("odd ID values") << QByteArray("<R><X><ID/><Name Value=\"a\"/></X>"
                                                  "<X><ID Value=\"5\"/><Name Value=\"b\"/></X>"
@@ -160,21 +151,13 @@ void TestReceptsFile::refusesBadFiles_data()
     QTest::addColumn<qint64>("line");
     using Kind = ReceptsFileError::Kind;
 
-    QTest::newRow("empty") << QByteArray() << Kind::NotWellFormed << qint64(1);
     QTest::newRow("malformed") << QByteArray("<Recepts>\n <Recept_0>\n  <ID Value=0/>\n") << Kind::NotWellFormed
                                << qint64(3);
     QTest::newRow("65 levels") << "<a>\n" + nested(64) << Kind::TooDeep << qint64(2);
     QTest::newRow("100000 levels") << nested(100000) << Kind::TooDeep << qint64(1);
     QTest::newRow("501 recipes") << "<R>\n" + QByteArray("<X><ID/></X>").repeated(501) + "</R>" << Kind::TooMany
                                  << qint64(2);
-    QTest::newRow("100000 unclosed levels") << QByteArray("<a>").repeated(100000) << Kind::TooDeep << qint64(1);
 
-    QByteArray laughs("<!DOCTYPE R [\n<!ENTITY l0 \"lol\">\n");
-    for (int i = 1; i <= 9; ++i)
-        laughs += "<!ENTITY l" + QByteArray::number(i) + " \"" + ("&l" + QByteArray::number(i - 1) + ";").repeated(10)
-            + "\">\n";
-    QTest::newRow("billion laughs") << laughs + "]>\n<R><X><ID/><Name Value=\"&l9;\"/></X></R>" << Kind::Entities
-                                    << qint64(12);
     // 4000 characters per reference stay under the XML reader's own limit: 1 GB from 1 MB.
     QTest::newRow("quadratic blowup") << "<!DOCTYPE R [<!ENTITY e \"" + QByteArray(4000, 'x') + "\">]><R><X><ID/>"
             + QByteArray("<Component Value=\"0\">&e;</Component>").repeated(25000) + "</X></R>"
