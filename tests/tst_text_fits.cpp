@@ -126,6 +126,7 @@ private slots:
         QCoreApplication::processEvents(); // layouts settle once the contents are built
         const QStringList cut = cutTexts(shown);
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1String("\n"))));
+        QVERIFY2(shown->width() <= 1280, "a 1280-pixel-wide screen shows the window whole");
     }
 };
 
