@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -34,8 +35,9 @@ bool keepAttributes(int fd, const struct stat& old)
     if ((now.st_uid != old.st_uid || now.st_gid != old.st_gid) && ::fchown(fd, old.st_uid, old.st_gid) != 0) {
         if (::geteuid() == 0)
             return false;
-        const bool groupKept = ::fchown(fd, uid_t(-1), old.st_gid) == 0;
-        Q_UNUSED(groupKept)
+        // A user outside the file's group cannot keep it: the file becomes the user's own.
+        if (::fchown(fd, uid_t(-1), old.st_gid) != 0 && errno != EPERM)
+            return false;
     }
     // After the owner: changing the owner may clear the set-user-ID and set-group-ID bits.
     const mode_t bits = old.st_mode & 07777;

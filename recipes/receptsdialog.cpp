@@ -111,16 +111,6 @@ void ReceptsDialog::showReadWarning()
         message("readWarning", QMessageBox::Warning, error)->open();
 }
 
-// A message box over the dialog that deletes itself when closed. Shown with open(), it is
-// window-modal and returns at once; it gets an OK button unless given others.
-QMessageBox* ReceptsDialog::message(const char* name, QMessageBox::Icon icon, const QString& text)
-{
-    auto* box = new QMessageBox(icon, tr("Recepts"), text, QMessageBox::NoButton, this);
-    box->setObjectName(QLatin1String(name));
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    return box;
-}
-
 void ReceptsDialog::traverseNode(const QDomNode& node)
 {
     traverseReceptNodes(node, recepts);

@@ -3,7 +3,6 @@
 #include "recipes/recept.h"
 #include "shell/closingdialog.h"
 
-#include <QMessageBox>
 #include <QString>
 
 #include <vector>
@@ -63,7 +62,6 @@ private:
     void refuseSave(const QString& reason);
     QByteArray fileHash() const;
     void saveAndClose();
-    QMessageBox* message(const char* name, QMessageBox::Icon icon, const QString& text);
     void fitToScreen();
 
     Ui::ReceptsDialog* ui;

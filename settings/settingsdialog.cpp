@@ -11,7 +11,6 @@
 #include <QIntValidator>
 #include <QSettings>
 #include <QShowEvent>
-#include <QStringList>
 
 namespace {
 
@@ -33,22 +32,6 @@ public:
         return ok && number > top() ? Invalid : Intermediate;
     }
 };
-
-// Whether the address field's mask can show `host` as it is: four groups of one to three digits.
-// Anything else (a host name, an IPv6 address) would come out of the mask as dots only.
-bool maskCanShow(const QString& host)
-{
-    if (!isDottedAddress(host))
-        return false;
-    const QStringList groups = host.split(QLatin1Char('.'));
-    if (groups.size() != 4)
-        return false;
-    for (const QString& group : groups) {
-        if (group.isEmpty() || group.size() > 3)
-            return false;
-    }
-    return true;
-}
 
 } // namespace
 
@@ -111,7 +94,8 @@ void SettingsDialog::on_cancelButton_clicked()
 void SettingsDialog::LoadSettings()
 {
     storedHost = SettingsStore::controllerHost();
-    ui->ipAdressEdit->setInputMask(maskCanShow(storedHost) ? addressMask : QString());
+    // The mask would turn a host name or an IPv6 address into dots only.
+    ui->ipAdressEdit->setInputMask(normalizedDottedAddress(storedHost).isEmpty() ? QString() : addressMask);
     ui->ipAdressEdit->setText(storedHost);
     shownHost = ui->ipAdressEdit->text();
     // setText() does not validate, so a port the validator would refuse shows as stored.
@@ -164,9 +148,7 @@ bool SettingsDialog::SaveSettings()
 // Non-blocking: the dialog stays open with its values behind the message.
 void SettingsDialog::showMessage(const char* objectName, const QString& text)
 {
-    delete message;
-    message = new QMessageBox(QMessageBox::Warning, windowTitle(), text, QMessageBox::Ok, this);
-    message->setObjectName(QLatin1String(objectName));
-    message->setAttribute(Qt::WA_DeleteOnClose);
-    message->open();
+    delete shownMessage;
+    shownMessage = message(objectName, QMessageBox::Warning, text);
+    shownMessage->open();
 }

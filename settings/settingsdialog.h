@@ -2,7 +2,6 @@
 
 #include "shell/closingdialog.h"
 
-#include <QMessageBox>
 #include <QPointer>
 
 #include <functional>
@@ -58,5 +57,5 @@ private:
     // writes back the stored text, never what the field made of it.
     QString storedHost, shownHost;
     QString storedPort, shownPort;
-    QPointer<QMessageBox> message; // the one message on screen, if any
+    QPointer<QMessageBox> shownMessage; // the one message on screen, if any
 };

@@ -58,6 +58,14 @@ void ClosingDialog::keyPressEvent(QKeyEvent* event)
     QDialog::keyPressEvent(event);
 }
 
+QMessageBox* ClosingDialog::message(const char* objectName, QMessageBox::Icon icon, const QString& text)
+{
+    auto* box = new QMessageBox(icon, windowTitle(), text, QMessageBox::NoButton, this);
+    box->setObjectName(QLatin1String(objectName));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    return box;
+}
+
 void ClosingDialog::showParentWidget()
 {
     if (QWidget* parent = parentWidget())

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QMessageBox>
 
 class QKeyEvent;
 
@@ -22,6 +23,11 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+
+    // A message over the dialog, with the dialog's title and the object name `objectName`, that
+    // deletes itself when closed. Shown with open() it is window-modal and returns at once, so
+    // no nested event loop runs; it gets an OK button unless the caller adds others.
+    QMessageBox* message(const char* objectName, QMessageBox::Icon icon, const QString& text);
 
     // Shows the parent window again; the dialogs opened from the main menu call this
     // from their close handler, because the menu hides itself while they are shown.
