@@ -51,6 +51,5 @@ void RecordingPeer::onNewConnection()
             emit bytesReceived();
         });
         connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
-        emit connectionAccepted();
     }
 }

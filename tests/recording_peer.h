@@ -31,7 +31,6 @@ public:
 
 signals:
     void bytesReceived();
-    void connectionAccepted();
 
 private:
     void onNewConnection();
