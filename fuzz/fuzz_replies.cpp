@@ -1,10 +1,8 @@
-// Fuzz target: reading replies. The input is a byte stream cut into reads, each a 2-byte
-// little-endian header and its bytes: the header's low 14 bits are the read's length, its top
-// 2 bits the time since the previous read in steps of 30 ms, so unfinished frames are both
-// joined and left to go stale. Each read goes through the FrameAssembler, whose report must
-// account for every byte and whose frame must be made of the received bytes, and, with any
-// frame it delivers, through the client's handleMessage() in an exactly sized heap copy, so
-// that AddressSanitizer sees any access past the received bytes.
+// Fuzz target: reading replies. The input is cut into reads, each a 2-byte little-endian header
+// (low 14 bits: the read's length; top 2: the time since the previous read, in steps of 30 ms,
+// so unfinished frames are both joined and left to go stale) and its bytes. Each read, and
+// each frame the FrameAssembler rebuilds from it, goes to the client's handleMessage() in an
+// exactly sized heap copy, so that AddressSanitizer sees any access past the received bytes.
 #include "fuzz/fuzz_target.h"
 
 #include "link/cm_netmessge.h"
@@ -44,9 +42,8 @@ int frameLength(char type)
     return type >= 0 && type <= 4 ? lengths[int(type)] : 0;
 }
 
-// Checks one read's outcome. The report lists the bytes kept before the read and the read's
-// own, in order, and a frame completed by the read as the one delivered piece; `kept` follows
-// the assembler's unfinished frame from read to read.
+// The report must list the bytes kept before the read and the read's own, in order, with the
+// frame returned as its one delivered piece; `kept` follows the assembler's unfinished frame.
 void checkTaken(QByteArray& kept, const QByteArray& read, const QByteArray& frame,
                 const FrameAssembler::Report& report, int keptSize)
 {

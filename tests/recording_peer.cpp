@@ -18,11 +18,6 @@ QList<QTcpSocket*> RecordingPeer::open() const
     return list;
 }
 
-int RecordingPeer::openConnectionCount() const
-{
-    return open().size();
-}
-
 bool RecordingPeer::send(const QByteArray& bytes)
 {
     const QList<QTcpSocket*> list = open();
