@@ -1,38 +1,16 @@
-// Replays files through a fuzz target's entry function, without libFuzzer: every regular
-// file of every directory named on the command line (names starting with a dot are
-// skipped), and files named directly. A sanitizer finding or a failed check aborts the
-// program, which fails the test that runs it.
+// Replays files through a fuzz target's entry function, without libFuzzer: each file named on
+// the command line and every file of each directory named (but those starting with a dot).
+// A sanitizer finding or a failed check aborts the program, which fails the test that runs it.
 #include "fuzz/fuzz_target.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <memory>
-#include <string>
 #include <vector>
 
 namespace fs = std::filesystem;
-
-namespace {
-
-std::vector<fs::path> inputFiles(const fs::path& place)
-{
-    std::vector<fs::path> files;
-    if (fs::is_directory(place)) {
-        for (const fs::directory_entry& entry : fs::directory_iterator(place)) {
-            if (entry.is_regular_file() && entry.path().filename().string().front() != '.')
-                files.push_back(entry.path());
-        }
-        std::sort(files.begin(), files.end());
-    } else if (fs::is_regular_file(place)) {
-        files.push_back(place);
-    }
-    return files;
-}
-
-} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -43,13 +21,22 @@ int main(int argc, char* argv[])
             std::fprintf(stderr, "no such corpus: %s\n", argv[i]);
             return 1;
         }
-        for (const fs::path& file : inputFiles(argv[i])) {
-            std::ifstream in(file, std::ios::binary);
-            const std::vector<char> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-            // An exactly sized heap copy, so that AddressSanitizer sees any read past the end.
-            std::unique_ptr<uint8_t[]> input(new uint8_t[bytes.size()]);
-            std::copy(bytes.begin(), bytes.end(), input.get());
-            LLVMFuzzerTestOneInput(input.get(), bytes.size());
+        std::vector<fs::path> files;
+        if (fs::is_directory(argv[i])) {
+            for (const fs::directory_entry& entry : fs::directory_iterator(argv[i])) {
+                if (entry.is_regular_file() && entry.path().filename().string().front() != '.')
+                    files.push_back(entry.path());
+            }
+            std::sort(files.begin(), files.end());
+        } else {
+            files.push_back(argv[i]);
+        }
+        for (const fs::path& file : files) {
+            // An exactly sized heap block, so that AddressSanitizer sees any read past the end.
+            const size_t size = fs::file_size(file);
+            std::unique_ptr<uint8_t[]> input(new uint8_t[size]);
+            std::ifstream(file, std::ios::binary).read(reinterpret_cast<char*>(input.get()), std::streamsize(size));
+            LLVMFuzzerTestOneInput(input.get(), size);
             ++replayed;
         }
     }

@@ -18,11 +18,6 @@ QList<QTcpSocket*> RecordingPeer::open() const
     return list;
 }
 
-int RecordingPeer::openConnectionCount() const
-{
-    return open().size();
-}
-
 bool RecordingPeer::send(const QByteArray& bytes)
 {
     const QList<QTcpSocket*> list = open();
@@ -51,6 +46,5 @@ void RecordingPeer::onNewConnection()
             emit bytesReceived();
         });
         connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
-        emit connectionAccepted();
     }
 }

@@ -19,7 +19,7 @@ public:
     quint16 port() const { return server.serverPort(); }
     // Connections accepted so far, and those still open.
     int connectionCount() const { return accepted; }
-    int openConnectionCount() const;
+    int openConnectionCount() const { return open().size(); }
     // All bytes received on all connections, in order of arrival.
     QByteArray received() const { return data; }
     void clearReceived() { data.clear(); }
@@ -31,7 +31,6 @@ public:
 
 signals:
     void bytesReceived();
-    void connectionAccepted();
 
 private:
     void onNewConnection();

@@ -60,7 +60,6 @@ void TestMachineModel::commands_data()
     QTest::newRow("1 selector drive, at the reference point") << 1 << 1300 << Ints{0} << idleWith({4}, {3}) << IdleInputs;
     QTest::newRow("2 selector to coffee") << 2 << 300 << Ints{0} << idleWith({}, {3}) << idleWith({4}, {3});
     QTest::newRow("7 selector home") << 7 << 300 << Ints{0} << idleWith({}, {3}) << IdleInputs;
-    QTest::newRow("8 mixer 1 drive") << 8 << 2900 << Ints{14} << IdleInputs << IdleInputs;
     QTest::newRow("16 cup rotation finds a cup") << 16 << 1600 << Ints{9} << idleWith({6}, {7}) << idleWith({6});
     QTest::newRow("25 water to a mixer") << 25 << 1000 << Ints{2, 4} << IdleInputs << IdleInputs;
     QTest::newRow("28 sugar working cycle") << 28 << 1500 << Ints{12} << idleWith({}, {1}) << IdleInputs;
@@ -148,7 +147,6 @@ void TestMachineModel::consoleInputsInPanelOrder_data()
     QTest::addColumn<QString>("answer");
     QTest::newRow("1 water level") << "input 1 0" << idleWith({}, {2}) << "input 1 (water_level) = 0";
     QTest::newRow("8 sugar dispenser") << "input 8 0" << idleWith({}, {1}) << "input 8 (dispenser_sugar_insrc) = 0";
-    QTest::newRow("13 diagnostic button") << "input 13 1" << idleWith({13}) << "input 13 (diagnostic) = 1";
     QTest::newRow("18 is none") << "input 18 1" << IdleInputs << "usage: input N(0-17) 0|1 (type help)";
 }
 

@@ -7,8 +7,7 @@
 #include <QElapsedTimer>
 #include <QTcpSocket>
 
-#include <memory>
-#include <vector>
+#include <list>
 
 Q_DECLARE_METATYPE(FaultOptions)
 
@@ -162,10 +161,7 @@ void TestSimulatorServer::replies()
         QVERIFY(readyRead.wait(5000));
     }
     QTRY_COMPARE_WITH_TIMEOUT(server.requestCount(), read, 5000);
-    QByteArray wire;
-    for (const QByteArray& bytes : writes)
-        wire += bytes;
-    QVERIFY(client.waitFor(wire));
+    QVERIFY(client.waitFor(QByteArrayList(writes).join()));
     QVERIFY2(timer.elapsed() >= minMs, qPrintable(QString::number(timer.elapsed())));
     QCOMPARE(sent, writes);
     QTRY_COMPARE_WITH_TIMEOUT(client.socket.state(), closes ? QAbstractSocket::UnconnectedState : QAbstractSocket::ConnectedState, 5000);
@@ -193,16 +189,14 @@ void TestSimulatorServer::outputCaps()
     QVERIFY(server.listen(QHostAddress::LocalHost, 0));
     Client steady;
     QVERIFY(steady.open(server));
-    std::vector<std::unique_ptr<Client>> hogClients;
-    for (int n = 0; n < hogs; ++n) {
-        hogClients.push_back(std::make_unique<Client>());
-        QVERIFY(hogClients.back()->open(server));
-    }
+    std::list<Client> hogClients(static_cast<size_t>(hogs));
+    for (Client& hog : hogClients)
+        QVERIFY(hog.open(server));
     QTRY_COMPARE_WITH_TIMEOUT(server.connectionCount(), hogs + 1, 5000);
 
     QSignalSpy passed(&server, &SimulatorServer::outputLimitPassed);
-    for (auto& hog : hogClients)
-        hog->send(QByteArray::fromHex(QByteArray("0400").repeated(40)));
+    for (Client& hog : hogClients)
+        hog.send(QByteArray::fromHex(QByteArray("0400").repeated(40)));
     QTRY_COMPARE_WITH_TIMEOUT(server.connectionCount(), 1, 5000);
     QCOMPARE(passed.count(), hogs);
     QByteArray replies;
@@ -211,8 +205,8 @@ void TestSimulatorServer::outputCaps()
         replies += reply4();
         QVERIFY(steady.waitFor(replies));
     }
-    for (auto& hog : hogClients) // closed before any delayed reply was written
-        QVERIFY(hog->data.isEmpty());
+    for (const Client& hog : hogClients) // closed before any delayed reply was written
+        QVERIFY(hog.data.isEmpty());
 }
 
 QUELLARO_TEST_MAIN(TestSimulatorServer)

@@ -36,12 +36,9 @@ void TestStatusTexts::texts_data()
     QTest::newRow("mode 2") << int(Mode) << 2 << "Trade" << QString::fromUtf8("Торговля");
     QTest::newRow("mode 4, translated only in CM_NetMessge") << int(Mode) << 4 << "Master" << same;
     QTest::newRow("state 1, as the machine spells it") << int(State) << 1 << "Water systerm diagnostic" << same;
-    QTest::newRow("state 131") << int(State) << 131 << "Waiting the cycle of cofefe group" << same;
     QTest::newRow("state 140, mixer") << int(State) << 140 << "Start mixer" << QString::fromUtf8("Запуск миксера");
-    QTest::newRow("state 1000") << int(State) << 1000 << "Waiting" << QString::fromUtf8("Ожидание");
     QTest::newRow("error 0, translated only in CM_NetMessge") << int(Error) << 0 << "All correct" << same;
     QTest::newRow("error 13: none") << int(Error) << 13 << "" << same;
-    QTest::newRow("error 14") << int(Error) << 14 << "Cup dispenser not ready at the beginning of the cooking cycle" << same;
     QTest::newRow("error 10001") << int(Error) << 10001 << "Error boiler" << QString::fromUtf8("Ошибка бойлера");
 }
 
