@@ -41,7 +41,6 @@ private slots:
         QTest::newRow("dispensers") << "vidachaButton" << "TestDispensorDialog";
         QTest::newRow("boiler") << "boilerButton" << "TestBoilerDialog";
         QTest::newRow("coffee group") << "cofegroupButton" << "TestCofeGroupDialog";
-        QTest::newRow("coffee") << "cofeButton" << "TestDrinkDialog";
         QTest::newRow("drink 5") << "napito5Button" << "TestDrinkDialog";
         QTest::newRow("outputs") << "outputButton" << "ShowOutputsDialog";
         QTest::newRow("inputs") << "inputButton" << "ShowInputsDialog";
