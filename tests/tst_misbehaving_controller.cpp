@@ -64,6 +64,9 @@ private slots:
         FaultOptions late;
         late.replyDelayMs = 1000;
         QTest::newRow("stalls, answers late") << late;
+        FaultOptions split;
+        split.splitReplyMs = 10; // every frame joined from two reads
+        QTest::newRow("splits every reply") << split;
         FaultOptions all;
         all.splitReplyMs = 10;
         all.mergeReplies = true;
