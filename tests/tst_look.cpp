@@ -11,8 +11,10 @@ Q_DECLARE_METATYPE(Style)
 
 namespace {
 
-const QStringList checkBoxImages = {CheckBoxImages::InputsChecked, CheckBoxImages::InputsUnchecked,
-                                    CheckBoxImages::OutputsChecked, CheckBoxImages::OutputsUnchecked};
+const QStringList checkBoxImages = {":/images/Images/checkbox_inputs_checked.png",
+                                    ":/images/Images/checkbox_inputs_unchecked.png",
+                                    ":/images/Images/checkbox_outputs_checked.png",
+                                    ":/images/Images/checkbox_outputs_unchecked.png"};
 
 } // namespace
 

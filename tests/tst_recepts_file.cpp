@@ -56,7 +56,6 @@ void TestReceptsFile::writesFixtureBytes()
     std::vector<Recept> records; // and read back: quotes, markup, Cyrillic and blanks unchanged
     QVERIFY(parseReceptsFile(bytes, records, nullptr));
     QCOMPARE(describe(records), describe({latte, tea}));
-    QCOMPARE(receptsFileBytes({}), QByteArray("<!DOCTYPE Recepts>\n<Recepts/>\n"));
     QFile example(QFINDTESTDATA("../recipes/examples/recepts.xml")); // shipped: just what the writer writes
     QVERIFY(example.open(QIODevice::ReadOnly));
     bytes = example.readAll();
@@ -154,9 +153,6 @@ void TestReceptsFile::refusesBadFiles_data()
     QTest::newRow("malformed") << QByteArray("<Recepts>\n <Recept_0>\n  <ID Value=0/>\n") << Kind::NotWellFormed
                                << qint64(3);
     QTest::newRow("65 levels") << "<a>\n" + nested(64) << Kind::TooDeep << qint64(2);
-    QTest::newRow("100000 levels") << nested(100000) << Kind::TooDeep << qint64(1);
-    QTest::newRow("501 recipes") << "<R>\n" + QByteArray("<X><ID/></X>").repeated(501) + "</R>" << Kind::TooMany
-                                 << qint64(2);
 
     // 4000 characters per reference stay under the XML reader's own limit: 1 GB from 1 MB.
     QTest::newRow("quadratic blowup") << "<!DOCTYPE R [<!ENTITY e \"" + QByteArray(4000, 'x') + "\">]><R><X><ID/>"
