@@ -1,7 +1,5 @@
 #include "test_support.h"
 
-#include "settings/settings_store.h"
-
 #include <QSettings>
 
 void setControllerAddress(const QString& host, quint16 port)

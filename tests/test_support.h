@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QByteArray>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -27,6 +28,19 @@
 inline QByteArray hexBytes(const char* hex)
 {
     return QByteArray::fromHex(QByteArray(hex).replace(' ', ""));
+}
+
+// The whole file, or nothing when it cannot be read.
+inline QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 // Points the machine link client at 127.0.0.1:`port` through the settings store.

@@ -2,8 +2,6 @@
 
 #include "recipes/receptsfile.h"
 
-#include <QFile>
-
 #include <climits>
 
 // One line per record: "short|full|sugar|water|components|amounts|waters".
@@ -49,16 +47,12 @@ void TestReceptsFile::writesFixtureBytes()
     const Recept tea{QString(), QStringLiteral("\"Tom & Jerry\" <Чай>  с молоком "), 0, 200, {5, -1, 0, 3},
                      {7, 0, 0, 200}, {150, 0, 0, 1}};
 
-    QFile fixture(QFINDTESTDATA("data/recepts_two.xml"));
-    QVERIFY(fixture.open(QIODevice::ReadOnly));
-    QByteArray bytes = fixture.readAll();
+    QByteArray bytes = readFile(QFINDTESTDATA("data/recepts_two.xml"));
     QCOMPARE(receptsFileBytes({latte, tea}), bytes);
     std::vector<Recept> records; // and read back: quotes, markup, Cyrillic and blanks unchanged
     QVERIFY(parseReceptsFile(bytes, records, nullptr));
     QCOMPARE(describe(records), describe({latte, tea}));
-    QFile example(QFINDTESTDATA("../recipes/examples/recepts.xml")); // shipped: just what the writer writes
-    QVERIFY(example.open(QIODevice::ReadOnly));
-    bytes = example.readAll();
+    bytes = readFile(QFINDTESTDATA("../recipes/examples/recepts.xml")); // shipped: just what the writer writes
     QVERIFY(parseReceptsFile(bytes, records, nullptr) && records.size() >= 5);
     QCOMPARE(receptsFileBytes(records), bytes);
 }

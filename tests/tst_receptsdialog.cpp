@@ -27,18 +27,6 @@ namespace {
 // The offscreen screen is 800 x 600 pixels, narrower than the dialog; scaled, it is 1600 x 1200.
 const bool screenScaled = qputenv("QT_SCALE_FACTOR", "0.5");
 
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
 // Every field different, so that a field lost or swapped on the way shows.
 const std::vector<Recept> threeRecepts = {
     {"Espresso", "Espresso full", 1, 2, {1, 0, 5, 1}, {1, 2, 3, 4}, {5, 6, 7, 200}},

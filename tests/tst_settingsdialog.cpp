@@ -15,12 +15,6 @@ QString storePath()
     return qEnvironmentVariable("XDG_CONFIG_HOME") + "/Orbanek/Quellaro.conf";
 }
 
-QByteArray storedBytes()
-{
-    QFile file(storePath());
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // Replaces the whole text of a field by typing, as the technician would.
 void retype(QLineEdit* edit, const QString& text)
 {
@@ -54,7 +48,7 @@ class TestSettingsDialog : public QObject
         QVERIFY2(box && box->isVisible(), qPrintable(name));
         QVERIFY2(box->text().contains(what), qPrintable(box->text()));
         QVERIFY(dialog->isVisible() && !menu->isVisible());
-        QCOMPARE(storedBytes(), storeBefore);
+        QCOMPARE(readFile(storePath()), storeBefore);
         box->close();
     }
 
@@ -92,11 +86,11 @@ private slots:
         path->setText("/srv/r.xml");
         click("saveButton");
         QVERIFY(!dialog->isVisible() && menu->isVisible());
-        QCOMPARE(storedBytes(), QByteArray("[Settings]\n"
-                                           "Network\\IPAdress=192.168.1.10\n"
-                                           "Network\\IPPort=3000\n"
-                                           "Recepts\\ReceptsFilePath=/srv/r.xml\n"
-                                           "Temperature\\Temperature_1=70\n"));
+        QCOMPARE(readFile(storePath()), QByteArray("[Settings]\n"
+                                                      "Network\\IPAdress=192.168.1.10\n"
+                                                      "Network\\IPPort=3000\n"
+                                                      "Recepts\\ReceptsFilePath=/srv/r.xml\n"
+                                                      "Temperature\\Temperature_1=70\n"));
     }
 
     // Null stored texts: nothing stored, the defaults show. Null typed texts: the field is not
@@ -134,7 +128,7 @@ private slots:
             SettingsStore::setControllerHost(storedHost);
             SettingsStore::setControllerPort(storedPort);
         }
-        const QByteArray before = storedBytes();
+        const QByteArray before = readFile(storePath());
         showDialog();
         QCOMPARE(address->text(), storedHost.isNull() ? "127.0.0.1" : storedHost);
         QCOMPARE(port->text(), storedPort.isNull() ? "2050" : storedPort);
@@ -170,7 +164,7 @@ private slots:
         setControllerAddress("10.0.0.2", 3000);
         SettingsStore::setBoilerTemperature(70);
         SettingsStore::setReceptsFilePath("/srv/a.xml");
-        const QByteArray before = storedBytes();
+        const QByteArray before = readFile(storePath());
         showDialog();
         retype(address, "10.9.9.9");
         retype(port, "4444");
@@ -178,7 +172,7 @@ private slots:
         path->setText("/srv/b.xml");
         click("cancelButton");
         QVERIFY2(!dialog->isVisible() && menu->isVisible(), "the main menu comes back");
-        QCOMPARE(storedBytes(), before);
+        QCOMPARE(readFile(storePath()), before);
         showDialog();
         QCOMPARE(address->text(), "10.0.0.2");
         QCOMPARE(port->text(), "3000");

@@ -83,10 +83,8 @@ private slots:
         QVERIFY2(QFontDatabase().writingSystems(family).contains(QFontDatabase::Cyrillic),
                  qPrintable("no Cyrillic in the font \"" + family + "\": install fonts-dejavu-core"));
         const QString path = dir.filePath("recepts.xml");
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(receptsFileBytes({{"Latte", "Latte macchiato", 1, 2, {1, 2, 0, 0}, {1, 2, 3, 4}, {5, 6, 7, 8}}}));
-        file.close();
+        QVERIFY(writeFile(path, receptsFileBytes({{"Latte", "Latte macchiato", 1, 2, {1, 2, 0, 0}, {1, 2, 3, 4},
+                                                   {5, 6, 7, 8}}})));
         SettingsStore::setReceptsFilePath(path);
     }
 
