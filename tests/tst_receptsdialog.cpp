@@ -131,8 +131,7 @@ void TestReceptsDialog::closeWithEdits_data()
     QTest::newRow("Cancel") << false;
 }
 
-// Every field shows in its own widget. Save writes the edits, Cancel drops them; either way the
-// main menu comes back, and the next showing starts on the first tab with the file's values.
+// Save writes the edits, Cancel drops them; the next showing starts on tab 1 with the file's values.
 void TestReceptsDialog::closeWithEdits()
 {
     QFETCH(bool, save);
@@ -184,8 +183,7 @@ void TestReceptsDialog::refusesUnreadableFile_data()
                                  << "The file holds more than 500 recipes, the most the program shows.";
 }
 
-// A file that no longer reads is reported, and Save refused until it reads again; the
-// tabs of the last good read stay. Showing the dialog returns at once, the warning open.
+// An unreadable file is reported without blocking; Save is refused until it reads again.
 void TestReceptsDialog::refusesUnreadableFile()
 {
     QFETCH(QByteArray, contents);
@@ -346,8 +344,7 @@ void TestReceptsDialog::asksBeforeOverwritingChange()
     QCOMPARE(f.onTab<QSpinBox>(1, "sugarRashod")->value(), 150);
 }
 
-// The first showing with tabs widens the dialog by half; it is placed for the size it ends up
-// with: centred on the main menu, all of it on the screen.
+// The first showing with tabs widens the dialog; it is centred on the main menu for that size.
 void TestReceptsDialog::fitsOnScreen()
 {
     Fixture f;

@@ -67,12 +67,10 @@ private slots:
     void cleanup()
     {
         delete menu;
-        if (QFileInfo(storePath()).isDir())
-            QDir(storePath()).removeRecursively();
+        QDir(storePath()).removeRecursively(); // left by a failed failedSaveKeepsTheDialogOpen
     }
 
-    // The one place that spells the stored groups and keys: other versions and the
-    // technicians' notes rely on them.
+    // The one place that spells the stored keys: other versions and the technicians' notes use them.
     void storedFile()
     {
         showDialog();
@@ -93,8 +91,7 @@ private slots:
                                                       "Temperature\\Temperature_1=70\n"));
     }
 
-    // Null stored texts: nothing stored, the defaults show. Null typed texts: the field is not
-    // touched. A null saved host: Save is refused with the message named in savedPort.
+    // Null: nothing stored / field not touched / Save refused with the message named in savedPort.
     void addressAndPort_data()
     {
         QTest::addColumn<QString>("storedHost");

@@ -12,8 +12,7 @@
 
 namespace {
 
-// Where the text of `widget` is drawn, and how much room it has there: an empty string when
-// the widget shows no text of its own.
+// Where the text of `widget` is drawn and how much room it has; no text when it shows none of its own.
 struct TextPlace
 {
     QString text;
@@ -31,8 +30,7 @@ TextPlace placeOf(QWidget* widget)
     const bool push = qobject_cast<QPushButton*>(widget);
     if (!push && !qobject_cast<QCheckBox*>(widget))
         return {};
-    // The style's own contents rectangle: a button's border and padding, a check box's indicator
-    // and the spacing after it left out.
+    // The style's contents rectangle leaves out a button's border and a check box's indicator.
     auto* button = static_cast<QAbstractButton*>(widget);
     QStyleOptionButton option;
     option.initFrom(button);
@@ -57,10 +55,8 @@ QStringList cutTexts(QWidget* window)
         if (!hidden.isEmpty()) {
             cut << QStringLiteral("%1 %2 \"%3\": needs %4x%5, has %6x%7")
                        .arg(window->metaObject()->className(), widget->objectName(), place.text)
-                       .arg(needed.width())
-                       .arg(needed.height())
-                       .arg(place.room.width())
-                       .arg(place.room.height());
+                       .arg(needed.width()).arg(needed.height())
+                       .arg(place.room.width()).arg(place.room.height());
         }
     }
     return cut;
@@ -75,8 +71,7 @@ class TestTextFits : public QObject
     QTemporaryDir dir;
 
 private slots:
-    // The offscreen platform measures with the machine's own fonts: without a font that has
-    // Cyrillic letters the Russian texts would measure as boxes and nothing here would mean much.
+    // Offscreen measures with the machine's fonts: without Cyrillic ones, Russian would measure as boxes.
     void initTestCase()
     {
         const QString family = QFontInfo(QApplication::font()).family();
