@@ -63,6 +63,7 @@ struct Fixture
     QStringList files() const { return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden); }
     QPushButton* button(const char* name) const { return dialog->findChild<QPushButton*>(name); }
     void click(const char* name) { QTest::mouseClick(button(name), Qt::LeftButton); }
+    bool save() { click("saveButton"); return !dialog->isVisible() && !box("saveWarning"); } // true: it went through
     QTabWidget* tabs() const { return dialog->findChild<QTabWidget*>("tabWidget"); }
     template <typename T>
     T* onTab(int tab, const QString& name) const { return tabs()->widget(tab)->findChild<T*>(name); }
@@ -230,9 +231,8 @@ void TestReceptsDialog::saveWithoutFile()
     f.open();
     QCOMPARE(f.tabs()->count(), 0);
     QVERIFY(!f.box("readWarning"));
-    f.click("saveButton");
+    QVERIFY(f.save());
     QCOMPARE(readFile(f.path), QByteArray("<!DOCTYPE Recepts>\n<Recepts/>\n"));
-    QVERIFY(!f.dialog->isVisible() && !f.box("saveWarning"));
 }
 
 void TestReceptsDialog::fullDiskLeavesOldFile()
@@ -256,8 +256,7 @@ void TestReceptsDialog::fullDiskLeavesOldFile()
     QCOMPARE(f.files(), QStringList{QStringLiteral("recepts.xml")});
 
     // The same save without the limit goes through: the limit was what failed it.
-    f.click("saveButton");
-    QVERIFY(!f.box("saveWarning") && !f.dialog->isVisible());
+    QVERIFY(f.save());
     big[2].sugarRashod = 99;
     QCOMPARE(readFile(f.path), receptsFileBytes(big));
 }
@@ -297,11 +296,7 @@ void TestReceptsDialog::saveKeepsOwnership()
 
     f.open();
     f.onTab<QSpinBox>(0, "sugarRashod")->setValue(7);
-    const auto save = [&f] {
-        f.click("saveButton");
-        return !f.dialog->isVisible() && !f.box("saveWarning");
-    };
-    QVERIFY(asNobody ? inChild([&save] { return becomeNobody() && save(); }) : save());
+    QVERIFY(asNobody ? inChild([&f] { return becomeNobody() && f.save(); }) : f.save());
     QCOMPARE(ownership(f.path), after);
     std::vector<Recept> saved = threeRecepts;
     saved[0].sugarRashod = 7;
