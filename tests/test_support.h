@@ -8,8 +8,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-// The main of every test program: the offscreen platform unless another is asked for, a
-// throwaway settings location, the application's names and the compiled-in images.
+// Every test's main: offscreen unless asked otherwise, throwaway settings, the program's names and images.
 #define QUELLARO_TEST_MAIN(TestClass)                                                             \
     int main(int argc, char* argv[])                                                              \
     {                                                                                             \

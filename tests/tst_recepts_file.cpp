@@ -13,9 +13,7 @@ static QString describe(const std::vector<Recept>& records)
     QStringList lines;
     for (const Recept& r : records)
         lines << QStringLiteral("%1|%2|%3|%4|%5|%6|%7")
-                     .arg(r.shortName, r.fullName)
-                     .arg(r.sugarRashod)
-                     .arg(r.waterRashod)
+                     .arg(r.shortName, r.fullName).arg(r.sugarRashod).arg(r.waterRashod)
                      .arg(join(r.component), join(r.ingridientRashod), join(r.ingridientWater));
     return lines.join(QLatin1Char('\n'));
 }
