@@ -37,15 +37,14 @@ const std::vector<Recept> threeRecepts = {
 struct Fixture
 {
     QTemporaryDir dir;
-    QString path;
+    QString path = dir.filePath(QStringLiteral("recepts.xml"));
     QWidget menu;
-    std::unique_ptr<ReceptsDialog> dialog;
+    ReceptsDialog* dialog = nullptr; // the menu's child
 
     Fixture()
-        : path(dir.filePath(QStringLiteral("recepts.xml")))
     {
-        SettingsStore::setReceptsFilePath(path);
-        dialog = std::make_unique<ReceptsDialog>(&menu);
+        SettingsStore::setReceptsFilePath(path); // read by the dialog when it is made
+        dialog = new ReceptsDialog(&menu);
     }
 
     void openWith(const QByteArray& bytes)
