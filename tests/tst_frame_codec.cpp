@@ -1,9 +1,8 @@
-// Frames apart from any socket: rebuilding replies from reads, parsing requests.
+// Rebuilding replies from reads, apart from any socket.
 
 #include "test_support.h"
 
 #include "link/frame_assembler.h"
-#include "link/frame_codec.h"
 
 class TestFrameCodec : public QObject
 {
@@ -12,9 +11,6 @@ class TestFrameCodec : public QObject
 private slots:
     void assembleFrames_data();
     void assembleFrames();
-    void loneByteWaitsUnlessItContinuesAFrame();
-    void parseRequest_data();
-    void parseRequest();
 };
 
 namespace {
@@ -68,38 +64,6 @@ void TestFrameCodec::assembleFrames()
     }
     QCOMPARE(got, delivered);
     QCOMPARE(assembler.keptSize(), kept);
-}
-
-void TestFrameCodec::loneByteWaitsUnlessItContinuesAFrame()
-{
-    FrameAssembler assembler;
-    QCOMPARE(assembler.bytesNeeded(0), 2);
-    assembler.take("\x04\x00", 2, 100);
-    QCOMPARE(assembler.bytesNeeded(150), 1);
-    QCOMPARE(assembler.bytesNeeded(151), 2);
-}
-
-void TestFrameCodec::parseRequest_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<int>("used");
-    QTest::addColumn<QList<int>>("request"); // type and three arguments
-
-    QTest::newRow("mode negative") << hexBytes("02 01 FF") << 3 << QList<int>{2, -1, 0, 0};
-    QTest::newRow("command negative") << hexBytes("03 06 FF FF FE FF 00 80") << 8 << QList<int>{3, -1, -2, -32768};
-    QTest::newRow("output") << hexBytes("05 02 0E 01") << 4 << QList<int>{5, 14, 1, 0};
-    QTest::newRow("type alone: more needed") << hexBytes("05") << 0 << QList<int>{0, 0, 0, 0};
-}
-
-void TestFrameCodec::parseRequest()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(int, used);
-    QFETCH(QList<int>, request);
-
-    FrameCodec::Request r;
-    QCOMPARE(FrameCodec::parseRequest(bytes.constData(), bytes.size(), &r), used);
-    QCOMPARE((QList<int>{r.type, r.arg1, r.arg2, r.arg3}), request);
 }
 
 QUELLARO_TEST_MAIN(TestFrameCodec)
