@@ -66,7 +66,6 @@ void TestMachineModel::commands_data()
     QTest::newRow("29 grinder fills the metering") << 29 << 2200 << Ints{5} << idleWith({8}) << idleWith({8});
     QTest::newRow("31 coffee group in work") << 31 << 2000 << Ints() << idleWith({10}, {9}) << IdleInputs;
     QTest::newRow("32 coffee group cycle brews") << 32 << 6000 << Ints{2, 3} << idleWith({10}, {9}) << IdleInputs;
-    QTest::newRow("-1 unknown") << -1 << 500 << Ints() << IdleInputs << IdleInputs;
 }
 
 void TestMachineModel::commands()

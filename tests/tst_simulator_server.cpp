@@ -103,19 +103,15 @@ void TestSimulatorServer::replies_data()
     QByteArray flood;
     while (flood.size() < 1000)
         flood += reply4() + garbage;
-    // Request 5: any value but 0 switches on, output 22 is none.
-    QTest::newRow("requests 5, 3 and 3 with code -1: no reply")
+    // Request 5: any value but 0 switches on, output 22 is none. Mode -1 is none either.
+    QTest::newRow("requests 5, 3, 3 with code -1 and 2: no reply")
         << none << Pieces{hexBytes("05 02 15 01 05 02 0A FF 05 02 16 01 03 06 14 00 00 00 00 00 03 06 FF FF FF FF 00 00"
-                                   "04 00")} << 6 << Writes{reply4({1, 10, 21})} << 0 << false;
+                                   "02 01 FF 04 00")} << 7 << Writes{reply4({1, 10, 21})} << 0 << false;
     QTest::newRow("split requests") << none << Pieces{hexBytes("03 06 08"), hexBytes("00 00 00"), hexBytes("00 00 04"),
                                                       hexBytes("00")} << 2 << Writes{reply4({14})} << 0 << false;
-    QTest::newRow("merged requests") << none << Pieces{hexBytes("04 00 01 00 05 02 00 01 04 00 01 00")} << 5
-                                     << Writes{reply4(), Reply1, reply4({0}), Reply1} << 0 << false;
     QTest::newRow("garbage, then a request")
         << none << Pieces{hexBytes("00 06 07 FF 80"), hexBytes("03 7F 00 00"), hexBytes("04 06"), hexBytes("05 01 15"),
                           hexBytes("01 00")} << 1 << Writes{Reply1} << 0 << false;
-    QTest::newRow("reply delay") << fault(&FaultOptions::replyDelayMs, 400) << Pieces{hexBytes("01 00")} << 1
-                                 << Writes{Reply1} << 380 << false;
     QTest::newRow("split replies") << fault(&FaultOptions::splitReplyMs, 600) << Pieces{hexBytes("04 00")} << 1
                                    << Writes{reply4().left(25), reply4().mid(25)} << 580 << false;
     QTest::newRow("merged replies, the last held") << fault(&FaultOptions::mergeReplies, true)
@@ -124,8 +120,8 @@ void TestSimulatorServer::replies_data()
     QTest::newRow("garbage every 2") << fault(&FaultOptions::garbageEvery, 2)
                                      << Pieces{hexBytes("01 00 01 00 05 02 06 00 01 00")} << 4
                                      << Writes{Reply1, Reply1, garbage, Reply1} << 0 << false;
-    // Replies still owed are written before the close.
-    QTest::newRow("close after 3") << fault(&FaultOptions::closeAfterRequests, 3, 100)
+    // Replies still owed are written, 100 ms late, before the close.
+    QTest::newRow("close after 3, delayed") << fault(&FaultOptions::closeAfterRequests, 3, 100)
                                    << Pieces{hexBytes("01 00 05 02 06 01 01 00 01 00")} << 3 << Writes{Reply1, Reply1}
                                    << 90 << true;
     QTest::newRow("silent") << fault(&FaultOptions::silent, true) << Pieces{hexBytes("04 00 05 02 15 01 01 00")} << 3

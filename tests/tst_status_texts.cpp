@@ -6,13 +6,8 @@
 
 #include <QTranslator>
 
-enum Table { Mode, State, Error };
-
-static QString lookUp(CM_NetMessge& client, int table, int code)
-{
-    return table == Mode ? client.GetCMModeString(code)
-                         : table == State ? client.GetCMStateString(code) : client.GetCMErrorString(code);
-}
+using Table = QString (CM_NetMessge::*)(int);
+Q_DECLARE_METATYPE(Table)
 
 class TestStatusTexts : public QObject
 {
@@ -27,30 +22,30 @@ private slots:
 
 void TestStatusTexts::texts_data()
 {
-    QTest::addColumn<int>("table");
+    QTest::addColumn<Table>("table");
     QTest::addColumn<int>("code");
     QTest::addColumn<QString>("english");
     QTest::addColumn<QString>("russian"); // with a translation of a few texts loaded
 
     const QString same; // untranslated: the English text
-    QTest::newRow("mode 2") << int(Mode) << 2 << "Trade" << QString::fromUtf8("Торговля");
-    QTest::newRow("mode 4, translated only in CM_NetMessge") << int(Mode) << 4 << "Master" << same;
-    QTest::newRow("state 1, as the machine spells it") << int(State) << 1 << "Water systerm diagnostic" << same;
-    QTest::newRow("state 140, mixer") << int(State) << 140 << "Start mixer" << QString::fromUtf8("Запуск миксера");
-    QTest::newRow("error 0, translated only in CM_NetMessge") << int(Error) << 0 << "All correct" << same;
-    QTest::newRow("error 13: none") << int(Error) << 13 << "" << same;
-    QTest::newRow("error 10001") << int(Error) << 10001 << "Error boiler" << QString::fromUtf8("Ошибка бойлера");
+    const Table mode = &CM_NetMessge::GetCMModeString, state = &CM_NetMessge::GetCMStateString;
+    const Table error = &CM_NetMessge::GetCMErrorString;
+    QTest::newRow("mode 2") << mode << 2 << "Trade" << QString::fromUtf8("Торговля");
+    QTest::newRow("state 1, as the machine spells it") << state << 1 << "Water systerm diagnostic" << same;
+    QTest::newRow("state 140, mixer") << state << 140 << "Start mixer" << QString::fromUtf8("Запуск миксера");
+    QTest::newRow("error 13: none") << error << 13 << "" << same;
+    QTest::newRow("error 10001") << error << 10001 << "Error boiler" << QString::fromUtf8("Ошибка бойлера");
 }
 
 void TestStatusTexts::texts()
 {
-    QFETCH(int, table);
+    QFETCH(Table, table);
     QFETCH(int, code);
     QFETCH(QString, english);
     QFETCH(QString, russian);
 
     CM_NetMessge plain;
-    QCOMPARE(lookUp(plain, table, code), english);
+    QCOMPARE((plain.*table)(code), english);
 
     QTranslator translator;
     QVERIFY(translator.load(QStringLiteral("status_texts_ru"), QCoreApplication::applicationDirPath()));
@@ -58,8 +53,8 @@ void TestStatusTexts::texts()
     // The tables are filled when a client is made: a translation loaded later would not show.
     CM_NetMessge translated;
     QCoreApplication::removeTranslator(&translator);
-    QCOMPARE(lookUp(translated, table, code), russian.isNull() ? english : russian);
-    QCOMPARE(lookUp(plain, table, code), english);
+    QCOMPARE((translated.*table)(code), russian.isNull() ? english : russian);
+    QCOMPARE((plain.*table)(code), english);
 }
 
 QUELLARO_TEST_MAIN(TestStatusTexts)
