@@ -81,10 +81,9 @@ private slots:
     {
         QTest::addColumn<bool>("inputs");
         QTest::addColumn<QString>("way");
-        for (bool inputs : {false, true}) {
-            for (const char* way : {"Quit", "Escape"})
-                QTest::addRow("%s: %s", inputs ? "inputs" : "mode switch", way) << inputs << way;
-        }
+        QTest::newRow("mode switch: Quit") << false << "Quit";
+        QTest::newRow("mode switch: Escape") << false << "Escape";
+        QTest::newRow("inputs: Escape") << true << "Escape"; // its Quit: in the device panels' test
     }
 
     void closingEndsTheCycleAndReopeningStartsANewOne()
