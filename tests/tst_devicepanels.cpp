@@ -10,6 +10,7 @@
 #include "panels/testselectorwaterdialog.h"
 
 #include <QLCDNumber>
+#include <tuple>
 
 // The five device test panels, the inputs panel and the mode switch panel, driven end to end
 // against a recording controller.
@@ -79,12 +80,7 @@ void TestDevicePanels::commandButtonSendsItsFrame_data()
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("button");
     QTest::addColumn<QByteArray>("frame");
-    const struct
-    {
-        int kind;
-        const char* button;
-        char command;
-    } rows[] = {
+    const std::tuple<int, const char*, char> rows[] = {
         {Boiler, "WaterPompOnButton", 0x13}, {Boiler, "BoilerOnButton", 0x14}, {Boiler, "PompaOnButton", 0x15},
         {Boiler, "Klapan_1_OnButton", 0x16}, {Boiler, "Klapan_2_OnButton", 0x17},
         {Boiler, "CofeGruppaOnButton", 0x18}, {Boiler, "MixerOnButton", 0x19},
@@ -100,11 +96,9 @@ void TestDevicePanels::commandButtonSendsItsFrame_data()
         {Cofegroup, "cofemolkaButton", 0x1D}, {Cofegroup, "dozatorButton", 0x1E},
         {Cofegroup, "pressButton", 0x1F}, {Cofegroup, "workcicklButton", 0x20},
     };
-    for (const auto& row : rows) {
-        QByteArray frame = hexBytes("03 06 00 00 00 00 00 00");
-        frame[2] = row.command;
-        QTest::addRow("%s %s", kinds[row.kind].name, row.button) << row.kind << row.button << frame;
-    }
+    for (const auto& [kind, button, command] : rows)
+        QTest::addRow("%s %s", kinds[kind].name, button)
+            << kind << button << hexBytes("03 06").append(command).append(5, 0);
     char mode = 2; // Diagnostic is 6, not 1
     for (const char* button : {"tradeButton", "operatorButton", "masterButton", "washingButton", "diagnosticButton"})
         QTest::addRow("mode switch %s", button) << int(ModeSwitch) << button << QByteArray("\x02\x01") + mode++;
@@ -172,7 +166,6 @@ void TestDevicePanels::boilerTemperature_data()
 {
     QTest::addColumn<int>("tenths");
     QTest::addColumn<QString>("digits");
-    QTest::newRow("0") << 0 << "0";
     QTest::newRow("925") << 925 << "92.5";
     QTest::newRow("1000") << 1000 << "100";
     QTest::newRow("65535") << 65535 << "6553.5";
@@ -189,11 +182,11 @@ void TestDevicePanels::boilerTemperature()
     QVERIFY(lcd);
 
     _tag_getxstate_answer answer{};
-    for (int value : {123, tenths}) { // another temperature first, so that the value really changes
-        answer.mode = answer.mode == Protocol::ModeTrade ? Protocol::ModeOperator : Protocol::ModeTrade;
-        answer.boiler_temperature = quint16(value);
-        const QString modeText = answer.mode == Protocol::ModeTrade ? "Trade" : "Operator";
-        QVERIFY(rig.answer(FrameCodec::composeXStateReply(answer), modeText));
+    answer.boiler_temperature = 123; // another temperature first, so that the value really changes
+    for (const char* mode : {"Trade", "Operator"}) {
+        answer.mode = *mode == 'T' ? Protocol::ModeTrade : Protocol::ModeOperator;
+        QVERIFY(rig.answer(FrameCodec::composeXStateReply(answer), mode));
+        answer.boiler_temperature = quint16(tenths);
     }
     QCOMPARE(lcd->value(), tenths / 10.0);
 

@@ -5,24 +5,18 @@
 #include <QDialog>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace {
 
-// The active window; once it has closed, the topmost window left, which a window manager would
-// activate (the offscreen platform activates none).
+// The active window; once it has closed, the shown window with no shown window over it, which a
+// window manager would activate (the offscreen platform activates none).
 QWidget* activeWindow()
 {
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    const auto covered = [&](QWidget* window) {
-        for (QWidget* other : windows) {
-            for (QWidget* up = other->parentWidget(); up && other->isVisible(); up = up->parentWidget()) {
-                if (up == window)
-                    return true;
-            }
-        }
-        return false;
-    };
-    for (QWidget* window : windows) {
-        if (!QApplication::activeWindow() && window->isVisible() && !covered(window))
+    const auto shownWindow = [](QWidget* widget) { return widget->isWindow() && widget->isVisible(); };
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        const QWidgetList over = window->findChildren<QWidget*>();
+        if (!QApplication::activeWindow() && shownWindow(window) && std::none_of(over.begin(), over.end(), shownWindow))
             QApplication::setActiveWindow(window);
     }
     return QApplication::activeWindow();

@@ -22,7 +22,7 @@ struct Rig : PanelWire::Rig
         return shown;
     }
     TestDrinkDialog* drink() const { return panel->findChild<TestDrinkDialog*>(); }
-    QSpinBox* spinBox(const char* name) const { return drink()->findChild<QSpinBox*>(QLatin1String(name)); }
+    QSpinBox* sugar() const { return drink()->findChild<QSpinBox*>(QStringLiteral("sugarNumberBox")); }
 };
 
 } // namespace
@@ -72,7 +72,7 @@ private slots:
         Rig rig;
         rig.click("cofeButton");
         QTRY_COMPARE(rig.peer.openConnectionCount(), 1);
-        rig.spinBox("sugarNumberBox")->setValue(11);
+        rig.sugar()->setValue(11);
         rig.click("makeDrinkButton", rig.drink());
         const QByteArray coffee = hexBytes("03 06 22 00 01 00 0A 00");
         QTRY_COMPARE(rig.sent(), QByteArrayList{coffee});
@@ -83,7 +83,7 @@ private slots:
         QCOMPARE(rig.shownPanels(), QWidgetList{rig.drink()});
         QTRY_COMPARE(rig.peer.openConnectionCount(), 1);
         rig.click("makeDrinkButton", rig.drink());
-        rig.spinBox("sugarNumberBox")->setValue(-1);
+        rig.sugar()->setValue(-1);
         rig.click("makeDrinkButton", rig.drink());
         const QByteArrayList frames{coffee, hexBytes("03 06 22 00 07 00 0A 00"), hexBytes("03 06 22 00 07 00 00 00")};
         QTRY_COMPARE(rig.sent(), frames);
