@@ -4,6 +4,7 @@
 #include <QMessageBox>
 
 class QKeyEvent;
+class QShowEvent;
 
 // Base of every dialog that the menus open. A plain QDialog rejects itself on Escape and
 // hides without a close event, so its close handler would not run: the polling cycle would
@@ -15,14 +16,17 @@ class ClosingDialog : public QDialog
 public:
     explicit ClosingDialog(QWidget* parent = nullptr);
 
-    // From the first call on, the auto-repeated presses and releases of Enter, Return, Space
-    // and Escape never reach a dialog or a button: a held key acts once. Otherwise the repeats
+    // From the first call on, the repeated presses of Enter, Return, Space and Escape (and the
+    // releases Qt flags as repeats) never reach a dialog or a button: a held key acts once. Otherwise the repeats
     // land on whatever takes the focus next, pressing a machine command over and over or
     // closing one window after the other down to the main menu.
     static void ignoreHeldKeys();
 
 protected:
+    // Escape closes; Return and Enter act only on the focused button, never on a default one.
     void keyPressEvent(QKeyEvent* event) override;
+    // Gives the keyboard to the first field, or to the dialog itself: never to a button.
+    void showEvent(QShowEvent* event) override;
 
     // A message over the dialog, with the dialog's title and the object name `objectName`, that
     // deletes itself when closed. Shown with open() it is window-modal and returns at once, so

@@ -4,11 +4,15 @@
 
 namespace {
 
+// The focused button, the one that Space or Return presses, wears a gold frame of the same width.
+const char focusFrame[] = "\nQPushButton:focus { border-style: solid; border-color: gold; }";
+
 QString buttonStyle(const char* radius, const char* font, const char* minWidth, const char* padding)
 {
     return QStringLiteral("QPushButton { background-color: brown; border-style: outset; border-width: 2px; "
                           "border-radius: %1; border-color: beige; font: %2; min-width: %3; padding: %4; }")
-        .arg(QLatin1String(radius), QLatin1String(font), QLatin1String(minWidth), QLatin1String(padding));
+               .arg(QLatin1String(radius), QLatin1String(font), QLatin1String(minWidth), QLatin1String(padding))
+        + QLatin1String(focusFrame);
 }
 
 QString textStyle(const char* selector, const char* minWidth)
