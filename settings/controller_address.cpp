@@ -32,6 +32,11 @@ ControllerAddress ControllerAddress::fromSettings(const QString& storedHost, con
     return address;
 }
 
+bool isUsableHost(const QString& host)
+{
+    return ControllerAddress::fromSettings(host, QStringLiteral("1")).valid;
+}
+
 bool isDottedAddress(const QString& text)
 {
     if (text.isEmpty())

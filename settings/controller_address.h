@@ -8,7 +8,7 @@
 // group by group as decimal numbers. Host names ("localhost", "::1") are kept as they are.
 struct ControllerAddress
 {
-    QString host;     // what to connect to: four plain decimal groups, or the host name
+    QString host; // what to connect to: four plain decimal groups, or the host name
     quint16 port = 0;
     bool valid = false; // false: no connection may be made to it
 
@@ -17,6 +17,10 @@ struct ControllerAddress
 
     static ControllerAddress fromSettings(const QString& storedHost, const QString& storedPort);
 };
+
+// Whether a connection may be made to `host`: a host name, or a dotted address of four groups
+// of 0 to 255. Blank text is not a host.
+bool isUsableHost(const QString& host);
 
 // True for text made only of digits and dots: such an address is read as four decimal groups.
 bool isDottedAddress(const QString& text);

@@ -9,14 +9,18 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QIntValidator>
+#include <QLabel>
 #include <QSettings>
 #include <QShowEvent>
+#include <QSignalBlocker>
 
 namespace {
 
-// QIntValidator lets a number above its top through as "intermediate" while it has no more
-// digits than the top (65536 to 99999 here), so the field would take a port that does not
-// exist. Such numbers are refused while typing, as are letters.
+// The top of the temperature field; a stored value beyond it is shown and kept as it is.
+constexpr int MaxTemperature = 99;
+
+// Takes every keystroke: a digit the field refused without a word would have a port saved cut
+// short (70000 as 7000). A port that cannot be used is refused on Save, with a message.
 class PortValidator : public QIntValidator
 {
 public:
@@ -25,11 +29,7 @@ public:
     State validate(QString& input, int& pos) const override
     {
         const State state = QIntValidator::validate(input, pos);
-        if (state != Intermediate)
-            return state;
-        bool ok = false;
-        const qlonglong number = locale().toLongLong(input, &ok);
-        return ok && number > top() ? Invalid : Intermediate;
+        return state == Invalid ? Intermediate : state;
     }
 };
 
@@ -49,6 +49,15 @@ SettingsDialog::SettingsDialog(QWidget* parent)
     applyStyle(Style::NarrowPanelButton, {ui->openpushButton});
     ui->portEdit->setValidator(portValidator);
     addressMask = ui->ipAdressEdit->inputMask();
+    applyStyle(Style::InvalidValue, {ui->addressProblemLabel, ui->portProblemLabel, ui->temperatureProblemLabel});
+    // An edited field is judged again on Save.
+    connect(ui->ipAdressEdit, &QLineEdit::textEdited, this, [this] { mark(ui->ipAdressEdit, QString()); });
+    connect(ui->portEdit, &QLineEdit::textEdited, this, [this] { mark(ui->portEdit, QString()); });
+    connect(ui->temperatureSpinBox, QOverload<int>::of(&QSpinBox::valueChanged), this, [this] {
+        // Any change leaves a stored value beyond the range: the field takes its own range back.
+        ui->temperatureSpinBox->setRange(0, MaxTemperature);
+        mark(ui->temperatureSpinBox, QString());
+    });
 }
 
 SettingsDialog::~SettingsDialog()
@@ -94,16 +103,54 @@ void SettingsDialog::on_cancelButton_clicked()
 void SettingsDialog::LoadSettings()
 {
     storedHost = SettingsStore::controllerHost();
-    // The mask would turn a host name or an IPv6 address into dots only.
+    // The mask would turn a host name or an IPv6 address into dots only, and cut a dotted
+    // address that does not fit it.
     ui->ipAdressEdit->setInputMask(normalizedDottedAddress(storedHost).isEmpty() ? QString() : addressMask);
     ui->ipAdressEdit->setText(storedHost);
     shownHost = ui->ipAdressEdit->text();
-    // setText() does not validate, so a port the validator would refuse shows as stored.
+    mark(ui->ipAdressEdit, isUsableHost(storedHost) ? QString() : addressProblem(storedHost));
+    // setText() does not validate, so a port the field would refuse shows as stored.
     storedPort = SettingsStore::controllerPort();
     ui->portEdit->setText(storedPort);
     shownPort = ui->portEdit->text();
-    ui->temperatureSpinBox->setValue(SettingsStore::boilerTemperature()); // the spin box clamps to its 0..99
+    mark(ui->portEdit, portFromText(storedPort) != 0 ? QString() : portProblem(storedPort));
+    // A stored temperature beyond the field's range is shown and kept as stored until edited.
+    const int temperature = SettingsStore::boilerTemperature();
+    {
+        const QSignalBlocker blocker(ui->temperatureSpinBox);
+        ui->temperatureSpinBox->setRange(qMin(0, temperature), qMax(MaxTemperature, temperature));
+        ui->temperatureSpinBox->setValue(temperature);
+    }
+    const bool inRange = temperature >= 0 && temperature <= MaxTemperature;
+    mark(ui->temperatureSpinBox,
+         inRange ? QString()
+                 : tr("The stored temperature %1 is outside the range from 0 to %2: it is kept unless you change it.")
+                       .arg(temperature)
+                       .arg(MaxTemperature));
     ui->receptsFilePathlineEdit->setText(SettingsStore::receptsFilePath());
+}
+
+QString SettingsDialog::addressProblem(const QString& address) const
+{
+    return tr("The address %1 cannot be used: give four numbers from 0 to 255 separated by dots.").arg(address);
+}
+
+QString SettingsDialog::portProblem(const QString& port) const
+{
+    return tr("The port %1 cannot be used: give a number from 1 to 65535.").arg(port);
+}
+
+// Marks `field` with a red frame and the line under it saying `problem`; an empty problem
+// clears the mark.
+void SettingsDialog::mark(QWidget* field, const QString& problem)
+{
+    QLabel* line = field == ui->ipAdressEdit ? ui->addressProblemLabel
+        : field == ui->portEdit              ? ui->portProblemLabel
+                                             : ui->temperatureProblemLabel;
+    field->setStyleSheet(problem.isEmpty() ? QString() : ::styleSheet(Style::InvalidValue));
+    field->setToolTip(problem);
+    line->setText(problem);
+    line->setVisible(!problem.isEmpty());
 }
 
 // All four keys, changed or not. An address or port the user typed must be one the machine
@@ -111,27 +158,17 @@ void SettingsDialog::LoadSettings()
 // nothing or not everything was written.
 bool SettingsDialog::SaveSettings()
 {
+    // An untouched address or port is written back as stored, but only one that can be used.
     QString host = storedHost;
     const QString typedHost = ui->ipAdressEdit->text();
-    if (typedHost != shownHost) {
-        // Plain decimal groups: the resolver would read "010" as octal.
+    if (typedHost != shownHost) // plain decimal groups: the resolver would read "010" as octal
         host = normalizedDottedAddress(typedHost.trimmed());
-        if (host.isEmpty()) {
-            showMessage("addressMessage",
-                        tr("The address %1 cannot be used: give four numbers from 0 to 255 separated by dots.")
-                            .arg(typedHost));
-            return false;
-        }
-    }
-    QString port = storedPort;
+    if (!isUsableHost(host))
+        return refuse(ui->ipAdressEdit, "addressMessage", addressProblem(typedHost));
     const QString typedPort = ui->portEdit->text();
-    if (typedPort != shownPort) {
-        if (!typedPort.isEmpty() && portFromText(typedPort) == 0) {
-            showMessage("portMessage", tr("The port %1 cannot be used: give a number from 1 to 65535.").arg(typedPort));
-            return false;
-        }
-        port = typedPort;
-    }
+    const QString port = typedPort != shownPort ? typedPort : storedPort;
+    if (portFromText(port) == 0)
+        return refuse(ui->portEdit, "portMessage", portProblem(typedPort));
 
     bool written = SettingsStore::setControllerHost(host);
     written = SettingsStore::setControllerPort(port) && written;
@@ -143,6 +180,14 @@ bool SettingsDialog::SaveSettings()
                         .arg(QDir::toNativeSeparators(QSettings().fileName())));
     }
     return written;
+}
+
+// Marks the field and says why in a message; the dialog stays open with its values.
+bool SettingsDialog::refuse(QWidget* field, const char* messageName, const QString& problem)
+{
+    mark(field, problem);
+    showMessage(messageName, problem);
+    return false;
 }
 
 // Non-blocking: the dialog stays open with its values behind the message.

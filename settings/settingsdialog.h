@@ -18,18 +18,20 @@ class QShowEvent;
 // the recipes file path. Every showing loads the stored values (unsaved edits are dropped);
 // Save writes all four and closes, Cancel closes without writing. The main menu comes back
 // on every close.
-// An address or port the fields cannot take as typed (a host name, port "99999") is shown as
-// stored and written back unchanged unless the user edits that field. A value the user typed
-// that is no address or port, or a store that cannot be written, is reported in a message
-// and the dialog stays open with the values.
+// Nothing changes without a word. A stored host name is shown and written back as stored; a
+// stored address or port that cannot be used is marked (a red frame and a line saying why)
+// and Save refuses it, as it refuses a typed one, until it is edited. A stored temperature
+// beyond the field's range is shown, marked and written back as stored unless edited. A
+// refused value, or a store that cannot be written, is reported in a message and the dialog
+// stays open with the values.
 class SettingsDialog : public ClosingDialog
 {
     Q_OBJECT
 
 public:
     // Asks the user for a file to open; returns its path, or an empty string when cancelled.
-    using FilePicker = std::function<QString(QWidget* parent, const QString& caption, const QString& dir,
-                                             const QString& filter)>;
+    using FilePicker =
+        std::function<QString(QWidget* parent, const QString& caption, const QString& dir, const QString& filter)>;
 
     explicit SettingsDialog(QWidget* parent = nullptr);
     ~SettingsDialog() override;
@@ -47,6 +49,10 @@ private slots:
 private:
     void LoadSettings();
     bool SaveSettings();
+    QString addressProblem(const QString& address) const;
+    QString portProblem(const QString& port) const;
+    void mark(QWidget* field, const QString& problem);
+    bool refuse(QWidget* field, const char* messageName, const QString& problem);
     void showMessage(const char* objectName, const QString& text);
 
     Ui::SettingsDialog* ui;

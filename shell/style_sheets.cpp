@@ -74,6 +74,8 @@ QString styleSheet(Style style)
         return textStyle("QLabel", "5em");
     case Style::LineEdit:
         return textStyle("QLineEdit", "10em");
+    case Style::InvalidValue:
+        return QStringLiteral("QLineEdit, QSpinBox { border: 2px solid #B00020; }\nQLabel { color: #B00020; }");
     case Style::SpinBox:
         return QLatin1String(spinBoxStyle);
     case Style::InputsCheckBox:

@@ -17,6 +17,7 @@ enum class Style {
     Label,
     NarrowLabel,
     LineEdit,
+    InvalidValue, // a field whose value cannot be saved, and the line that says why
     SpinBox,
     InputsCheckBox,
     OutputsCheckBox,

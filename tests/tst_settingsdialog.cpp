@@ -3,10 +3,13 @@
 #include "settings/settingsdialog.h"
 
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
+
+#include <array>
 
 namespace {
 
@@ -39,6 +42,16 @@ class TestSettingsDialog : public QObject
         menu->hide();
         dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(dialog));
+    }
+    // The object names of the lines that say why a field's value cannot be saved.
+    QStringList shownProblems() const
+    {
+        QStringList names;
+        for (QLabel* line : dialog->findChildren<QLabel*>(QRegularExpression("ProblemLabel$"))) {
+            if (line->isVisible())
+                names << line->objectName();
+        }
+        return names;
     }
     void click(const char* button) { QTest::mouseClick(dialog->findChild<QPushButton*>(button), Qt::LeftButton); }
     // Save was refused with the message `name`, naming `what`: the dialog open, the store unchanged.
@@ -84,39 +97,51 @@ private slots:
         path->setText("/srv/r.xml");
         click("saveButton");
         QVERIFY(!dialog->isVisible() && menu->isVisible());
-        QCOMPARE(readFile(storePath()), QByteArray("[Settings]\n"
-                                                      "Network\\IPAdress=192.168.1.10\n"
-                                                      "Network\\IPPort=3000\n"
-                                                      "Recepts\\ReceptsFilePath=/srv/r.xml\n"
-                                                      "Temperature\\Temperature_1=70\n"));
+        QCOMPARE(readFile(storePath()),
+                 QByteArray("[Settings]\n"
+                            "Network\\IPAdress=192.168.1.10\n"
+                            "Network\\IPPort=3000\n"
+                            "Recepts\\ReceptsFilePath=/srv/r.xml\n"
+                            "Temperature\\Temperature_1=70\n"));
     }
 
     // Null: nothing stored / field not touched / Save refused with the message named in savedPort.
+    // A stored value that cannot be used is marked on open: the line under its field says why.
     void addressAndPort_data()
     {
         QTest::addColumn<QString>("storedHost");
         QTest::addColumn<QString>("storedPort");
+        QTest::addColumn<QString>("markedOnOpen");
         QTest::addColumn<QString>("typedHost");
         QTest::addColumn<QString>("typedPort");
         QTest::addColumn<QString>("savedHost");
         QTest::addColumn<QString>("savedPort");
-        const QString none;
-        QTest::newRow("nothing stored") << none << none << none << none << "127.0.0.1" << "2050";
-        QTest::newRow("host name kept") << "localhost" << "2050" << none << none << "localhost" << "2050";
-        QTest::newRow("host name replaced") << "localhost" << "2050" << "10.0.0.1" << none << "10.0.0.1" << "2050";
-        QTest::newRow("stored zeros kept") << "192.168.001.010" << "2050" << none << none << "192.168.001.010" << "2050";
-        QTest::newRow("port 99999 kept") << "10.0.0.1" << "99999" << none << none << "10.0.0.1" << "99999";
-        QTest::newRow("port abc replaced") << "localhost" << "abc" << none << "3000" << "localhost" << "3000";
-        QTest::newRow("port emptied") << none << none << none << "" << "127.0.0.1" << "";
-        QTest::newRow("letters, 65536 refused while typing") << none << none << none << "6553a6" << "127.0.0.1" << "6553";
-        QTest::newRow("group above 255") << none << none << "192.168.1.256" << none << none << "addressMessage";
-        QTest::newRow("host name typed") << "localhost" << "2050" << "otherhost" << none << none << "addressMessage";
-        QTest::newRow("port 0") << none << none << none << "0" << none << "portMessage";
+        const auto row = [](const char* name, std::array<const char*, 7> values) {
+            QTestData& data = QTest::newRow(name);
+            for (const char* value : values)
+                data << QString(value); // nullptr: a null text
+        };
+        const char *none = nullptr, *badAddress = "addressProblemLabel", *badPort = "portProblemLabel";
+        row("nothing stored", {none, none, none, none, none, "127.0.0.1", "2050"});
+        row("host name kept", {"localhost", "2050", none, none, none, "localhost", "2050"});
+        row("host name replaced", {"localhost", "2050", none, "10.0.0.1", none, "10.0.0.1", "2050"});
+        row("stored zeros kept", {"192.168.001.010", "2050", none, none, none, "192.168.001.010", "2050"});
+        row("stored port 104507", {"10.0.0.1", "104507", badPort, none, none, none, "portMessage"});
+        row("stored address 1.2.3.999", {"1.2.3.999", "2050", badAddress, none, none, none, "addressMessage"});
+        row("stored address replaced", {"1.2.3.4.5", "2050", badAddress, "10.0.0.1", none, "10.0.0.1", "2050"});
+        row("port abc replaced", {"localhost", "abc", badPort, none, "3000", "localhost", "3000"});
+        row("port emptied", {none, none, none, none, "", none, "portMessage"});
+        row("70000 typed whole", {none, none, none, none, "70000", none, "portMessage"});
+        row("letters typed whole", {none, none, none, none, "6553a6", none, "portMessage"});
+        row("group above 255", {none, none, none, "192.168.1.256", none, none, "addressMessage"});
+        row("host name typed", {"localhost", "2050", none, "otherhost", none, none, "addressMessage"});
+        row("port 0", {none, none, none, none, "0", none, "portMessage"});
     }
     void addressAndPort()
     {
         QFETCH(QString, storedHost);
         QFETCH(QString, storedPort);
+        QFETCH(QString, markedOnOpen);
         QFETCH(QString, typedHost);
         QFETCH(QString, typedPort);
         QFETCH(QString, savedHost);
@@ -129,16 +154,59 @@ private slots:
         showDialog();
         QCOMPARE(address->text(), storedHost.isNull() ? "127.0.0.1" : storedHost);
         QCOMPARE(port->text(), storedPort.isNull() ? "2050" : storedPort);
+        QCOMPARE(shownProblems(), markedOnOpen.isNull() ? QStringList() : QStringList{markedOnOpen});
         if (!typedHost.isNull())
             retype(address, typedHost);
-        if (!typedPort.isNull())
+        if (!typedPort.isNull()) {
             retype(port, typedPort);
+            QCOMPARE(port->text(), typedPort); // taken whole, never cut
+        }
+        if (!typedHost.isNull() || !typedPort.isNull())
+            QCOMPARE(shownProblems(), QStringList()); // an edit clears the mark
         click("saveButton");
-        if (savedHost.isNull())
-            return expectRefusal(savedPort, before, typedHost.isNull() ? typedPort : typedHost);
-        QVERIFY(!dialog->isVisible() && menu->isVisible());
-        QCOMPARE(SettingsStore::controllerHost(), savedHost);
-        QCOMPARE(SettingsStore::controllerPort(), savedPort);
+        if (!savedHost.isNull()) {
+            QVERIFY(!dialog->isVisible() && menu->isVisible());
+            QCOMPARE(SettingsStore::controllerHost(), savedHost);
+            QCOMPARE(SettingsStore::controllerPort(), savedPort);
+            return;
+        }
+        const QString refused = savedPort == "portMessage" ? port->text() : address->text(); // as shown
+        expectRefusal(savedPort, before, refused);
+        QCOMPARE(shownProblems(), QStringList{savedPort == "portMessage" ? "portProblemLabel" : "addressProblemLabel"});
+        click("saveButton"); // until the value is edited
+        expectRefusal(savedPort, before, refused);
+    }
+
+    // A stored temperature beyond the field's 0 to 99 is shown, marked and kept unless edited.
+    void temperatureBeyondRange_data()
+    {
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<QString>("typed"); // null: untouched
+        QTest::addColumn<bool>("marked");
+        QTest::addColumn<QByteArray>("saved");
+        QTest::newRow("150 kept") << 150 << QString() << true << QByteArray("Temperature_1=150");
+        QTest::newRow("-5 kept") << -5 << QString() << true << QByteArray("Temperature_1=-5");
+        QTest::newRow("150 retyped") << 150 << "85" << true << QByteArray("Temperature_1=85");
+        QTest::newRow("99 not marked") << 99 << QString() << false << QByteArray("Temperature_1=99");
+    }
+    void temperatureBeyondRange()
+    {
+        QFETCH(int, stored);
+        QFETCH(QString, typed);
+        QFETCH(bool, marked);
+        QFETCH(QByteArray, saved);
+        SettingsStore::setBoilerTemperature(stored);
+        showDialog();
+        QCOMPARE(temperature->value(), stored);
+        QCOMPARE(shownProblems(), marked ? QStringList{"temperatureProblemLabel"} : QStringList());
+        if (!typed.isNull()) {
+            temperature->selectAll();
+            QTest::keyClicks(temperature, typed);
+            QCOMPARE(shownProblems(), QStringList());
+        }
+        click("saveButton");
+        QVERIFY(!dialog->isVisible());
+        QVERIFY2(readFile(storePath()).contains(saved), readFile(storePath()).constData());
     }
 
     void failedSaveKeepsTheDialogOpen()

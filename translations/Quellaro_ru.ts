@@ -558,6 +558,10 @@
         <source>The settings were not saved: the settings file %1 could not be written.</source>
         <translation>Настройки не сохранены: не удалось записать файл настроек %1.</translation>
     </message>
+    <message>
+        <source>The stored temperature %1 is outside the range from 0 to %2: it is kept unless you change it.</source>
+        <translation>Сохранённая температура %1 вне диапазона от 0 до %2: она останется прежней, пока вы её не измените.</translation>
+    </message>
 </context>
 <context>
     <name>ShowInputsDialog</name>
