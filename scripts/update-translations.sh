@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Brings translations/Quellaro_ru.ts up to date with the texts of the program's sources: every
-# top-level source folder (one with a CMakeLists.txt and .cpp or .ui files of its own) except
-# the simulator, the tests, the fuzz targets and the benchmark, whose texts are not translated.
+# Brings translations/Quellaro_ru.ts and Quellaro_en.ts up to date with the texts of the
+# program's sources: every top-level source folder (one with a CMakeLists.txt and .cpp or .ui
+# files of its own) except the simulator, the tests, the fuzz targets and the benchmark, whose
+# texts are not translated.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 lupdate=$(command -v lupdate || echo /usr/lib/qt5/bin/lupdate)
@@ -15,4 +16,4 @@ for dir in */; do
     fi
 done
 echo "Sources: ${folders[*]}"
-"$lupdate" -no-obsolete -locations none "${folders[@]}" -ts translations/Quellaro_ru.ts
+"$lupdate" -no-obsolete -locations none "${folders[@]}" -ts translations/Quellaro_ru.ts translations/Quellaro_en.ts

@@ -1,13 +1,18 @@
 #include "test_support.h"
 
+#include "link/status_texts.h"
 #include "recipes/receptsfile.h"
 #include "shell/quellaro.h"
+#include "shell/translation_loader.h"
 
 #include <QCheckBox>
 #include <QFontDatabase>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStyleOptionButton>
+#include <QTabWidget>
 #include <QTranslator>
 
 namespace {
@@ -16,7 +21,7 @@ namespace {
 struct TextPlace
 {
     QString text;
-    QRect room;   // in widget coordinates
+    QRect room;    // in widget coordinates
     int flags = 0; // alignment and wrapping, as QFontMetrics::boundingRect takes them
 };
 
@@ -55,11 +60,31 @@ QStringList cutTexts(QWidget* window)
         if (!hidden.isEmpty()) {
             cut << QStringLiteral("%1 %2 \"%3\": needs %4x%5, has %6x%7")
                        .arg(window->metaObject()->className(), widget->objectName(), place.text)
-                       .arg(needed.width()).arg(needed.height())
-                       .arg(place.room.width()).arg(place.room.height());
+                       .arg(needed.width())
+                       .arg(needed.height())
+                       .arg(place.room.width())
+                       .arg(place.room.height());
         }
     }
     return cut;
+}
+
+// Every text that `window` shows: its title, captions, group box titles and tab titles.
+QStringList shownTexts(QWidget* window)
+{
+    QStringList texts{window->windowTitle()};
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        if (auto* label = qobject_cast<QLabel*>(widget))
+            texts << label->text();
+        else if (auto* button = qobject_cast<QAbstractButton*>(widget))
+            texts << button->text();
+        else if (auto* box = qobject_cast<QGroupBox*>(widget))
+            texts << box->title();
+        else if (auto* tabs = qobject_cast<QTabWidget*>(widget))
+            for (int i = 0; i < tabs->count(); ++i)
+                texts << tabs->tabText(i);
+    }
+    return texts;
 }
 
 } // namespace
@@ -78,8 +103,8 @@ private slots:
         QVERIFY2(QFontDatabase().writingSystems(family).contains(QFontDatabase::Cyrillic),
                  qPrintable("no Cyrillic in the font \"" + family + "\": install fonts-dejavu-core"));
         const QString path = dir.filePath("recepts.xml");
-        QVERIFY(writeFile(path, receptsFileBytes({{"Latte", "Latte macchiato", 1, 2, {1, 2, 0, 0}, {1, 2, 3, 4},
-                                                   {5, 6, 7, 8}}})));
+        QVERIFY(writeFile(
+            path, receptsFileBytes({{"Latte", "Latte macchiato", 1, 2, {1, 2, 0, 0}, {1, 2, 3, 4}, {5, 6, 7, 8}}})));
         SettingsStore::setReceptsFilePath(path);
     }
 
@@ -113,6 +138,44 @@ private slots:
             shown->hide();
         }
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
+    }
+
+    // The English file, found for an English locale, spells every text of every window and
+    // every machine status correctly, and its texts fit.
+    void englishHasNoMisspelling()
+    {
+        QTranslator translator;
+        QVERIFY(loadTranslation(translator, QUELLARO_QM_DIR, dir.path(), "en_US"));
+        QCoreApplication::installTranslator(&translator);
+        Quellaro menu;
+        QWidgetList windows{&menu};
+        for (QDialog* dialog : menu.findChildren<QDialog*>())
+            windows << dialog;
+        QStringList texts, cut;
+        for (QWidget* shown : windows) {
+            shown->show(); // the recipes dialog makes its tabs when shown
+            QVERIFY(QTest::qWaitForWindowExposed(shown));
+            QCoreApplication::processEvents();
+            texts << shownTexts(shown);
+            cut << cutTexts(shown);
+            shown->hide();
+        }
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
+        QMap<int, QString> statuses;
+        StatusTexts::fillModeTexts(statuses);
+        texts << statuses.values();
+        StatusTexts::fillStateTexts(statuses);
+        texts << statuses.values();
+        StatusTexts::fillErrorTexts(statuses);
+        texts << statuses.values();
+        QVERIFY(texts.contains("Recipes") && texts.contains("Tests") && texts.contains("Drink number"));
+        const QRegularExpression misspelled(
+            "\\b(recepts?|adress|cofee|coffe|cofe|cofefe|cofegroup|coffeegroup|systerm|strait|dispender|referent|"
+            "ingredien|number of drinks)\\b|\\S  \\S|\\( |\\p{Cyrillic}",
+            QRegularExpression::CaseInsensitiveOption);
+        QStringList wrong = texts.filter(misspelled);
+        wrong.removeDuplicates();
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
     }
 };
 

@@ -1,0 +1,1296 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name>PollingDialog</name>
+    <message>
+        <source>Controller address or port in the settings is not valid</source>
+        <translation>Controller address or port in the settings is not valid</translation>
+    </message>
+    <message>
+        <source>No connection to the controller at %1</source>
+        <translation>No connection to the controller at %1</translation>
+    </message>
+    <message>
+        <source>Close the panel and open it again to retry.</source>
+        <translation>Close the panel and open it again to retry.</translation>
+    </message>
+    <message>
+        <source>The controller at %1 does not answer</source>
+        <translation>The controller at %1 does not answer</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Off</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>Initialization</source>
+        <translation>Initialization</translation>
+    </message>
+    <message>
+        <source>Trade</source>
+        <translation>Trade</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation>Operator</translation>
+    </message>
+    <message>
+        <source>Master</source>
+        <translation>Master</translation>
+    </message>
+    <message>
+        <source>Washing</source>
+        <translation>Washing</translation>
+    </message>
+    <message>
+        <source>Diagnostic</source>
+        <translation>Diagnostic</translation>
+    </message>
+    <message>
+        <source>Start mode</source>
+        <translation>Start mode</translation>
+    </message>
+    <message>
+        <source>Water systerm diagnostic</source>
+        <translation>Water system diagnostic</translation>
+    </message>
+    <message>
+        <source>Boiler diagnostic</source>
+        <translation>Boiler diagnostic</translation>
+    </message>
+    <message>
+        <source>Sugar dispenser diagnostic</source>
+        <translation>Sugar dispenser diagnostic</translation>
+    </message>
+    <message>
+        <source>Cup dispenser diagnostic</source>
+        <translation>Cup dispenser diagnostic</translation>
+    </message>
+    <message>
+        <source>Cofe group diagnostic</source>
+        <translation>Coffee group diagnostic</translation>
+    </message>
+    <message>
+        <source>Garbage container diagnostic</source>
+        <translation>Garbage container diagnostic</translation>
+    </message>
+    <message>
+        <source>Mixer 1 diagnostic</source>
+        <translation>Mixer 1 diagnostic</translation>
+    </message>
+    <message>
+        <source>Mixer 2 diagnostic</source>
+        <translation>Mixer 2 diagnostic</translation>
+    </message>
+    <message>
+        <source>Mixer 3 diagnostic</source>
+        <translation>Mixer 3 diagnostic</translation>
+    </message>
+    <message>
+        <source>Mixer 4 diagnostic</source>
+        <translation>Mixer 4 diagnostic</translation>
+    </message>
+    <message>
+        <source>Water selector diagnostic</source>
+        <translation>Water selector diagnostic</translation>
+    </message>
+    <message>
+        <source>Start cooking cycle</source>
+        <translation>Start cooking cycle</translation>
+    </message>
+    <message>
+        <source>Going in initial state at the beginning of the cooking cycle</source>
+        <translation>Going to the initial state at the beginning of the cooking cycle</translation>
+    </message>
+    <message>
+        <source>Strait of water after inactivity</source>
+        <translation>Straight water after inactivity</translation>
+    </message>
+    <message>
+        <source>Strait of water in progress</source>
+        <translation>Straight water in progress</translation>
+    </message>
+    <message>
+        <source>Cycle start issuing cup</source>
+        <translation>Starting the cup issuing cycle</translation>
+    </message>
+    <message>
+        <source>Cycle issuing cup in progress</source>
+        <translation>Cup issuing cycle in progress</translation>
+    </message>
+    <message>
+        <source>Cycle start issuing sugar</source>
+        <translation>Starting the sugar issuing cycle</translation>
+    </message>
+    <message>
+        <source>Cycle issuing sugar in progress</source>
+        <translation>Sugar issuing cycle in progress</translation>
+    </message>
+    <message>
+        <source>Issuance of sugar</source>
+        <translation>Issuing sugar</translation>
+    </message>
+    <message>
+        <source>Start the cycle of ingredients prepare</source>
+        <translation>Starting the ingredient preparation cycle</translation>
+    </message>
+    <message>
+        <source>Start pause before the next ingredient</source>
+        <translation>Starting the pause before the next ingredient</translation>
+    </message>
+    <message>
+        <source>Pause before the next ingredien</source>
+        <translation>Pause before the next ingredient</translation>
+    </message>
+    <message>
+        <source>Starting the cycle of coffee group</source>
+        <translation>Starting the coffee group&apos;s cycle</translation>
+    </message>
+    <message>
+        <source>Waiting the cycle of cofefe group</source>
+        <translation>Waiting for the coffee group&apos;s cycle</translation>
+    </message>
+    <message>
+        <source>Heating water for coffee group</source>
+        <translation>Heating water for the coffee group</translation>
+    </message>
+    <message>
+        <source>Strait water in coffee group</source>
+        <translation>Straight water into the coffee group</translation>
+    </message>
+    <message>
+        <source>Coffee group going in initial state</source>
+        <translation>Coffee group going to the initial state</translation>
+    </message>
+    <message>
+        <source>Start mixer</source>
+        <translation>Start mixer</translation>
+    </message>
+    <message>
+        <source>Wait mixer</source>
+        <translation>Waiting for the mixer</translation>
+    </message>
+    <message>
+        <source>Heating water for mixer</source>
+        <translation>Heating water for the mixer</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>Waiting</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>All correct</source>
+        <translation>All correct</translation>
+    </message>
+    <message>
+        <source>Timeout diagnosis</source>
+        <translation>Diagnostic timeout</translation>
+    </message>
+    <message>
+        <source>The faulty temperature sensor</source>
+        <translation>Faulty temperature sensor</translation>
+    </message>
+    <message>
+        <source>Coffee group not ready at the beginning of the cooking cycle</source>
+        <translation>Coffee group not ready at the beginning of the cooking cycle</translation>
+    </message>
+    <message>
+        <source>Water selector not ready at the beginning of the cooking cycle</source>
+        <translation>Water selector not ready at the beginning of the cooking cycle</translation>
+    </message>
+    <message>
+        <source>Sugar dispenser not ready at the beginning of the cooking cycle</source>
+        <translation>Sugar dispenser not ready at the beginning of the cooking cycle</translation>
+    </message>
+    <message>
+        <source>Cup dispenser not ready at the beginning of the cooking cycle</source>
+        <translation>Cup dispenser not ready at the beginning of the cooking cycle</translation>
+    </message>
+    <message>
+        <source>Timeout devices go in initial state</source>
+        <translation>Timeout: devices going to the initial state</translation>
+    </message>
+    <message>
+        <source>Boiler not ready at the beginning of the cooking cycle</source>
+        <translation>Boiler not ready at the beginning of the cooking cycle</translation>
+    </message>
+    <message>
+        <source>Timeout Cup waiting</source>
+        <translation>Timeout waiting for a cup</translation>
+    </message>
+    <message>
+        <source>Mixer not ready</source>
+        <translation>Mixer not ready</translation>
+    </message>
+    <message>
+        <source>Timeout heating</source>
+        <translation>Heating timeout</translation>
+    </message>
+    <message>
+        <source>Error water system</source>
+        <translation>Water system error</translation>
+    </message>
+    <message>
+        <source>Error boiler</source>
+        <translation>Boiler error</translation>
+    </message>
+    <message>
+        <source>Error sugar dispenser</source>
+        <translation>Sugar dispenser error</translation>
+    </message>
+    <message>
+        <source>Error cup dispenser</source>
+        <translation>Cup dispenser error</translation>
+    </message>
+    <message>
+        <source>Error coffee group</source>
+        <translation>Coffee group error</translation>
+    </message>
+    <message>
+        <source>Error garbage container</source>
+        <translation>Garbage container error</translation>
+    </message>
+    <message>
+        <source>Error mixer 1</source>
+        <translation>Mixer 1 error</translation>
+    </message>
+    <message>
+        <source>Error mixer 2</source>
+        <translation>Mixer 2 error</translation>
+    </message>
+    <message>
+        <source>Error mixer 3</source>
+        <translation>Mixer 3 error</translation>
+    </message>
+    <message>
+        <source>Error mixer 4</source>
+        <translation>Mixer 4 error</translation>
+    </message>
+    <message>
+        <source>Error water selector</source>
+        <translation>Water selector error</translation>
+    </message>
+    <message>
+        <source> Recept </source>
+        <translation> Recipe </translation>
+    </message>
+</context>
+<context>
+    <name>Quellaro</name>
+    <message>
+        <source>Modes</source>
+        <translation>Modes</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Tests</source>
+        <translation>Tests</translation>
+    </message>
+    <message>
+        <source>Recepts</source>
+        <translation>Recipes</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quit</translation>
+    </message>
+</context>
+<context>
+    <name>ReceptForm</name>
+    <message>
+        <source>Recept</source>
+        <translation>Recipe</translation>
+    </message>
+    <message>
+        <source>The composition of the drink</source>
+        <translation>The composition of the drink</translation>
+    </message>
+    <message>
+        <source>Component 1</source>
+        <translation>Component 1</translation>
+    </message>
+    <message>
+        <source>Component 2</source>
+        <translation>Component 2</translation>
+    </message>
+    <message>
+        <source>Component 3</source>
+        <translation>Component 3</translation>
+    </message>
+    <message>
+        <source>Component 4</source>
+        <translation>Component 4</translation>
+    </message>
+    <message>
+        <source>The consumption of coffee</source>
+        <translation>The consumption of coffee</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation>Water</translation>
+    </message>
+    <message>
+        <source>Sugar</source>
+        <translation>Sugar</translation>
+    </message>
+    <message>
+        <source>The name of the drink</source>
+        <translation>The name of the drink</translation>
+    </message>
+    <message>
+        <source>Full name</source>
+        <translation>Full name</translation>
+    </message>
+    <message>
+        <source>Short name</source>
+        <translation>Short name</translation>
+    </message>
+    <message>
+        <source>Consumption ingredient 1</source>
+        <translation>Consumption of ingredient 1</translation>
+    </message>
+    <message>
+        <source>Ingredient 1</source>
+        <translation>Ingredient 1</translation>
+    </message>
+    <message>
+        <source>Consumption ingredient 2</source>
+        <translation>Consumption of ingredient 2</translation>
+    </message>
+    <message>
+        <source>Ingredient 2</source>
+        <translation>Ingredient 2</translation>
+    </message>
+    <message>
+        <source>Consumption ingredient 3</source>
+        <translation>Consumption of ingredient 3</translation>
+    </message>
+    <message>
+        <source>Ingredient 3</source>
+        <translation>Ingredient 3</translation>
+    </message>
+    <message>
+        <source>Consumption ingredient 4</source>
+        <translation>Consumption of ingredient 4</translation>
+    </message>
+    <message>
+        <source>Ingredient 4</source>
+        <translation>Ingredient 4</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Coffee</source>
+        <translation>Coffee</translation>
+    </message>
+    <message>
+        <source>Milk</source>
+        <translation>Milk</translation>
+    </message>
+    <message>
+        <source>Chocolate</source>
+        <translation>Chocolate</translation>
+    </message>
+    <message>
+        <source>Vanilla</source>
+        <translation>Vanilla</translation>
+    </message>
+    <message>
+        <source>Tea</source>
+        <translation>Tea</translation>
+    </message>
+</context>
+<context>
+    <name>ReceptsDialog</name>
+    <message>
+        <source>Recepts</source>
+        <translation>Recipes</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>It is not a regular file.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MB, the most the program reads.</source>
+        <translation>The file is larger than %1 MB, the most the program reads.</translation>
+    </message>
+    <message>
+        <source>The file cannot be opened.</source>
+        <translation>The file cannot be opened.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>The file cannot be read.</translation>
+    </message>
+    <message>
+        <source>The file cannot be opened for writing.</source>
+        <translation>The file cannot be opened for writing.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s owner, group and permissions could not be kept.</source>
+        <translation>The file&apos;s owner, group and permissions could not be kept.</translation>
+    </message>
+    <message>
+        <source>Not all of the file could be written.</source>
+        <translation>Not all of the file could be written.</translation>
+    </message>
+    <message>
+        <source>The new file could not replace the old one.</source>
+        <translation>The new file could not replace the old one.</translation>
+    </message>
+    <message>
+        <source>The elements are nested deeper than %1 levels.</source>
+        <translation>The elements are nested deeper than %1 levels.</translation>
+    </message>
+    <message>
+        <source>The file declares entities, which a recipes file never does.</source>
+        <translation>The file declares entities, which a recipes file never does.</translation>
+    </message>
+    <message>
+        <source>The file holds more than %1 recipes, the most the program shows.</source>
+        <translation>The file holds more than %1 recipes, the most the program shows.</translation>
+    </message>
+    <message>
+        <source>%1 (line %2, column %3)</source>
+        <translation>%1 (line %2, column %3)</translation>
+    </message>
+    <message>
+        <source>The recipes file %1 cannot be read: %2</source>
+        <translation>The recipes file %1 cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>Saving is disabled until the file can be read.</source>
+        <translation>Saving is disabled until the file can be read.</translation>
+    </message>
+    <message>
+        <source>The recipes could not be saved to %1: %2</source>
+        <translation>The recipes could not be saved to %1: %2</translation>
+    </message>
+    <message>
+        <source>The recipes file was changed by another program after it was shown. Overwrite it with what you see here?</source>
+        <translation>The recipes file was changed by another program after it was shown. Overwrite it with what you see here?</translation>
+    </message>
+    <message>
+        <source>Overwrite</source>
+        <translation>Overwrite</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Network settings</source>
+        <translation>Network settings</translation>
+    </message>
+    <message>
+        <source>IP Adress</source>
+        <translation>IP address</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Temperature settings</source>
+        <translation>Temperature settings</translation>
+    </message>
+    <message>
+        <source>Boiler temperature C</source>
+        <translation>Boiler temperature, °C</translation>
+    </message>
+    <message>
+        <source>Recepts file path</source>
+        <translation>Recipes file path</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Open Recepts file</source>
+        <translation>Open recipes file</translation>
+    </message>
+    <message>
+        <source>Recepts files (*.xml);;</source>
+        <translation>Recipes files (*.xml);;</translation>
+    </message>
+    <message>
+        <source>The address %1 cannot be used: give four numbers from 0 to 255 separated by dots.</source>
+        <translation>The address %1 cannot be used: give four numbers from 0 to 255 separated by dots.</translation>
+    </message>
+    <message>
+        <source>The port %1 cannot be used: give a number from 1 to 65535.</source>
+        <translation>The port %1 cannot be used: give a number from 1 to 65535.</translation>
+    </message>
+    <message>
+        <source>The settings were not saved: the settings file %1 could not be written.</source>
+        <translation>The settings were not saved: the settings file %1 could not be written.</translation>
+    </message>
+    <message>
+        <source>The stored temperature %1 is outside the range from 0 to %2: it is kept unless you change it.</source>
+        <translation>The stored temperature %1 is outside the range from 0 to %2: it is kept unless you change it.</translation>
+    </message>
+</context>
+<context>
+    <name>ShowInputsDialog</name>
+    <message>
+        <source>Test inputs</source>
+        <translation>Test inputs</translation>
+    </message>
+    <message>
+        <source>Inputs</source>
+        <translation>Inputs</translation>
+    </message>
+    <message>
+        <source>Power is On</source>
+        <translation>Power is On</translation>
+    </message>
+    <message>
+        <source>Water level is full</source>
+        <translation>Water level is full</translation>
+    </message>
+    <message>
+        <source>Water selector in initial state</source>
+        <translation>Water selector in initial state</translation>
+    </message>
+    <message>
+        <source>Water selector in referent point</source>
+        <translation>Water selector at the reference point</translation>
+    </message>
+    <message>
+        <source>Water sensor counter</source>
+        <translation>Water sensor counter</translation>
+    </message>
+    <message>
+        <source>Dispenser cup in initial state</source>
+        <translation>Cup dispenser in initial state</translation>
+    </message>
+    <message>
+        <source>Dispenser cup (cup found)</source>
+        <translation>Cup dispenser (cup found)</translation>
+    </message>
+    <message>
+        <source>Dispenser cup (cup in position for out)</source>
+        <translation>Cup dispenser (cup in out position)</translation>
+    </message>
+    <message>
+        <source>Dispenser sugar in initial state</source>
+        <translation>Sugar dispenser in initial state</translation>
+    </message>
+    <message>
+        <source>Coffee metering is full</source>
+        <translation>Coffee metering is full</translation>
+    </message>
+    <message>
+        <source>Cofee group in initial state</source>
+        <translation>Coffee group in initial state</translation>
+    </message>
+    <message>
+        <source>Cofee group in work state</source>
+        <translation>Coffee group in work state</translation>
+    </message>
+    <message>
+        <source>Garbage container is full</source>
+        <translation>Garbage container is full</translation>
+    </message>
+    <message>
+        <source>Diagnostic Button</source>
+        <translation>Diagnostic Button</translation>
+    </message>
+    <message>
+        <source>Trade Button</source>
+        <translation>Trade Button</translation>
+    </message>
+    <message>
+        <source>Master Button</source>
+        <translation>Master Button</translation>
+    </message>
+    <message>
+        <source>Operator Button</source>
+        <translation>Operator Button</translation>
+    </message>
+    <message>
+        <source>Washing Button</source>
+        <translation>Washing Button</translation>
+    </message>
+    <message>
+        <source>Current mode</source>
+        <translation>Current mode</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quit</translation>
+    </message>
+</context>
+<context>
+    <name>ShowOutputsDialog</name>
+    <message>
+        <source>Test outputs</source>
+        <translation>Test outputs</translation>
+    </message>
+    <message>
+        <source>Outputs</source>
+        <translation>Outputs</translation>
+    </message>
+    <message>
+        <source>Water selector On</source>
+        <translation>Water selector On</translation>
+    </message>
+    <message>
+        <source>Boiler heating On</source>
+        <translation>Boiler heating On</translation>
+    </message>
+    <message>
+        <source>Boiler pump On</source>
+        <translation>Boiler pump On</translation>
+    </message>
+    <message>
+        <source>Boiler valve 1 On</source>
+        <translation>Boiler valve 1 On</translation>
+    </message>
+    <message>
+        <source>Boiler valve 2 On</source>
+        <translation>Boiler valve 2 On</translation>
+    </message>
+    <message>
+        <source>Coffe grinder On</source>
+        <translation>Coffee grinder On</translation>
+    </message>
+    <message>
+        <source>Cooler On</source>
+        <translation>Cooler On</translation>
+    </message>
+    <message>
+        <source>Coffe metering unload</source>
+        <translation>Coffee metering unload</translation>
+    </message>
+    <message>
+        <source>Coffe group On</source>
+        <translation>Coffee group On</translation>
+    </message>
+    <message>
+        <source>Dispenser cup rotation</source>
+        <translation>Cup dispenser rotation</translation>
+    </message>
+    <message>
+        <source>Dispender cup unload</source>
+        <translation>Cup dispenser unload</translation>
+    </message>
+    <message>
+        <source>Dispenser sugar down</source>
+        <translation>Sugar dispenser down</translation>
+    </message>
+    <message>
+        <source>Dispenser sugar screw On</source>
+        <translation>Sugar dispenser screw On</translation>
+    </message>
+    <message>
+        <source>Mixer 1 Drive On</source>
+        <translation>Mixer 1 Drive On</translation>
+    </message>
+    <message>
+        <source>Mixer 1 Screw On</source>
+        <translation>Mixer 1 Screw On</translation>
+    </message>
+    <message>
+        <source>Mixer 2 Drive On</source>
+        <translation>Mixer 2 Drive On</translation>
+    </message>
+    <message>
+        <source>Mixer 2  Screw On</source>
+        <translation>Mixer 2 Screw On</translation>
+    </message>
+    <message>
+        <source>Mixer 3 Drive On</source>
+        <translation>Mixer 3 Drive On</translation>
+    </message>
+    <message>
+        <source>Mixer 3 Screw On</source>
+        <translation>Mixer 3 Screw On</translation>
+    </message>
+    <message>
+        <source>Mixer 4  Drive On</source>
+        <translation>Mixer 4 Drive On</translation>
+    </message>
+    <message>
+        <source>Mixer 4  Screw On</source>
+        <translation>Mixer 4 Screw On</translation>
+    </message>
+    <message>
+        <source>Water pump On</source>
+        <translation>Water pump On</translation>
+    </message>
+    <message>
+        <source>Current mode</source>
+        <translation>Current mode</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quit</translation>
+    </message>
+</context>
+<context>
+    <name>SwitchModeDialog</name>
+    <message>
+        <source>Modes</source>
+        <translation>Modes</translation>
+    </message>
+    <message>
+        <source>Current mode</source>
+        <translation>Current mode</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Diagnostic</source>
+        <translation>Diagnostic</translation>
+    </message>
+    <message>
+        <source>Trade</source>
+        <translation>Trade</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation>Operator</translation>
+    </message>
+    <message>
+        <source>Master</source>
+        <translation>Master</translation>
+    </message>
+    <message>
+        <source>Washing</source>
+        <translation>Washing</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quit</translation>
+    </message>
+</context>
+<context>
+    <name>TestBoilerDialog</name>
+    <message>
+        <source>Test boiler</source>
+        <translation>Test boiler</translation>
+    </message>
+    <message>
+        <source>The temperature of the boiler</source>
+        <translation>The temperature of the boiler</translation>
+    </message>
+    <message>
+        <source>Valve 1</source>
+        <translation>Valve 1</translation>
+    </message>
+    <message>
+        <source>Valve 2</source>
+        <translation>Valve 2</translation>
+    </message>
+    <message>
+        <source>Boiler On</source>
+        <translation>Boiler On</translation>
+    </message>
+    <message>
+        <source>Pump On</source>
+        <translation>Pump On</translation>
+    </message>
+    <message>
+        <source>Inputs/Outputs</source>
+        <translation>Inputs/Outputs</translation>
+    </message>
+    <message>
+        <source>Water sensor</source>
+        <translation>Water sensor</translation>
+    </message>
+    <message>
+        <source>Boiler heating On</source>
+        <translation>Boiler heating On</translation>
+    </message>
+    <message>
+        <source>Boiler pump On</source>
+        <translation>Boiler pump On</translation>
+    </message>
+    <message>
+        <source>Cofegroup valve  On</source>
+        <translation>Coffee group valve On</translation>
+    </message>
+    <message>
+        <source>Mixer valve On</source>
+        <translation>Mixer valve On</translation>
+    </message>
+    <message>
+        <source>Water pump On</source>
+        <translation>Water pump On</translation>
+    </message>
+    <message>
+        <source>Water in mixer</source>
+        <translation>Water into mixer</translation>
+    </message>
+    <message>
+        <source>Water in cofegroup</source>
+        <translation>Water into coffee group</translation>
+    </message>
+    <message>
+        <source>Current mode</source>
+        <translation>Current mode</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quit</translation>
+    </message>
+</context>
+<context>
+    <name>TestCofeGroupDialog</name>
+    <message>
+        <source>Test coffee group</source>
+        <translation>Test coffee group</translation>
+    </message>
+    <message>
+        <source>Coffee grinder</source>
+        <translation>Coffee grinder</translation>
+    </message>
+    <message>
+        <source>Coffee metering</source>
+        <translation>Coffee metering</translation>
+    </message>
+    <message>
+        <source>Coffee group</source>
+        <translation>Coffee group</translation>
+    </message>
+    <message>
+        <source>Working cycle</source>
+        <translation>Working cycle</translation>
+    </message>
+    <message>
+        <source>Inputs/Outputs</source>
+        <translation>Inputs/Outputs</translation>
+    </message>
+    <message>
+        <source>Coffee group in the initial state</source>
+        <translation>Coffee group in the initial state</translation>
+    </message>
+    <message>
+        <source>Coffee group in working condition</source>
+        <translation>Coffee group in working condition</translation>
+    </message>
+    <message>
+        <source>Cofee metering is full</source>
+        <translation>Coffee metering is full</translation>
+    </message>
+    <message>
+        <source>Coffee grinder is ON</source>
+        <translation>Coffee grinder is ON</translation>
+    </message>
+    <message>
+        <source>Coffee metering is ON</source>
+        <translation>Coffee metering is ON</translation>
+    </message>
+    <message>
+        <source>Coffee group is ON</source>
+        <translation>Coffee group is ON</translation>
+    </message>
+    <message>
+        <source>Current mode</source>
+        <translation>Current mode</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quit</translation>
+    </message>
+</context>
+<context>
+    <name>TestCofeMashineDialog</name>
+    <message>
+        <source>Тестирование</source>
+        <translation>Tests</translation>
+    </message>
+    <message>
+        <source>Test devices</source>
+        <translation>Test devices</translation>
+    </message>
+    <message>
+        <source>Test water selector</source>
+        <translation>Test water selector</translation>
+    </message>
+    <message>
+        <source>Test mixers</source>
+        <translation>Test mixers</translation>
+    </message>
+    <message>
+        <source>Test mechanism for issuing</source>
+        <translation>Test issuing mechanisms</translation>
+    </message>
+    <message>
+        <source>Test boiler</source>
+        <translation>Test boiler</translation>
+    </message>
+    <message>
+        <source>Test coffeegroup</source>
+        <translation>Test coffee group</translation>
+    </message>
+    <message>
+        <source>Test drinks</source>
+        <translation>Test drinks</translation>
+    </message>
+    <message>
+        <source>Test coffee</source>
+        <translation>Test coffee</translation>
+    </message>
+    <message>
+        <source>Test drink 1</source>
+        <translation>Test drink 1</translation>
+    </message>
+    <message>
+        <source>Test drink 2</source>
+        <translation>Test drink 2</translation>
+    </message>
+    <message>
+        <source>Test drink 3</source>
+        <translation>Test drink 3</translation>
+    </message>
+    <message>
+        <source>Test drink 4</source>
+        <translation>Test drink 4</translation>
+    </message>
+    <message>
+        <source>Test drink 5</source>
+        <translation>Test drink 5</translation>
+    </message>
+    <message>
+        <source>Test drink 6</source>
+        <translation>Test drink 6</translation>
+    </message>
+    <message>
+        <source>Test outputs</source>
+        <translation>Test outputs</translation>
+    </message>
+    <message>
+        <source>Outputs</source>
+        <translation>Outputs</translation>
+    </message>
+    <message>
+        <source>Test inputs</source>
+        <translation>Test inputs</translation>
+    </message>
+    <message>
+        <source>Inputs</source>
+        <translation>Inputs</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quit</translation>
+    </message>
+</context>
+<context>
+    <name>TestDispensorDialog</name>
+    <message>
+        <source>Test dispensers</source>
+        <translation>Test dispensers</translation>
+    </message>
+    <message>
+        <source>Dispenser Paper Cup</source>
+        <translation>Paper cup dispenser</translation>
+    </message>
+    <message>
+        <source>Rotation On</source>
+        <translation>Rotation On</translation>
+    </message>
+    <message>
+        <source>Paper cup out</source>
+        <translation>Paper cup out</translation>
+    </message>
+    <message>
+        <source>Working cycle</source>
+        <translation>Working cycle</translation>
+    </message>
+    <message>
+        <source>Dispenser sugar</source>
+        <translation>Sugar dispenser</translation>
+    </message>
+    <message>
+        <source>Drive On</source>
+        <translation>Drive On</translation>
+    </message>
+    <message>
+        <source>Screw On</source>
+        <translation>Screw On</translation>
+    </message>
+    <message>
+        <source>Dispenser Paper Cup ( Inputs/Outputs)</source>
+        <translation>Paper cup dispenser (Inputs/Outputs)</translation>
+    </message>
+    <message>
+        <source>Paper cup in initial state</source>
+        <translation>Paper cup in initial state</translation>
+    </message>
+    <message>
+        <source>Dispenser paper cup in initial state</source>
+        <translation>Paper cup dispenser in initial state</translation>
+    </message>
+    <message>
+        <source>Paper cup in position out</source>
+        <translation>Paper cup in out position</translation>
+    </message>
+    <message>
+        <source>Rotation tubes</source>
+        <translation>Rotation tubes</translation>
+    </message>
+    <message>
+        <source>Dispenser sugar ( Inputs/Outputs)</source>
+        <translation>Sugar dispenser (Inputs/Outputs)</translation>
+    </message>
+    <message>
+        <source>Dispenser sugar in initial state</source>
+        <translation>Sugar dispenser in initial state</translation>
+    </message>
+    <message>
+        <source>Current mode</source>
+        <translation>Current mode</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quit</translation>
+    </message>
+</context>
+<context>
+    <name>TestDrinkDialog</name>
+    <message>
+        <source>Test make drinks</source>
+        <translation>Test making drinks</translation>
+    </message>
+    <message>
+        <source>Number of drinks</source>
+        <translation>Drink number</translation>
+    </message>
+    <message>
+        <source>Amount of sugar</source>
+        <translation>Amount of sugar</translation>
+    </message>
+    <message>
+        <source>Current mode</source>
+        <translation>Current mode</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Make</source>
+        <translation>Make</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quit</translation>
+    </message>
+</context>
+<context>
+    <name>TestMixerDialog</name>
+    <message>
+        <source>Test mixers</source>
+        <translation>Test mixers</translation>
+    </message>
+    <message>
+        <source>Mixer 1</source>
+        <translation>Mixer 1</translation>
+    </message>
+    <message>
+        <source>Drive On</source>
+        <translation>Drive On</translation>
+    </message>
+    <message>
+        <source>Screw On</source>
+        <translation>Screw On</translation>
+    </message>
+    <message>
+        <source>Mixer 2</source>
+        <translation>Mixer 2</translation>
+    </message>
+    <message>
+        <source>Mixer 3</source>
+        <translation>Mixer 3</translation>
+    </message>
+    <message>
+        <source>Mixer 4</source>
+        <translation>Mixer 4</translation>
+    </message>
+    <message>
+        <source>Mixer 1 (Outputs)</source>
+        <translation>Mixer 1 (Outputs)</translation>
+    </message>
+    <message>
+        <source>Mixer 2 (Outputs)</source>
+        <translation>Mixer 2 (Outputs)</translation>
+    </message>
+    <message>
+        <source>Mixer 3 (Outputs)</source>
+        <translation>Mixer 3 (Outputs)</translation>
+    </message>
+    <message>
+        <source>Mixer 4 (Outputs)</source>
+        <translation>Mixer 4 (Outputs)</translation>
+    </message>
+    <message>
+        <source>Current mode</source>
+        <translation>Current mode</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quit</translation>
+    </message>
+</context>
+<context>
+    <name>TestSelectorWaterDialog</name>
+    <message>
+        <source>Test water selector</source>
+        <translation>Test water selector</translation>
+    </message>
+    <message>
+        <source>Test selector 1</source>
+        <translation>Test selector 1</translation>
+    </message>
+    <message>
+        <source>Test selector 2</source>
+        <translation>Test selector 2</translation>
+    </message>
+    <message>
+        <source>Test selector 3</source>
+        <translation>Test selector 3</translation>
+    </message>
+    <message>
+        <source>Test selector 4</source>
+        <translation>Test selector 4</translation>
+    </message>
+    <message>
+        <source>Test selector cofee</source>
+        <translation>Test selector coffee</translation>
+    </message>
+    <message>
+        <source>Test drive</source>
+        <translation>Test drive</translation>
+    </message>
+    <message>
+        <source>Selector in initial state</source>
+        <translation>Selector in initial state</translation>
+    </message>
+    <message>
+        <source>Inputs/Outputs</source>
+        <translation>Inputs/Outputs</translation>
+    </message>
+    <message>
+        <source>Selector in referent point</source>
+        <translation>Selector at the reference point</translation>
+    </message>
+    <message>
+        <source>Water sensor</source>
+        <translation>Water sensor</translation>
+    </message>
+    <message>
+        <source>Drive selector is On</source>
+        <translation>Selector drive is On</translation>
+    </message>
+    <message>
+        <source>Current mode</source>
+        <translation>Current mode</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quit</translation>
+    </message>
+</context>
+</TS>
