@@ -3,9 +3,10 @@
 #include <QString>
 
 // The controller's address as the settings hold it, read the way a technician means it.
-// The address field's mask invites three-digit groups ("192.168.001.010"); the resolver would
-// take a leading zero for octal and reach another machine, so a dotted address is read
-// group by group as decimal numbers. Host names ("localhost", "::1") are kept as they are.
+// Technicians write three-digit groups ("192.168.001.010", as the field's former mask had
+// them); the resolver would take a leading zero for octal and reach another machine, so a
+// dotted address is read group by group as decimal numbers. Host names ("localhost", "::1")
+// are kept as they are.
 struct ControllerAddress
 {
     QString host; // what to connect to: four plain decimal groups, or the host name

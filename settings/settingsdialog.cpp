@@ -48,7 +48,6 @@ SettingsDialog::SettingsDialog(QWidget* parent)
     applyStyle(Style::PanelButton, {ui->saveButton, ui->cancelButton});
     applyStyle(Style::NarrowPanelButton, {ui->openpushButton});
     ui->portEdit->setValidator(portValidator);
-    addressMask = ui->ipAdressEdit->inputMask();
     applyStyle(Style::InvalidValue, {ui->addressProblemLabel, ui->portProblemLabel, ui->temperatureProblemLabel});
     // An edited field is judged again on Save.
     connect(ui->ipAdressEdit, &QLineEdit::textEdited, this, [this] { mark(ui->ipAdressEdit, QString()); });
@@ -103,9 +102,6 @@ void SettingsDialog::on_cancelButton_clicked()
 void SettingsDialog::LoadSettings()
 {
     storedHost = SettingsStore::controllerHost();
-    // The mask would turn a host name or an IPv6 address into dots only, and cut a dotted
-    // address that does not fit it.
-    ui->ipAdressEdit->setInputMask(normalizedDottedAddress(storedHost).isEmpty() ? QString() : addressMask);
     ui->ipAdressEdit->setText(storedHost);
     shownHost = ui->ipAdressEdit->text();
     mark(ui->ipAdressEdit, isUsableHost(storedHost) ? QString() : addressProblem(storedHost));

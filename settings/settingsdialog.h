@@ -18,7 +18,9 @@ class QShowEvent;
 // the recipes file path. Every showing loads the stored values (unsaved edits are dropped);
 // Save writes all four and closes, Cancel closes without writing. The main menu comes back
 // on every close.
-// Nothing changes without a word. A stored host name is shown and written back as stored; a
+// Nothing changes without a word. The address and port fields take every keystroke and Save
+// judges what was typed (an input mask moved a fourth digit into the next group: 1000.1.1.1
+// was saved as 100.0.1.11). A stored host name is shown and written back as stored; a
 // stored address or port that cannot be used is marked (a red frame and a line saying why)
 // and Save refuses it, as it refuses a typed one, until it is edited. A stored temperature
 // beyond the field's range is shown, marked and written back as stored unless edited. A
@@ -58,7 +60,6 @@ private:
     Ui::SettingsDialog* ui;
     QIntValidator* portValidator;
     FilePicker pickFile;
-    QString addressMask;
     // The texts as stored and as the fields showed them when loaded: an untouched field
     // writes back the stored text, never what the field made of it.
     QString storedHost, shownHost;
