@@ -24,9 +24,8 @@ QWidget* activeWindow()
 
 // Presses `key`, repeats it 20 times as a key held down for about a second does, and lets it go.
 // Each event goes where the keyboard's would: to the focus widget of the active window at that
-// moment. Synthesized repeats are flagged and carry no timestamp; X11's come as a release and a
-// press with one timestamp, and under load most carry no flag.
-void holdKey(Qt::Key key, bool x11)
+// moment. As on X11, a repeat is a release and a press with one timestamp; most carry no flag.
+void holdKey(Qt::Key key)
 {
     const QString text = QLatin1String(key == Qt::Key_Space ? " " : key == Qt::Key_Escape ? "\x1b" : "\r");
     ulong time = 5000;
@@ -35,7 +34,7 @@ void holdKey(Qt::Key key, bool x11)
         QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : window;
         if (target) {
             QKeyEvent event(type, key, Qt::NoModifier, text, autoRepeat);
-            event.setTimestamp(x11 ? time : 0);
+            event.setTimestamp(time);
             QApplication::sendEvent(target, &event);
         }
         QTest::qWait(15); // the keyboard's repeat rate
@@ -43,7 +42,7 @@ void holdKey(Qt::Key key, bool x11)
     send(QEvent::KeyPress, false);
     for (int i = 0; i < 20; ++i) {
         time += 33;
-        const bool flagged = !x11 || i % 3 == 2;
+        const bool flagged = i % 3 == 2;
         send(QEvent::KeyRelease, flagged);
         send(QEvent::KeyPress, flagged);
     }
@@ -106,43 +105,37 @@ private slots:
 
     void heldKeyActsOnce_data()
     {
-        QTest::addColumn<bool>("x11");
         QTest::addColumn<QStringList>("clicks"); // from the menu to the window under test
         QTest::addColumn<QString>("focus");      // empty: the focus the window gives itself
         QTest::addColumn<int>("key");
         QTest::addColumn<QStringList>("shown"); // by class name, sorted
         QTest::addColumn<QByteArrayList>("commands");
         const QStringList modes{"showModeButton"}, boiler{"showTestButton", "boilerButton"};
-        const QStringList drink{"showTestButton", "napitok2Button"};
         const QStringList boilerShown{"TestBoilerDialog", "TestCofeMashineDialog"};
         const QByteArrayList valve2{hexBytes("03 06 17 00 00 00 00 00")}, none;
-        for (const bool x11 : {false, true}) {
-            const auto row = [x11](const char* name) -> QTestData& {
-                return QTest::newRow(qPrintable(QString(name) + (x11 ? ", X11 repeats" : ""))) << x11;
-            };
-            row("Enter on the menu opens Modes and presses nothing there")
-                << QStringList() << "showModeButton" << int(Qt::Key_Return) << QStringList{"SwitchModeDialog"} << none;
-            row("Enter on Diagnostic") << modes << "diagnosticButton" << int(Qt::Key_Enter)
-                                       << QStringList{"SwitchModeDialog"} << QByteArrayList{hexBytes("02 01 06")};
-            row("Space on Valve 2") << boiler << "Klapan_2_OnButton" << int(Qt::Key_Space) << boilerShown << valve2;
-            row("Return on Valve 2") << boiler << "Klapan_2_OnButton" << int(Qt::Key_Return) << boilerShown << valve2;
-            row("Escape on the boiler panel closes only it")
-                << boiler << "PompaOnButton" << int(Qt::Key_Escape) << QStringList{"TestCofeMashineDialog"} << none;
-            row("Escape on the menu does nothing")
-                << QStringList() << "showTestButton" << int(Qt::Key_Escape) << QStringList{"Quellaro"} << none;
-            row("Return on a freshly opened boiler panel presses nothing")
-                << boiler << "" << int(Qt::Key_Return) << boilerShown << none;
-            row("Return in the drink panel's sugar box makes no drink")
-                << drink << "sugarNumberBox" << int(Qt::Key_Return)
-                << QStringList{"TestCofeMashineDialog", "TestDrinkDialog"} << none;
-        }
+        QTest::newRow("Enter on the menu opens Modes and presses nothing there")
+            << QStringList() << "showModeButton" << int(Qt::Key_Return) << QStringList{"SwitchModeDialog"} << none;
+        QTest::newRow("Enter on Diagnostic") << modes << "diagnosticButton" << int(Qt::Key_Enter)
+                                             << QStringList{"SwitchModeDialog"} << QByteArrayList{hexBytes("02 01 06")};
+        QTest::newRow("Space on Valve 2")
+            << boiler << "Klapan_2_OnButton" << int(Qt::Key_Space) << boilerShown << valve2;
+        QTest::newRow("Return on Valve 2")
+            << boiler << "Klapan_2_OnButton" << int(Qt::Key_Return) << boilerShown << valve2;
+        QTest::newRow("Escape on the boiler panel closes only it")
+            << boiler << "PompaOnButton" << int(Qt::Key_Escape) << QStringList{"TestCofeMashineDialog"} << none;
+        QTest::newRow("Escape on the menu does nothing")
+            << QStringList() << "showTestButton" << int(Qt::Key_Escape) << QStringList{"Quellaro"} << none;
+        QTest::newRow("Return on a freshly opened panel presses nothing")
+            << boiler << "" << int(Qt::Key_Return) << boilerShown << none;
+        QTest::newRow("Return in the drink panel's sugar box makes no drink")
+            << QStringList{"showTestButton", "napitok2Button"} << "sugarNumberBox" << int(Qt::Key_Return)
+            << QStringList{"TestCofeMashineDialog", "TestDrinkDialog"} << none;
     }
 
     // However long a key is held, it acts as one press: one command to the machine, one window
     // opened or closed. A key that chose no button presses none.
     void heldKeyActsOnce()
     {
-        QFETCH(bool, x11);
         QFETCH(QStringList, clicks);
         QFETCH(QString, focus);
         QFETCH(int, key);
@@ -166,7 +159,7 @@ private slots:
             QTRY_COMPARE(controller.openConnectionCount(), 1);
         controller.clearReceived();
 
-        holdKey(Qt::Key(key), x11);
+        holdKey(Qt::Key(key));
         QCOMPARE(shownWindows(), shown);
         QTest::qWait(300); // what the key sent reaches the controller
         QCOMPARE(PanelWire::requests(controller.received(), false), commands);
