@@ -358,7 +358,7 @@
     </message>
     <message>
         <source>Consumption ingredient 1</source>
-        <translation>Consumption of ingredient 1</translation>
+        <translation>Amount of ingredient 1</translation>
     </message>
     <message>
         <source>Ingredient 1</source>
@@ -366,7 +366,7 @@
     </message>
     <message>
         <source>Consumption ingredient 2</source>
-        <translation>Consumption of ingredient 2</translation>
+        <translation>Amount of ingredient 2</translation>
     </message>
     <message>
         <source>Ingredient 2</source>
@@ -374,7 +374,7 @@
     </message>
     <message>
         <source>Consumption ingredient 3</source>
-        <translation>Consumption of ingredient 3</translation>
+        <translation>Amount of ingredient 3</translation>
     </message>
     <message>
         <source>Ingredient 3</source>
@@ -382,7 +382,7 @@
     </message>
     <message>
         <source>Consumption ingredient 4</source>
-        <translation>Consumption of ingredient 4</translation>
+        <translation>Amount of ingredient 4</translation>
     </message>
     <message>
         <source>Ingredient 4</source>
