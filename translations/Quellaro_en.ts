@@ -334,7 +334,7 @@
     </message>
     <message>
         <source>The consumption of coffee</source>
-        <translation>The consumption of coffee</translation>
+        <translation>Amount of coffee</translation>
     </message>
     <message>
         <source>Water</source>
