@@ -1,11 +1,14 @@
 #include "test_support.h"
 
+#include "link/state_records.h"
+#include "link/status_texts.h"
 #include "recipes/receptsfile.h"
 #include "shell/quellaro.h"
 
 #include <QCheckBox>
 #include <QFontDatabase>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QStyleOptionButton>
 #include <QTranslator>
@@ -16,7 +19,7 @@ namespace {
 struct TextPlace
 {
     QString text;
-    QRect room;   // in widget coordinates
+    QRect room;    // in widget coordinates
     int flags = 0; // alignment and wrapping, as QFontMetrics::boundingRect takes them
 };
 
@@ -55,11 +58,50 @@ QStringList cutTexts(QWidget* window)
         if (!hidden.isEmpty()) {
             cut << QStringLiteral("%1 %2 \"%3\": needs %4x%5, has %6x%7")
                        .arg(window->metaObject()->className(), widget->objectName(), place.text)
-                       .arg(needed.width()).arg(needed.height())
-                       .arg(place.room.width()).arg(place.room.height());
+                       .arg(needed.width())
+                       .arg(needed.height())
+                       .arg(place.room.width())
+                       .arg(place.room.height());
         }
     }
     return cut;
+}
+
+// A 1280x768 screen shows the window whole, its title bar included.
+QStringList tooBig(QWidget* window)
+{
+    QStringList big;
+    const QSize sizes[] = {window->size(), window->minimumSize(), window->minimumSizeHint()};
+    for (const QSize& size : sizes) {
+        if (size.width() > 1280 || size.height() > 740)
+            big << QStringLiteral("%1 is %2x%3")
+                       .arg(window->metaObject()->className())
+                       .arg(size.width())
+                       .arg(size.height());
+    }
+    return big;
+}
+
+// The link state line at its longest: three lines, as the panel grows to show it.
+void showLongestLinkState(QWidget* window)
+{
+    auto* line = window->findChild<QLabel*>(QStringLiteral("linkStateLabel"));
+    if (!line)
+        return;
+    line->setText(QCoreApplication::translate("PollingDialog", "No connection to the controller at %1")
+                      .arg("255.255.255.255:65535")
+                  + "\nConnection refused by the controller at that address.\n"
+                  + QCoreApplication::translate("PollingDialog", "Close the panel and open it again to retry."));
+    line->show();
+    QCoreApplication::processEvents();
+    window->resize(window->width(), qMax(window->height(), window->sizeHint().height()));
+    QCoreApplication::processEvents();
+}
+
+bool installRussian(QTranslator& translator, bool russian)
+{
+    return !russian
+        || (translator.load(QUELLARO_QM_DIR "/Quellaro_ru.qm") && QCoreApplication::installTranslator(&translator));
 }
 
 } // namespace
@@ -78,8 +120,8 @@ private slots:
         QVERIFY2(QFontDatabase().writingSystems(family).contains(QFontDatabase::Cyrillic),
                  qPrintable("no Cyrillic in the font \"" + family + "\": install fonts-dejavu-core"));
         const QString path = dir.filePath("recepts.xml");
-        QVERIFY(writeFile(path, receptsFileBytes({{"Latte", "Latte macchiato", 1, 2, {1, 2, 0, 0}, {1, 2, 3, 4},
-                                                   {5, 6, 7, 8}}})));
+        QVERIFY(writeFile(
+            path, receptsFileBytes({{"Latte", "Latte macchiato", 1, 2, {1, 2, 0, 0}, {1, 2, 3, 4}, {5, 6, 7, 8}}})));
         SettingsStore::setReceptsFilePath(path);
     }
 
@@ -93,10 +135,7 @@ private slots:
     {
         QFETCH(bool, russian);
         QTranslator translator; // removes itself when it goes
-        if (russian) {
-            QVERIFY(translator.load(QUELLARO_QM_DIR "/Quellaro_ru.qm"));
-            QCoreApplication::installTranslator(&translator);
-        }
+        QVERIFY(installRussian(translator, russian));
         Quellaro menu; // makes every window of the program
         QWidgetList windows{&menu};
         for (QDialog* dialog : menu.findChildren<QDialog*>())
@@ -107,12 +146,74 @@ private slots:
             shown->show();
             QVERIFY(QTest::qWaitForWindowExposed(shown));
             QCoreApplication::processEvents(); // layouts settle once the contents are built
-            cut << cutTexts(shown);
-            if (shown->width() > 1280) // a 1280-pixel-wide screen shows the window whole
-                cut << QStringLiteral("%1 is wider than 1280 pixels").arg(shown->metaObject()->className());
+            showLongestLinkState(shown);
+            cut << cutTexts(shown) << tooBig(shown);
             shown->hide();
         }
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
+    }
+
+    void statusTextsReadable_data()
+    {
+        QTest::addColumn<QString>("panel");
+        QTest::addColumn<bool>("russian");
+        for (const char* panel :
+             {"TestBoilerDialog", "TestSelectorWaterDialog", "TestMixerDialog", "TestCofeGroupDialog",
+              "TestDispensorDialog", "TestDrinkDialog", "ShowInputsDialog", "ShowOutputsDialog", "SwitchModeDialog"}) {
+            QTest::addRow("%s en", panel) << panel << false;
+            QTest::addRow("%s ru", panel) << panel << true;
+        }
+    }
+
+    // Every mode, state and error text shows whole: in its field, or else on the line under the fields.
+    void statusTextsReadable()
+    {
+        QFETCH(QString, panel);
+        QFETCH(bool, russian);
+        QTranslator translator;
+        QVERIFY(installRussian(translator, russian));
+        SettingsStore::setControllerPort("0"); // no connection: the answers come from the test
+        Quellaro menu;
+        QWidget* shown = nullptr;
+        for (QDialog* dialog : menu.findChildren<QDialog*>())
+            shown = dialog->metaObject()->className() == panel ? dialog : shown;
+        QVERIFY(shown);
+        shown->show();
+        QVERIFY(QTest::qWaitForWindowExposed(shown));
+        QMap<int, QString> tables[3];
+        StatusTexts::fillModeTexts(tables[0]);
+        StatusTexts::fillStateTexts(tables[1]);
+        StatusTexts::fillErrorTexts(tables[2]);
+        const QList<int> codes[] = {tables[0].keys(), tables[1].keys(), tables[2].keys()};
+        const auto fields = {shown->findChild<QLineEdit*>("curentModelineEdit"),
+                             shown->findChild<QLineEdit*>("curentStatelineEdit"),
+                             shown->findChild<QLineEdit*>("curentErrorlineEdit")};
+        const auto* full = shown->findChild<QLabel*>("statusFullTextLabel");
+        QVERIFY(full);
+        const bool extended = shown->metaObject()->indexOfSlot("SetStateAnswer(_tag_getxstate_answer)") >= 0;
+        QStringList unreadable;
+        for (int i = 0; i < codes[1].size(); ++i) { // the state table is the longest
+            _tag_getxstate_answer answer{};
+            answer.mode = quint8(codes[0][i % codes[0].size()]);
+            answer.state = quint16(codes[1][i]);
+            answer.error = quint16(codes[2][i % codes[2].size()]);
+            const _tag_getstate_answer header{answer.mode, answer.state, answer.error};
+            QVERIFY(extended ? QMetaObject::invokeMethod(shown, "SetStateAnswer", Q_ARG(_tag_getxstate_answer, answer))
+                             : QMetaObject::invokeMethod(shown, "SetStateAnswer", Q_ARG(_tag_getstate_answer, header)));
+            QCoreApplication::processEvents();
+            const QString texts[] = {tables[0][answer.mode], tables[1][answer.state], tables[2][answer.error]};
+            int f = 0;
+            for (QLineEdit* field : fields) {
+                const QString& text = texts[f++];
+                QCOMPARE(field->text(), text);
+                const int room = field->contentsRect().width() - 20; // padding 6, frame 2 and margin 2 each side
+                const bool fits = field->fontMetrics().horizontalAdvance(text) <= room;
+                if (!fits && !(full->isVisible() && full->text().split('\n').contains(text)))
+                    unreadable << text;
+            }
+            unreadable << cutTexts(shown) << tooBig(shown);
+        }
+        QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join(QLatin1Char('\n'))));
     }
 };
 
