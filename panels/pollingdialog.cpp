@@ -109,7 +109,7 @@ void PollingDialog::showLinkState()
     } else if (state == CM_NetMessge::LinkState::Lost || (state == CM_NetMessge::LinkState::Connecting && silent)) {
         // A connection attempt that hangs (a host that drops it) is no connection either.
         text = tr("No connection to the controller at %1").arg(controller()) + QLatin1Char('\n')
-            + tr("Close the panel and open it again to retry.");
+             + tr("Close the panel and open it again to retry.");
     } else if (state == CM_NetMessge::LinkState::Connected && silent) {
         text = tr("The controller at %1 does not answer").arg(controller());
     }

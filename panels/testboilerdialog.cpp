@@ -10,9 +10,8 @@ TestBoilerDialog::TestBoilerDialog(QWidget* parent)
     ui->setupUi(this);
     applyPanelStyles(Style::PanelButton);
     applyStyle(Style::InputsCheckBox, {ui->watercheckBox});
-    applyStyle(
-        Style::OutputsCheckBox,
-        {ui->boilerOncheckBox, ui->pumpOncheckBox, ui->clapan_1checkBox, ui->clapan_2checkBox, ui->waterRuncheckBox});
+    applyStyle(Style::OutputsCheckBox, {ui->boilerOncheckBox, ui->pumpOncheckBox, ui->clapan_1checkBox,
+                                        ui->clapan_2checkBox, ui->waterRuncheckBox});
 }
 
 TestBoilerDialog::~TestBoilerDialog()
