@@ -14,9 +14,10 @@ Q_DECLARE_METATYPE(Style)
 
 namespace {
 
-const QStringList checkBoxImages = {
-    ":/images/Images/checkbox_inputs_checked.png", ":/images/Images/checkbox_inputs_unchecked.png",
-    ":/images/Images/checkbox_outputs_checked.png", ":/images/Images/checkbox_outputs_unchecked.png"};
+const QStringList checkBoxImages = {":/images/Images/checkbox_inputs_checked.png",
+                                    ":/images/Images/checkbox_inputs_unchecked.png",
+                                    ":/images/Images/checkbox_outputs_checked.png",
+                                    ":/images/Images/checkbox_outputs_unchecked.png"};
 
 double luminance(QRgb rgb)
 {
@@ -76,9 +77,9 @@ private slots:
                                      {{0, 71, 139}, {139, 171, 202}},
                                      {{0, 199, 227}, {227, 236, 244}}};
         for (int i = 0; i < checkBoxImages.size(); ++i)
-            QTest::newRow(qPrintable(checkBoxImages[i]))
-                << checkBoxImages[i] << corners[i][0] << corners[i][1]
-                << (i < 2 ? Style::InputsCheckBox : Style::OutputsCheckBox) << (i % 2 == 0);
+            QTest::newRow(qPrintable(checkBoxImages[i])) << checkBoxImages[i] << corners[i][0] << corners[i][1]
+                                                         << (i < 2 ? Style::InputsCheckBox : Style::OutputsCheckBox)
+                                                         << (i % 2 == 0);
     }
 
     // The image itself, then a check box of its style drawn still, hovered and pressed: the middle
@@ -96,10 +97,7 @@ private slots:
         QCOMPARE(QColor(image.pixel(0, 0)), topLeft);
         QCOMPARE(QColor(image.pixel(63, 63)), bottomRight);
 
-        struct Box : QCheckBox
-        {
-            using QCheckBox::initStyleOption;
-        } box;
+        struct Box : QCheckBox { using QCheckBox::initStyleOption; } box;
         applyStyle(style, {&box});
         box.setChecked(checked);
         box.resize(60, 30);
@@ -117,8 +115,7 @@ private slots:
             const QRect indicator = box.style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, &box);
             const QColor shown = canvas.pixel(indicator.center());
             QVERIFY2(qAbs(shown.red() - wanted.red()) + qAbs(shown.green() - wanted.green())
-                             + qAbs(shown.blue() - wanted.blue())
-                         <= 48,
+                         + qAbs(shown.blue() - wanted.blue()) <= 48,
                      qPrintable(shown.name() + " instead of " + wanted.name()));
         }
     }

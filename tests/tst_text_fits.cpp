@@ -19,7 +19,7 @@ namespace {
 struct TextPlace
 {
     QString text;
-    QRect room;    // in widget coordinates
+    QRect room;   // in widget coordinates
     int flags = 0; // alignment and wrapping, as QFontMetrics::boundingRect takes them
 };
 
@@ -58,10 +58,8 @@ QStringList cutTexts(QWidget* window)
         if (!hidden.isEmpty()) {
             cut << QStringLiteral("%1 %2 \"%3\": needs %4x%5, has %6x%7")
                        .arg(window->metaObject()->className(), widget->objectName(), place.text)
-                       .arg(needed.width())
-                       .arg(needed.height())
-                       .arg(place.room.width())
-                       .arg(place.room.height());
+                       .arg(needed.width()).arg(needed.height())
+                       .arg(place.room.width()).arg(place.room.height());
         }
     }
     return cut;
@@ -120,8 +118,8 @@ private slots:
         QVERIFY2(QFontDatabase().writingSystems(family).contains(QFontDatabase::Cyrillic),
                  qPrintable("no Cyrillic in the font \"" + family + "\": install fonts-dejavu-core"));
         const QString path = dir.filePath("recepts.xml");
-        QVERIFY(writeFile(
-            path, receptsFileBytes({{"Latte", "Latte macchiato", 1, 2, {1, 2, 0, 0}, {1, 2, 3, 4}, {5, 6, 7, 8}}})));
+        QVERIFY(writeFile(path, receptsFileBytes({{"Latte", "Latte macchiato", 1, 2, {1, 2, 0, 0}, {1, 2, 3, 4},
+                                                   {5, 6, 7, 8}}})));
         SettingsStore::setReceptsFilePath(path);
     }
 
