@@ -5,8 +5,8 @@
 namespace {
 
 // Values shown by disabled widgets (status fields, display-only check boxes) stay dark on light:
-// Qt's disabled grey reaches only 1.6:1 against the background.
-const char liveValueColors[] = "color: #262626; background-color: #EFEFEF;";
+// Qt's disabled grey reaches only 1.6:1 against the background. A check box draws on its parent.
+const char liveValueColor[] = "color: #262626;";
 
 // A button that is not available looks washed out, not only greyed in its text.
 const char disabledButtonLook[] =
@@ -41,7 +41,7 @@ QString checkBoxStyle(const char* checkedImage, const char* uncheckedImage)
                           "QCheckBox::indicator:indeterminate:hover { image: url(%1); }\n"
                           "QCheckBox::indicator:indeterminate:pressed { image: url(%1); }\n"
                           "QCheckBox:disabled { %3 }\n")
-        .arg(c, u, QLatin1String(liveValueColors));
+        .arg(c, u, QLatin1String(liveValueColor));
 }
 
 const char spinBoxStyle[] =
@@ -80,7 +80,8 @@ QString styleSheet(Style style)
         return textStyle("QLabel", "5em");
     case Style::LineEdit:
         return textStyle("QLineEdit", "10em")
-            + QStringLiteral("\nQLineEdit:disabled { %1 }").arg(QLatin1String(liveValueColors));
+            + QStringLiteral("\nQLineEdit:disabled { %1 background-color: #EFEFEF; }")
+                  .arg(QLatin1String(liveValueColor));
     case Style::SpinBox:
         return QLatin1String(spinBoxStyle);
     case Style::InputsCheckBox:
