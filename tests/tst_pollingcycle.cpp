@@ -116,8 +116,6 @@ private slots:
         QCOMPARE(rig.fields(), (QStringList{"Trade", "Waiting", "All correct"}));
         QVERIFY(rig.peer.send(rig.reply(7, 2, 10001)));
         QTRY_COMPARE(rig.fields(), (QStringList{"Unknown mode 7", "Boiler diagnostic", "Error boiler"}));
-        QVERIFY(rig.peer.send(rig.reply(9, 555, 77)));
-        QTRY_COMPARE(rig.fields(), (QStringList{"Unknown mode 9", "Unknown state 555", "Unknown error 77"}));
     }
 
     void lineSaysWhatTheLinkLacks_data()
