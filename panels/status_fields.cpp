@@ -60,7 +60,7 @@ StatusFields::StatusFields(QWidget* panel)
     fullTextLabel->setAlignment(Qt::AlignCenter);
     fullTextLabel->setWordWrap(true);
     fullTextLabel->hide();
-    column->insertWidget(row + 1, fullTextLabel);
+    column->insertWidget(row < column->count() ? row + 1 : -1, fullTextLabel); // at the end when not found
 }
 
 void StatusFields::show(const QString& mode, const QString& state, const QString& error)
