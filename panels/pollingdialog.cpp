@@ -2,12 +2,12 @@
 
 #include "link/cm_netmessge.h"
 #include "link/protocol.h"
+#include "panels/status_fields.h"
 
 #include <QBoxLayout>
 #include <QCloseEvent>
 #include <QHideEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTimer>
@@ -34,13 +34,9 @@ void PollingDialog::sendCommand(int type, int arg1, int arg2, int arg3)
 void PollingDialog::applyPanelStyles(Style buttonStyle)
 {
     addLinkStateLine();
+    statusFields = std::make_unique<StatusFields>(this);
     applyStyleToAll<QLabel>(Style::Label, this);
     applyStyleToAll<QPushButton>(buttonStyle, this);
-    const QString lineEditStyle = ::styleSheet(Style::LineEdit);
-    for (const char* name : {"curentModelineEdit", "curentStatelineEdit", "curentErrorlineEdit"}) {
-        if (QLineEdit* field = statusField(name))
-            field->setStyleSheet(lineEditStyle);
-    }
 }
 
 void PollingDialog::setShowsParentOnClose(bool show)
@@ -179,18 +175,12 @@ void PollingDialog::stopCycle()
 
 void PollingDialog::showStatusCodes(int mode, int state, int error)
 {
-    if (!netMessage)
+    if (!netMessage || !statusFields)
         return;
-    const QString pattern = QStringLiteral("%1");
-    if (QLineEdit* field = statusField("curentStatelineEdit"))
-        field->setText(pattern.arg(netMessage->GetCMStateString(state), 0, QLatin1Char(' ')));
-    if (QLineEdit* field = statusField("curentModelineEdit"))
-        field->setText(pattern.arg(netMessage->GetCMModeString(mode), 0, QLatin1Char(' ')));
-    if (QLineEdit* field = statusField("curentErrorlineEdit"))
-        field->setText(pattern.arg(netMessage->GetCMErrorString(error), 0, QLatin1Char(' ')));
-}
-
-QLineEdit* PollingDialog::statusField(const char* objectName) const
-{
-    return findChild<QLineEdit*>(QLatin1String(objectName));
+    const auto known = [](const QString& text, const QString& unknown, int code) {
+        return text.isEmpty() ? unknown.arg(code) : text;
+    };
+    statusFields->show(known(netMessage->GetCMModeString(mode), tr("Unknown mode %1"), mode),
+                       known(netMessage->GetCMStateString(state), tr("Unknown state %1"), state),
+                       known(netMessage->GetCMErrorString(error), tr("Unknown error %1"), error));
 }

@@ -5,11 +5,13 @@
 
 #include <QElapsedTimer>
 
+#include <memory>
+
 class CM_NetMessge;
 class QHideEvent;
 class QLabel;
-class QLineEdit;
 class QTimer;
+class StatusFields;
 
 // The polling cycle that every service panel runs while it is shown: on show a fresh
 // machine link client (and so a fresh connection) and a timer that sends the panel's state
@@ -42,7 +44,8 @@ protected:
     void sendCommand(int type, int arg1, int arg2 = 0, int arg3 = 0);
 
     // Fills the three status fields of the form (curentModelineEdit, curentStatelineEdit,
-    // curentErrorlineEdit) with the texts of the answer's mode, state and error codes.
+    // curentErrorlineEdit) with the texts of the answer's mode, state and error codes; a code
+    // without a text shows as "Unknown mode 9", so that it never looks like no error.
     template <typename Record>
     void showStatus(const Record& answer)
     {
@@ -51,7 +54,8 @@ protected:
 
     // The look shared by the panels: the label style on every label, the line edit style on
     // the status fields and `buttonStyle` on every push button. Called after setupUi; it also
-    // puts the link state line on top of the form's layout.
+    // puts the link state line on top of the form's layout and the line for status texts too
+    // long for their fields below them.
     void applyPanelStyles(Style buttonStyle);
 
     // The mode switch panel is opened by the main menu, which hides itself meanwhile; such a
@@ -76,7 +80,6 @@ private:
     void stopCycle();
     void endCycle();
     void showStatusCodes(int mode, int state, int error);
-    QLineEdit* statusField(const char* objectName) const;
 
     const Answer answerKind;
     const int interval;
@@ -84,6 +87,7 @@ private:
     QTimer* timer = nullptr;
     CM_NetMessge* netMessage = nullptr;
     QLabel* linkStateLabel = nullptr;
+    std::unique_ptr<StatusFields> statusFields;
     // Since the cycle started, the connection opened or the last answer came.
     QElapsedTimer sinceAnswer;
 };

@@ -22,8 +22,9 @@ TestBoilerDialog::~TestBoilerDialog()
 void TestBoilerDialog::SetStateAnswer(const _tag_getxstate_answer& answer)
 {
     showStatus(answer);
-    // The machine reports tenths of a degree.
-    ui->lcdNumber->display(answer.boiler_temperature / 10.0);
+    // The machine reports tenths of a degree; always one decimal, so the display never jumps
+    // between "20" and "26.1".
+    ui->lcdNumber->display(QString::number(answer.boiler_temperature / 10.0, 'f', 1));
     ui->watercheckBox->setChecked(answer.water_sensor_counter != 0);
     ui->boilerOncheckBox->setChecked(answer.boiler_heating != 0);
     ui->pumpOncheckBox->setChecked(answer.boiler_pump != 0);

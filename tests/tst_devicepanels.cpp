@@ -166,8 +166,8 @@ void TestDevicePanels::boilerTemperature_data()
 {
     QTest::addColumn<int>("tenths");
     QTest::addColumn<QString>("digits");
-    QTest::newRow("925") << 925 << "92.5";
-    QTest::newRow("1000") << 1000 << "100";
+    QTest::newRow("200") << 200 << "20.0";
+    QTest::newRow("1000") << 1000 << "100.0";
     QTest::newRow("65535") << 65535 << "6553.5";
 }
 

@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QPainter>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QStyleOptionButton>
 
@@ -88,6 +89,16 @@ private slots:
                          + qAbs(shown.blue() - wanted.blue()) <= 48,
                      qPrintable(shown.name() + " instead of " + wanted.name()));
         }
+    }
+
+    // A button that is not available (Save of an unreadable recipes file) looks washed out.
+    void disabledButtonLooksDisabled()
+    {
+        QPushButton enabled("Save"), disabled("Save");
+        applyStyle(Style::PanelButton, {&enabled, &disabled});
+        disabled.setEnabled(false);
+        const auto face = [](QPushButton& button) { return QColor(button.grab().toImage().pixel(12, 20)); };
+        QVERIFY2(face(disabled).lightness() - face(enabled).lightness() >= 60, qPrintable(face(disabled).name()));
     }
 };
 

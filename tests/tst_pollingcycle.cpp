@@ -109,13 +109,13 @@ private slots:
         QVERIFY(!rig.menu.isVisible());
 
         // Reopened, it polls on a new connection; the old texts stay until its first answer. A code
-        // without a text empties its own field only.
+        // without a text shows as a code, in its own field only.
         QVERIFY(rig.open());
         QCOMPARE(rig.peer.connectionCount(), 2);
         QTRY_VERIFY(rig.polls() > 0);
         QCOMPARE(rig.fields(), (QStringList{"Trade", "Waiting", "All correct"}));
         QVERIFY(rig.peer.send(rig.reply(7, 2, 10001)));
-        QTRY_COMPARE(rig.fields(), (QStringList{"", "Boiler diagnostic", "Error boiler"}));
+        QTRY_COMPARE(rig.fields(), (QStringList{"Unknown mode 7", "Boiler diagnostic", "Error boiler"}));
     }
 
     void lineSaysWhatTheLinkLacks_data()

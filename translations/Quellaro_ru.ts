@@ -19,6 +19,18 @@
         <source>Close the panel and open it again to retry.</source>
         <translation>Закройте панель и откройте её снова, чтобы повторить попытку.</translation>
     </message>
+    <message>
+        <source>Unknown mode %1</source>
+        <translation>Неизвестный режим %1</translation>
+    </message>
+    <message>
+        <source>Unknown state %1</source>
+        <translation>Неизвестное состояние %1</translation>
+    </message>
+    <message>
+        <source>Unknown error %1</source>
+        <translation>Неизвестная ошибка %1</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
