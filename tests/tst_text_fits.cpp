@@ -68,7 +68,7 @@ QStringList cutTexts(QWidget* window)
 }
 
 // Feeds the panel an answer for every text of the mode, state and error tables: each shows whole in its field
-// (inside padding 6, frame 2 and margin 2 on each side) or else on the line under the fields.
+// (inside padding 6, frame 1 and margin 2 on each side) or else on the line under the fields.
 QStringList unreadableStatusTexts(QWidget* panel)
 {
     QMap<int, QString> tables[3];
@@ -90,7 +90,7 @@ QStringList unreadableStatusTexts(QWidget* panel)
         for (const QLineEdit* field : panel->findChildren<QLineEdit*>(QRegularExpression("^curent"))) {
             const QString text = field->text();
             if (text.isEmpty()
-                || (field->fontMetrics().horizontalAdvance(text) > field->contentsRect().width() - 20
+                || (field->fontMetrics().horizontalAdvance(text) > field->contentsRect().width() - 18
                     && !(full->isVisible() && full->text().split('\n').contains(text))))
                 unreadable << text;
         }
