@@ -102,6 +102,22 @@ XmlAttributes attributesOf(const QDomElement& element, bool withValue)
     return attributes;
 }
 
+// Parses `contents` into `doc`. The format has no namespaces: a prefix is just part of a name.
+bool readDocument(const QByteArray& contents, QDomDocument& doc, ReceptsFileError* error)
+{
+    QXmlStreamReader reader(contents);
+    reader.setNamespaceProcessing(false);
+    QString message;
+    int line = 0;
+    int column = 0;
+    if (!doc.setContent(&reader, false, &message, &line, &column)) {
+        if (error)
+            *error = {ReceptsFileError::Kind::NotWellFormed, message, line, column};
+        return false;
+    }
+    return true;
+}
+
 bool followsInstruction(const QDomNode& node)
 {
     return node.nodeType() == QDomNode::TextNode && node.previousSibling().isProcessingInstruction();
@@ -110,7 +126,7 @@ bool followsInstruction(const QDomNode& node)
 // The serializer writes a line break after each processing instruction, which a text right
 // after it takes in when read again: saved over and over, it would grow by a line each time.
 // That line break is taken off such texts wherever kept content is read.
-void dropBreakAfterInstruction(QDomNode node)
+void dropBreakAfterInstruction(const QDomNode& node)
 {
     QDomText text = node.toText();
     if (text.data().startsWith(QLatin1Char('\n')))
@@ -150,11 +166,29 @@ QString markupOf(const QDomNode& node)
     return markup;
 }
 
+// Whether the markup of a node reads back as itself. The reader takes in a few things that its
+// serializer writes otherwise (such as control characters in an instruction's target): a
+// node with them would change with every save, and is not kept.
+bool readsBack(const QString& markup)
+{
+    QDomDocument holder;
+    if (!readDocument("<kept>" + markup.toUtf8() + "</kept>", holder, nullptr))
+        return false;
+    dropBreaksAfterInstructions(holder.documentElement());
+    QString again;
+    for (QDomNode node = holder.documentElement().firstChild(); !node.isNull(); node = node.nextSibling())
+        again += markupOf(node);
+    return again == markup;
+}
+
 // Appends the markup of a kept node to `nodes`. Texts that end up side by side (a field stood
 // between them) are one text when read again, and so are kept as one.
-void appendKept(QStringList& nodes, const QString& markup)
+void keepNode(QStringList& nodes, const QDomNode& node)
 {
-    const auto isText = [](const QString& node) { return !node.startsWith(QLatin1Char('<')); };
+    const QString markup = markupOf(node);
+    if (!readsBack(markup))
+        return;
+    const auto isText = [](const QString& kept) { return !kept.startsWith(QLatin1Char('<')); };
     if (!nodes.isEmpty() && isText(nodes.last()) && isText(markup))
         nodes.last() += markup;
     else
@@ -254,22 +288,6 @@ bool checkStructure(const QByteArray& contents, ReceptsFileError* error)
         if (error)
             *error = {ReceptsFileError::Kind::NotWellFormed, reader.errorString(), reader.lineNumber(),
                       reader.columnNumber()};
-        return false;
-    }
-    return true;
-}
-
-// Parses `contents` into `doc`. The format has no namespaces: a prefix is just part of a name.
-bool readDocument(const QByteArray& contents, QDomDocument& doc, ReceptsFileError* error)
-{
-    QXmlStreamReader reader(contents);
-    reader.setNamespaceProcessing(false);
-    QString message;
-    int line = 0;
-    int column = 0;
-    if (!doc.setContent(&reader, false, &message, &line, &column)) {
-        if (error)
-            *error = {ReceptsFileError::Kind::NotWellFormed, message, line, column};
         return false;
     }
     return true;
@@ -392,11 +410,11 @@ void traverseReceptNodes(const QDomNode& node, std::vector<Recept>& records, Kep
         if (kept && frame.role != Role::Other && !holdsField(child)) {
             if (frame.role == Role::Top) {
                 kept->between.resize(std::max(kept->between.size(), records.size() + 1));
-                appendKept(kept->between[records.size()], markupOf(child));
+                keepNode(kept->between[records.size()], child);
             } else if (frame.owner >= 0) {
-                appendKept(keptRecept(*kept, frame.owner).children, markupOf(child));
+                keepNode(keptRecept(*kept, frame.owner).children, child);
             } else {
-                appendKept(frame.pending.children, markupOf(child));
+                keepNode(frame.pending.children, child);
             }
             continue; // nothing inside it fills a record
         }
