@@ -81,6 +81,23 @@ bool holdsField(const QDomNode& node)
     return false;
 }
 
+// How many levels of elements `node` holds, itself included.
+int elementLevels(const QDomNode& node)
+{
+    int levels = 0;
+    std::vector<std::pair<QDomNode, int>> open{{node, 1}};
+    while (!open.empty()) {
+        const auto [next, level] = open.back();
+        open.pop_back();
+        if (!next.isElement())
+            continue;
+        levels = std::max(levels, level);
+        for (QDomNode child = next.firstChild(); !child.isNull(); child = child.nextSibling())
+            open.emplace_back(child, level + 1);
+    }
+    return levels;
+}
+
 bool hasIdChild(const QDomNode& node)
 {
     for (QDomElement child = node.firstChildElement(); !child.isNull(); child = child.nextSiblingElement()) {
@@ -147,8 +164,7 @@ void dropBreaksAfterInstructions(const QDomNode& node)
 }
 
 // The node as XML markup, with neither line breaks nor indentation of its own: the writer
-// indents it in place. Line ends are given as a reader gives them back: the serializer writes a
-// carriage return of a text as it stands, and every reader makes it a line feed.
+// indents it in place.
 QString markupOf(const QDomNode& node)
 {
     const QDomNode copy = node.cloneNode(true);
@@ -161,8 +177,6 @@ QString markupOf(const QDomNode& node)
     stream.flush();
     if ((node.isComment() || node.isProcessingInstruction()) && markup.endsWith(QLatin1Char('\n')))
         markup.chop(1); // written after them when no text follows, which a clone never has
-    markup.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    markup.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return markup;
 }
 
@@ -245,9 +259,8 @@ void applyElement(const QDomElement& element, std::vector<Recept>& records, int&
     if (!kept)
         return;
     const XmlAttributes others = attributesOf(element, false);
-    KeptRecept& keptFields = keptRecept(*kept, current);
     if (!others.isEmpty())
-        keptFields.fieldAttributes[fieldKey(tag, slot)].insert(others);
+        keptRecept(*kept, current).fieldAttributes[fieldKey(tag, slot)].insert(others);
 }
 
 // Checks well-formedness and nesting depth with the stream reader alone, before any
@@ -407,7 +420,10 @@ void traverseReceptNodes(const QDomNode& node, std::vector<Recept>& records, Kep
         }
         const QDomNode child = frame.next;
         frame.next = child.nextSibling();
-        if (kept && frame.role != Role::Other && !holdsField(child)) {
+        // The document element as a recipe's element: its children are written a level
+        // deeper, in "Recept_0", and must stay within the nesting limit there.
+        if (kept && frame.role != Role::Other && !holdsField(child)
+            && (frames.size() > 1 || frame.role == Role::Top || elementLevels(child) + 2 <= MaxReceptsFileDepth)) {
             if (frame.role == Role::Top) {
                 kept->between.resize(std::max(kept->between.size(), records.size() + 1));
                 keepNode(kept->between[records.size()], child);
