@@ -71,7 +71,16 @@ QSpinBox* ReceptForm::waterBox(int n) const
 namespace {
 
 // The mark of a widget that holds a value it cannot show.
-const char storedValueMark[] = "%1 { border: 2px solid #C05000; background: #FFE6CC; }";
+const char storedValueMark[] = "%1, %1:editable, %1:!editable { border: 2px solid #C05000; background: #FFE6CC; }";
+
+// A new style sheet makes a widget drop the font it takes from its parent (the bold of the
+// group box titles): the font it shows is kept.
+void restyle(QWidget* widget, const QString& sheet)
+{
+    const QFont font = widget->font();
+    widget->setStyleSheet(sheet);
+    widget->setFont(font);
+}
 
 } // namespace
 
@@ -83,8 +92,7 @@ void ReceptForm::storeValue(QWidget* widget, int value, bool shown)
     }
     if (!storedValues.contains(widget)) {
         const char* type = qobject_cast<QSpinBox*>(widget) ? "QSpinBox" : "QComboBox";
-        widget->setStyleSheet(widget->styleSheet() + QLatin1Char('\n')
-                              + QString::fromLatin1(storedValueMark).arg(type));
+        restyle(widget, widget->styleSheet() + QLatin1Char('\n') + QString::fromLatin1(storedValueMark).arg(type));
     }
     storedValues.insert(widget, value);
     widget->setToolTip(tr("Stored value: %1. It is saved unchanged unless you change this field.").arg(value));
@@ -94,7 +102,7 @@ void ReceptForm::forgetValue(QWidget* widget)
 {
     if (!storedValues.remove(widget))
         return;
-    widget->setStyleSheet(qobject_cast<QSpinBox*>(widget) ? ::styleSheet(Style::SpinBox) : QString());
+    restyle(widget, qobject_cast<QSpinBox*>(widget) ? ::styleSheet(Style::SpinBox) : QString());
     widget->setToolTip(QString());
 }
 
