@@ -21,10 +21,11 @@ class ReceptsDialog;
 // afresh; Save replaces the file as a whole from the tabs, with what the file holds beyond
 // the forms' fields written back unchanged (the line "keptLabel" counts it). A file that
 // cannot be read is reported, no recipes are shown and Save is refused until a later showing
-// reads it, so that it is never overwritten with fewer recipes than it holds. A file changed by another program since the
-// showing is overwritten only when the user says so. A failed save is reported and keeps the
-// dialog open with the edits. Messages are window-modal boxes that never block the caller;
-// their object names are "readWarning", "saveWarning" and "overwriteQuestion".
+// reads it, so that it is never overwritten with fewer recipes than it holds. A file changed
+// by another program since the showing is overwritten only when the user says so. A failed
+// save is reported and keeps the dialog open with the edits. Messages are window-modal boxes
+// that never block the caller; their object names are "readWarning", "saveWarning" and
+// "overwriteQuestion".
 class ReceptsDialog : public ClosingDialog
 {
     Q_OBJECT
@@ -71,5 +72,5 @@ private:
     QString receptsFilePath;
     QString error;
     KeptContent kept;     // what the file shown holds beyond the recipes' fields
-    QByteArray shownHash; // of the file's bytes at the showing; empty when there was no file
+    QByteArray shownHash; // of the file's bytes at the showing; empty when it was not read
 };

@@ -169,8 +169,6 @@ QString markupOf(const QDomNode& node)
 {
     const QDomNode copy = node.cloneNode(true);
     dropBreaksAfterInstructions(copy);
-    if (followsInstruction(node))
-        dropBreakAfterInstruction(copy);
     QString markup;
     QTextStream stream(&markup);
     copy.save(stream, -1);
@@ -196,17 +194,23 @@ bool readsBack(const QString& markup)
 }
 
 // Appends the markup of a kept node to `nodes`. Texts that end up side by side (a field stood
-// between them) are one text when read again, and so are kept as one.
+// between them) are one text when read again, and so are kept as one. A text that ends up
+// right after an instruction loses the line break that the serializer puts back.
 void keepNode(QStringList& nodes, const QDomNode& node)
 {
-    const QString markup = markupOf(node);
+    QString markup = markupOf(node);
     if (!readsBack(markup))
         return;
     const auto isText = [](const QString& kept) { return !kept.startsWith(QLatin1Char('<')); };
-    if (!nodes.isEmpty() && isText(nodes.last()) && isText(markup))
-        nodes.last() += markup;
-    else
+    if (!isText(markup) || nodes.isEmpty()) {
         nodes.append(markup);
+    } else if (isText(nodes.last())) {
+        nodes.last() += markup;
+    } else {
+        if (nodes.last().startsWith(QLatin1String("<?")) && markup.startsWith(QLatin1Char('\n')))
+            markup.remove(0, 1);
+        nodes.append(markup);
+    }
 }
 
 KeptRecept& keptRecept(KeptContent& kept, int index)
