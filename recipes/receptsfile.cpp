@@ -150,9 +150,12 @@ void dropBreakAfterInstruction(const QDomNode& node)
         text.setData(text.data().mid(1));
 }
 
+// In everything inside `node`, which is not itself looked at.
 void dropBreaksAfterInstructions(const QDomNode& node)
 {
-    std::vector<QDomNode> open{node};
+    std::vector<QDomNode> open;
+    for (QDomNode child = node.firstChild(); !child.isNull(); child = child.nextSibling())
+        open.push_back(child);
     while (!open.empty()) {
         const QDomNode next = open.back();
         open.pop_back();
@@ -186,7 +189,6 @@ bool readsBack(const QString& markup)
     QDomDocument holder;
     if (!readDocument("<kept>" + markup.toUtf8() + "</kept>", holder, nullptr))
         return false;
-    dropBreaksAfterInstructions(holder.documentElement());
     QString again;
     for (QDomNode node = holder.documentElement().firstChild(); !node.isNull(); node = node.nextSibling())
         again += markupOf(node);
@@ -316,9 +318,11 @@ void appendMarkup(QDomDocument& doc, QDomNode parent, const QStringList& markup)
     QDomDocument holder;
     if (markup.isEmpty() || !readDocument("<kept>" + markup.join(QString()).toUtf8() + "</kept>", holder, nullptr))
         return; // it reads: it was written from a document
-    dropBreaksAfterInstructions(holder.documentElement());
-    for (QDomNode node = holder.documentElement().firstChild(); !node.isNull(); node = node.nextSibling())
+    // The nodes were serialized one by one: line breaks to drop are inside each, not between.
+    for (QDomNode node = holder.documentElement().firstChild(); !node.isNull(); node = node.nextSibling()) {
+        dropBreaksAfterInstructions(node);
         parent.appendChild(doc.importNode(node, true));
+    }
 }
 
 void setAttributes(QDomElement& element, const XmlAttributes& attributes)
