@@ -22,6 +22,12 @@ ReceptForm::ReceptForm(QWidget* parent)
     applyStyleToAll<QLabel>(Style::NarrowLabel, this);
     applyStyle(Style::Label, {ui->label_5, ui->label_16});
     applyStyleToAll<QSpinBox>(Style::SpinBox, this);
+
+    // Any change after a setter is the user's: from then on the widget's own value counts.
+    for (QSpinBox* box : findChildren<QSpinBox*>())
+        connect(box, qOverload<int>(&QSpinBox::valueChanged), this, [this, box] { forgetValue(box); });
+    for (QComboBox* box : findChildren<QComboBox*>())
+        connect(box, qOverload<int>(&QComboBox::currentIndexChanged), this, [this, box] { forgetValue(box); });
 }
 
 ReceptForm::~ReceptForm()
@@ -62,22 +68,79 @@ QSpinBox* ReceptForm::waterBox(int n) const
     }
 }
 
+namespace {
+
+// The mark of a widget that holds a value it cannot show.
+const char storedValueMark[] = "%1, %1:editable, %1:!editable { border: 2px solid #C05000; background: #FFE6CC; }";
+
+// A new style sheet makes a widget drop the font it takes from its parent (the bold of the
+// group box titles): the font it shows is kept.
+void restyle(QWidget* widget, const QString& sheet)
+{
+    const QFont font = widget->font();
+    widget->setStyleSheet(sheet);
+    widget->setFont(font);
+}
+
+} // namespace
+
+void ReceptForm::storeValue(QWidget* widget, int value, bool shown)
+{
+    if (shown) {
+        forgetValue(widget);
+        return;
+    }
+    if (!storedValues.contains(widget)) {
+        const char* type = qobject_cast<QSpinBox*>(widget) ? "QSpinBox" : "QComboBox";
+        restyle(widget, widget->styleSheet() + QLatin1Char('\n') + QString::fromLatin1(storedValueMark).arg(type));
+    }
+    storedValues.insert(widget, value);
+    widget->setToolTip(tr("Stored value: %1. It is saved unchanged unless you change this field.").arg(value));
+}
+
+void ReceptForm::forgetValue(QWidget* widget)
+{
+    if (!storedValues.remove(widget))
+        return;
+    restyle(widget, qobject_cast<QSpinBox*>(widget) ? ::styleSheet(Style::SpinBox) : QString());
+    widget->setToolTip(QString());
+}
+
+void ReceptForm::setAmount(QSpinBox* box, int amount)
+{
+    box->setValue(amount); // a spin box keeps its value within its range
+    storeValue(box, amount, box->value() == amount);
+}
+
+int ReceptForm::valueOf(const QSpinBox* box) const
+{
+    return box ? storedValues.value(box, box->value()) : 0;
+}
+
+int ReceptForm::storedValueCount() const
+{
+    return storedValues.size();
+}
+
 void ReceptForm::setComponent(int n, int code)
 {
-    if (QComboBox* box = componentBox(n))
-        box->setCurrentIndex(code >= 0 && code < box->count() ? code : -1);
+    if (QComboBox* box = componentBox(n)) {
+        const bool shown = code >= 0 && code < box->count();
+        box->setCurrentIndex(shown ? code : -1);
+        storeValue(box, code, shown);
+    }
 }
 
 void ReceptForm::setIngridientRashod(int n, int amount)
 {
     if (QSpinBox* box = amountBox(n))
-        box->setValue(amount);
+        setAmount(box, amount);
 }
 
 void ReceptForm::setIngridientWater(int n, int amount)
 {
     if (QSpinBox* box = waterBox(n))
-        box->setValue(amount);
+        setAmount(box, amount);
 }
 
 void ReceptForm::setShortName(QString name)
@@ -92,30 +155,28 @@ void ReceptForm::setFullName(QString name)
 
 void ReceptForm::setWaterRashod(int amount)
 {
-    ui->waterRashod->setValue(amount);
+    setAmount(ui->waterRashod, amount);
 }
 
 void ReceptForm::setSugarRashod(int amount)
 {
-    ui->sugarRashod->setValue(amount);
+    setAmount(ui->sugarRashod, amount);
 }
 
 int ReceptForm::getComponent(int n) const
 {
     const QComboBox* box = componentBox(n);
-    return box ? box->currentIndex() : 0;
+    return box ? storedValues.value(box, box->currentIndex()) : 0;
 }
 
 int ReceptForm::getIngridient(int n) const
 {
-    const QSpinBox* box = amountBox(n);
-    return box ? box->value() : 0;
+    return valueOf(amountBox(n));
 }
 
 int ReceptForm::getIngridientWater(int n) const
 {
-    const QSpinBox* box = waterBox(n);
-    return box ? box->value() : 0;
+    return valueOf(waterBox(n));
 }
 
 QString ReceptForm::getShortName() const
@@ -130,50 +191,50 @@ QString ReceptForm::getFullName() const
 
 int ReceptForm::getWaterRashod() const
 {
-    return ui->waterRashod->value();
+    return valueOf(ui->waterRashod);
 }
 
 int ReceptForm::getSugarRashod() const
 {
-    return ui->sugarRashod->value();
+    return valueOf(ui->sugarRashod);
 }
 
 int ReceptForm::getMilkRashod() const
 {
-    return ui->milkRashod->value();
+    return getIngridient(0);
 }
 
 int ReceptForm::getMilkWaterRashod() const
 {
-    return ui->milkwaterRashod->value();
+    return getIngridientWater(0);
 }
 
 int ReceptForm::getChocolateRashod() const
 {
-    return ui->chocolateRashod->value();
+    return getIngridient(1);
 }
 
 int ReceptForm::getChocolateWaterRashod() const
 {
-    return ui->chocolatewaterRashod->value();
+    return getIngridientWater(1);
 }
 
 int ReceptForm::getVanilaRashod() const
 {
-    return ui->vanilaRashod->value();
+    return getIngridient(2);
 }
 
 int ReceptForm::getVanilaWaterRashod() const
 {
-    return ui->vanilawaterRashod->value();
+    return getIngridientWater(2);
 }
 
 int ReceptForm::getTeaRashod() const
 {
-    return ui->teaRashod->value();
+    return getIngridient(3);
 }
 
 int ReceptForm::getTeaWaterRashod() const
 {
-    return ui->teawaterRashod->value();
+    return getIngridientWater(3);
 }

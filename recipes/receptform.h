@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QWidget>
 
@@ -11,8 +12,11 @@ class ReceptForm;
 }
 
 // The editor of one recipe, shown as a tab page of the recipes dialog. The values live in
-// the widgets only. Slot numbers 0 to 3 choose an ingredient slot; setters ignore any other
-// slot number and getters return 0 for it.
+// the widgets. Slot numbers 0 to 3 choose an ingredient slot; setters ignore any other slot
+// number and getters return 0 for it.
+// A value set that its widget cannot show (an amount outside 0 to 200, a component code
+// without an entry) is kept: the widget is marked, its tooltip gives the value, and the getter
+// returns that value until the user changes the widget.
 class ReceptForm : public QWidget
 {
     Q_OBJECT
@@ -51,11 +55,20 @@ public:
     int getTeaRashod() const;
     int getTeaWaterRashod() const;
 
+    // How many widgets hold a kept value that they cannot show.
+    int storedValueCount() const;
+
 private:
     // The widgets of slot n, nullptr outside 0 to 3.
     QComboBox* componentBox(int n) const;
     QSpinBox* amountBox(int n) const;
     QSpinBox* waterBox(int n) const;
+    void setAmount(QSpinBox* box, int amount);
+    // After a setter: keeps `value` for `widget` when it does not show it, else forgets it.
+    void storeValue(QWidget* widget, int value, bool shown);
+    void forgetValue(QWidget* widget);
+    int valueOf(const QSpinBox* box) const;
 
     Ui::ReceptForm* ui;
+    QHash<const QWidget*, int> storedValues;
 };

@@ -23,6 +23,7 @@ ReceptsDialog::ReceptsDialog(QWidget* parent)
 {
     ui->setupUi(this);
     applyStyle(Style::PanelButton, {ui->saveButton, ui->cancelButton});
+    ui->keptLabel->hide();
 
     receptsFilePath = SettingsStore::receptsFilePath();
 }
@@ -62,24 +63,19 @@ void ReceptsDialog::closeEvent(QCloseEvent* event)
 void ReceptsDialog::ReadReceptsFromFile()
 {
     recepts.clear();
+    kept = KeptContent();
     error.clear();
     shownHash.clear();
     delete findChild<QMessageBox*>(QStringLiteral("readWarning"), Qt::FindDirectChildrenOnly);
     ui->saveButton->setEnabled(true);
 
-    // No file yet is the ordinary first start: nothing to show, nothing to lose.
-    if (!QFileInfo::exists(receptsFilePath))
-        return;
-
     QByteArray contents;
     QString reason;
-    if (!readWholeFile(receptsFilePath, MaxReceptsFileBytes, &contents, &reason)) {
-        refuseSave(reason);
-        return;
-    }
     std::vector<Recept> records;
     ReceptsFileError fileError;
-    if (!parseReceptsFile(contents, records, &fileError)) {
+    if (!readWholeFile(receptsFilePath, MaxReceptsFileBytes, &contents, &reason)) {
+        refuseSave(reason);
+    } else if (!parseReceptsFile(contents, records, &fileError, &kept)) {
         QString what = fileError.message;
         if (fileError.kind == ReceptsFileError::Kind::TooDeep)
             what = tr("The elements are nested deeper than %1 levels.").arg(MaxReceptsFileDepth);
@@ -89,11 +85,26 @@ void ReceptsDialog::ReadReceptsFromFile()
             what = tr("The file holds more than %1 recipes, the most the program shows.").arg(MaxReceptsCount);
         refuseSave(tr("%1 (line %2, column %3)")
                        .arg(what, QString::number(fileError.line), QString::number(fileError.column)));
-        return;
+    } else {
+        shownHash = QCryptographicHash::hash(contents, QCryptographicHash::Sha256);
+        recepts = std::move(records);
     }
-    shownHash = QCryptographicHash::hash(contents, QCryptographicHash::Sha256);
-    recepts = std::move(records);
+    // Without a file read, the tabs of an earlier showing go too: shown, they would pass for
+    // the file's recipes.
     createReceptsTabs();
+    showKeptCount();
+}
+
+void ReceptsDialog::showKeptCount()
+{
+    int count = kept.count();
+    for (const ReceptForm* form : ui->tabWidget->findChildren<ReceptForm*>())
+        count += form->storedValueCount();
+    ui->keptLabel->setVisible(count > 0);
+    ui->keptLabel->setText(tr("The file holds %n thing(s) that the forms cannot show: other elements, attributes "
+                              "or comments, or values beyond a field's range, which are marked. Save writes them "
+                              "back unchanged; a marked field keeps its value unless you change it.",
+                              nullptr, count));
 }
 
 void ReceptsDialog::refuseSave(const QString& reason)
@@ -209,7 +220,7 @@ bool ReceptsDialog::SaveReceptsToFile()
         return false; // the file on disk could not be read: never overwrite it
     error.clear();
     QString reason;
-    const QByteArray bytes = receptsFileBytes(receptsFromTabs());
+    const QByteArray bytes = receptsFileBytes(receptsFromTabs(), &kept);
     if (!saveFileAtomically(receptsFilePath, bytes, &reason)) {
         error = tr("The recipes could not be saved to %1: %2").arg(receptsFilePath, reason);
         message("saveWarning", QMessageBox::Warning, error)->open();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "recipes/keptcontent.h"
 #include "recipes/recept.h"
 #include "shell/closingdialog.h"
 
@@ -17,12 +18,14 @@ class ReceptsDialog;
 }
 
 // Edits all recipes of the recipes file, one tab per recipe. Every showing reads the file
-// afresh; Save replaces the file as a whole from the tabs. A file that exists but cannot be
-// read is reported and Save refused until a later showing reads it, so that it is never
-// overwritten with fewer recipes than it holds. A file changed by another program since the
-// showing is overwritten only when the user says so. A failed save is reported and keeps the
-// dialog open with the edits. Messages are window-modal boxes that never block the caller;
-// their object names are "readWarning", "saveWarning" and "overwriteQuestion".
+// afresh; Save replaces the file as a whole from the tabs, with what the file holds beyond
+// the forms' fields written back unchanged (the line "keptLabel" counts it). A file that
+// cannot be read is reported, no recipes are shown and Save is refused until a later showing
+// reads it, so that it is never overwritten with fewer recipes than it holds. A file changed
+// by another program since the showing is overwritten only when the user says so. A failed
+// save is reported and keeps the dialog open with the edits. Messages are window-modal boxes
+// that never block the caller; their object names are "readWarning", "saveWarning" and
+// "overwriteQuestion".
 class ReceptsDialog : public ClosingDialog
 {
     Q_OBJECT
@@ -60,6 +63,7 @@ private:
     std::vector<Recept> receptsFromTabs() const;
     static void fillForm(ReceptForm* form, const Recept& recept);
     void refuseSave(const QString& reason);
+    void showKeptCount();
     QByteArray fileHash() const;
     void saveAndClose();
     void fitToScreen();
@@ -67,5 +71,6 @@ private:
     Ui::ReceptsDialog* ui;
     QString receptsFilePath;
     QString error;
-    QByteArray shownHash; // of the file's bytes at the showing; empty when there was no file
+    KeptContent kept;     // what the file shown holds beyond the recipes' fields
+    QByteArray shownHash; // of the file's bytes at the showing; empty when it was not read
 };

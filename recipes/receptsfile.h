@@ -1,5 +1,6 @@
 #pragma once
 
+#include "recipes/keptcontent.h"
 #include "recipes/recept.h"
 
 #include <QByteArray>
@@ -23,15 +24,18 @@ inline constexpr int MaxReceptsCount = 500;
 QDomElement makeElement(QDomDocument& doc, const QString& name, const QString& value, const QString& text);
 
 // The recipes document: document type "Recepts", element "Recepts", one "Recept_<i>" per record.
-QDomDocument receptsDocument(const std::vector<Recept>& records);
+// With `kept`, each recipe's element gets its kept attributes, its fields theirs, and its kept
+// child nodes after the fields; the kept top-level nodes go back between the recipes.
+QDomDocument receptsDocument(const std::vector<Recept>& records, const KeptContent* kept = nullptr);
 
 // The exact contents of a recipes file holding `records` (UTF-8, one-space indentation).
-QByteArray receptsFileBytes(const std::vector<Recept>& records);
+QByteArray receptsFileBytes(const std::vector<Recept>& records, const KeptContent* kept = nullptr);
 
 // Walks the descendants of `node` in document order without recursion: each "ID" element
 // appends a record, the field elements after it among the same siblings fill that record.
-// Fields before the first "ID" among their siblings go to the first record.
-void traverseReceptNodes(const QDomNode& node, std::vector<Recept>& records);
+// Fields before the first "ID" among their siblings go to the first record. With `kept`, it
+// also collects what the file holds beyond the fields (see receptsDocument).
+void traverseReceptNodes(const QDomNode& node, std::vector<Recept>& records, KeptContent* kept = nullptr);
 
 // Why a file's contents were refused.
 struct ReceptsFileError
@@ -49,5 +53,7 @@ struct ReceptsFileError
 };
 
 // The one read path of the recipes file: parses `contents` and replaces `records` with the
-// recipes found. On refusal `records` is left empty and `error` (when given) says why.
-bool parseReceptsFile(const QByteArray& contents, std::vector<Recept>& records, ReceptsFileError* error);
+// recipes found, and `kept` (when given) with what the file holds beyond them. On refusal
+// `records` and `kept` are left empty and `error` (when given) says why.
+bool parseReceptsFile(const QByteArray& contents, std::vector<Recept>& records, ReceptsFileError* error,
+                      KeptContent* kept = nullptr);

@@ -5,6 +5,11 @@
 #include <QComboBox>
 #include <QSpinBox>
 
+#include <functional>
+
+Q_DECLARE_METATYPE(std::function<void(ReceptForm&)>)
+Q_DECLARE_METATYPE(std::function<int(const ReceptForm&)>)
+
 class TestReceptForm : public QObject
 {
     Q_OBJECT
@@ -26,6 +31,53 @@ private slots:
             QCOMPARE(box->currentIndex(), 0);
         for (const QSpinBox* box : form.findChildren<QSpinBox*>())
             QCOMPARE(box->value(), 0);
+    }
+
+    void keepsValuesWidgetsCannotShow_data()
+    {
+        using Set = std::function<void(ReceptForm&)>;
+        using Get = std::function<int(const ReceptForm&)>;
+        QTest::addColumn<Set>("set");
+        QTest::addColumn<Get>("get");
+        QTest::addColumn<QString>("widget");
+        QTest::addColumn<int>("shown");
+        QTest::addColumn<int>("stored");
+        QTest::newRow("Water 250") << Set([](ReceptForm& f) { f.setWaterRashod(250); })
+                                   << Get([](const ReceptForm& f) { return f.getWaterRashod(); }) << "waterRashod" << 200 << 250;
+        QTest::newRow("Sugar -3") << Set([](ReceptForm& f) { f.setSugarRashod(-3); })
+                                  << Get([](const ReceptForm& f) { return f.getSugarRashod(); }) << "sugarRashod" << 0 << -3;
+        QTest::newRow("slot 0 amount 250") << Set([](ReceptForm& f) { f.setIngridientRashod(0, 250); })
+                                           << Get([](const ReceptForm& f) { return f.getMilkRashod(); }) << "milkRashod"
+                                           << 200 << 250;
+        QTest::newRow("slot 3 water -5") << Set([](ReceptForm& f) { f.setIngridientWater(3, -5); })
+                                         << Get([](const ReceptForm& f) { return f.getIngridientWater(3); })
+                                         << "teawaterRashod" << 0 << -5;
+        QTest::newRow("slot 1 component 7") << Set([](ReceptForm& f) { f.setComponent(1, 7); })
+                                            << Get([](const ReceptForm& f) { return f.getComponent(1); }) << "component_2"
+                                            << -1 << 7;
+    }
+
+    // The getter gives the value set, not the one shown, until the user changes the widget.
+    void keepsValuesWidgetsCannotShow()
+    {
+        QFETCH(std::function<void(ReceptForm&)>, set);
+        QFETCH(std::function<int(const ReceptForm&)>, get);
+        QFETCH(QString, widget);
+        QFETCH(int, shown);
+        QFETCH(int, stored);
+        ReceptForm form;
+        set(form);
+        set(form); // a second fill changes nothing
+        auto* box = form.findChild<QSpinBox*>(widget);
+        auto* combo = form.findChild<QComboBox*>(widget);
+        QCOMPARE(box ? box->value() : combo->currentIndex(), shown);
+        QCOMPARE(get(form), stored);
+        QCOMPARE(form.storedValueCount(), 1);
+        QVERIFY(form.findChild<QWidget*>(widget)->toolTip().startsWith(QStringLiteral("Stored value: %1.").arg(stored)));
+        box ? box->setValue(1) : combo->setCurrentIndex(1);
+        QCOMPARE(get(form), 1);
+        QCOMPARE(form.storedValueCount(), 0);
+        QVERIFY(form.findChild<QWidget*>(widget)->toolTip().isEmpty());
     }
 };
 

@@ -32,6 +32,7 @@ private slots:
     void readsHandMadeFiles();
     void refusesBadFiles_data();
     void refusesBadFiles();
+    void keepsWhatFormsCannotShow();
 };
 
 void TestReceptsFile::writesFixtureBytes()
@@ -159,6 +160,23 @@ void TestReceptsFile::refusesBadFiles()
     QCOMPARE(error.kind, kind);
     QCOMPARE(error.message.isEmpty(), kind != ReceptsFileError::Kind::NotWellFormed);
     QCOMPARE(error.line, line);
+}
+
+// Other elements, attributes, comments, instructions and text come back where the writer puts
+// them; what lies inside elements that are no recipe's (here "wrap", "Group") is not kept.
+void TestReceptsFile::keepsWhatFormsCannotShow()
+{
+    std::vector<Recept> records;
+    KeptContent kept;
+    QVERIFY(parseReceptsFile(readFile(QFINDTESTDATA("data/recepts_handmade.xml")), records, nullptr, &kept));
+    QCOMPARE(kept.count(), 12);
+    const QByteArray written = receptsFileBytes(records, &kept);
+    QCOMPARE(written, readFile(QFINDTESTDATA("data/recepts_handmade_written.xml")));
+    std::vector<Recept> again;
+    KeptContent keptAgain;
+    QVERIFY(parseReceptsFile(written, again, nullptr, &keptAgain));
+    QCOMPARE(describe(again), describe(records));
+    QVERIFY(keptAgain == kept);
 }
 
 QUELLARO_TEST_MAIN(TestReceptsFile)

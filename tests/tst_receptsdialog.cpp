@@ -5,6 +5,7 @@
 #include "recipes/receptsfile.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
@@ -115,7 +116,8 @@ private slots:
     void closeWithEdits();
     void refusesUnreadableFile_data();
     void refusesUnreadableFile();
-    void saveWithoutFile();
+    void keepsWhatFormsCannotShow_data();
+    void keepsWhatFormsCannotShow();
     void fullDiskLeavesOldFile();
     void saveKeepsOwnership_data();
     void saveKeepsOwnership();
@@ -137,10 +139,9 @@ void TestReceptsDialog::closeWithEdits()
     QFETCH(bool, save);
     Fixture f;
     std::vector<Recept> expected = threeRecepts;
-    expected[1].component[3] = 6; // past "Tea": no entry selected, saved as -1
+    expected[1].component[3] = -1; // no entry selected
     const QByteArray original = receptsFileBytes(expected);
     f.openWith(original);
-    expected[1].component[3] = -1;
     QCOMPARE(f.tabs()->count(), 3);
     for (int i = 0; i < 3; ++i) {
         QCOMPARE(f.tabs()->tabText(i), QStringLiteral(" Recept %1").arg(i + 1));
@@ -173,6 +174,7 @@ void TestReceptsDialog::refusesUnreadableFile_data()
 {
     QTest::addColumn<QByteArray>("contents"); // a FIFO, or "/dev/..." a link to that device
     QTest::addColumn<QString>("reason");
+    QTest::newRow("deleted") << QByteArray() << "No such file or directory";
     QTest::newRow("malformed") << QByteArray("<!DOCTYPE Recepts>\n<Recepts>\n <Recept_0>\n  <ID Value=\"0\">\n</Recepts>\n")
                                << "(line 5, column";
     QTest::newRow("FIFO") << QByteArray("FIFO") << "It is not a regular file.";
@@ -196,7 +198,7 @@ void TestReceptsDialog::refusesUnreadableFile()
         QCOMPARE(mkfifo(QFile::encodeName(f.path).constData(), 0600), 0);
     else if (contents.startsWith("/dev/"))
         QVERIFY(QFile::link(QString::fromLatin1(contents), f.path));
-    else
+    else if (!contents.isEmpty()) // else no file at all
         QVERIFY(writeFile(f.path, contents));
 
     f.open();
@@ -204,14 +206,16 @@ void TestReceptsDialog::refusesUnreadableFile()
     const QString text = f.box("readWarning")->text();
     QVERIFY2(text.contains(f.path) && text.contains(reason), qPrintable(text));
     QVERIFY(f.dialog->isVisible());
-    QCOMPARE(f.tabs()->count(), 3);
+    QCOMPARE(f.tabs()->count(), 0); // the recipes of the earlier showing are not the file's
+    QVERIFY(f.dialog->findChildren<ReceptForm*>().isEmpty());
     QVERIFY(!f.button("saveButton")->isEnabled());
-    QVERIFY(!f.dialog->SaveReceptsToFile()); // the tabs of the earlier showing are not saved over it
+    QVERIFY(!f.dialog->SaveReceptsToFile());
+    QCOMPARE(QFileInfo::exists(f.path), !contents.isEmpty());
     f.box("readWarning")->close();
     QTRY_VERIFY(!f.box("readWarning"));
     f.click("cancelButton");
 
-    QVERIFY(QFile::remove(f.path));
+    QFile::remove(f.path);
     f.openWith(receptsFileBytes({threeRecepts[2]}));
     QVERIFY(f.button("saveButton")->isEnabled());
     QTest::qWait(50);
@@ -222,15 +226,45 @@ void TestReceptsDialog::refusesUnreadableFile()
     QCOMPARE(f.onTab<QLineEdit>(0, "Name")->text(), threeRecepts[2].shortName);
 }
 
-// The first start: no file, no tabs, no warning; Save makes an empty file.
-void TestReceptsDialog::saveWithoutFile()
+void TestReceptsDialog::keepsWhatFormsCannotShow_data()
 {
+    QTest::addColumn<QString>("widget"); // on the first tab, changed by the user; none: no edit
+    QTest::addColumn<int>("value");
+    QTest::addColumn<QByteArray>("line"); // of the file, and what it becomes
+    QTest::addColumn<QByteArray>("edited");
+    QTest::newRow("no edit") << QString() << 0 << QByteArray() << QByteArray();
+    QTest::newRow("other field") << "milkRashod" << 11 << QByteArray("\"0\">10<") << QByteArray("\"0\">11<");
+    QTest::newRow("Water 250") << "waterRashod" << 100 << QByteArray("\"250\"") << QByteArray("\"100\"");
+    QTest::newRow("Sugar -3") << "sugarRashod" << 7 << QByteArray("\"-3\"") << QByteArray("\"7\"");
+    QTest::newRow("component 7") << "component_2" << 3 << QByteArray("1\">7<") << QByteArray("1\">3<");
+    QTest::newRow("amount 250") << "vanilaRashod" << 50 << QByteArray(">250<") << QByteArray(">50<");
+    QTest::newRow("slot water -5") << "teawaterRashod" << 9 << QByteArray(">-5<") << QByteArray(">9<");
+}
+
+// Other elements, attributes and comments, and values the widgets cannot show, are saved back
+// unchanged; a value the user changes is saved as changed.
+void TestReceptsDialog::keepsWhatFormsCannotShow()
+{
+    QFETCH(QString, widget);
+    QFETCH(int, value);
+    QFETCH(QByteArray, line);
+    QFETCH(QByteArray, edited);
     Fixture f;
-    f.open();
-    QCOMPARE(f.tabs()->count(), 0);
-    QVERIFY(!f.box("readWarning"));
+    const QByteArray file = readFile(QFINDTESTDATA("data/recepts_kept.xml"));
+    f.openWith(file);
+    const QLabel* label = f.dialog->findChild<QLabel*>("keptLabel");
+    QVERIFY(label->isVisible() && label->text().startsWith("The file holds 10 thing(s) that the forms cannot show"));
+    QCOMPARE(f.onTab<QSpinBox>(0, "waterRashod")->value(), 200);
+    QCOMPARE(f.onTab<QSpinBox>(0, "waterRashod")->toolTip(),
+             "Stored value: 250. It is saved unchanged unless you change this field.");
+    QCOMPARE(f.onTab<QComboBox>(0, "component_2")->currentIndex(), -1);
+    if (auto* box = widget.isEmpty() ? nullptr : f.onTab<QSpinBox>(0, widget))
+        box->setValue(value);
+    else if (auto* combo = widget.isEmpty() ? nullptr : f.onTab<QComboBox>(0, widget))
+        combo->setCurrentIndex(value);
+    QVERIFY(widget.isEmpty() || f.onTab<QWidget>(0, widget)->toolTip().isEmpty());
     QVERIFY(f.save());
-    QCOMPARE(readFile(f.path), QByteArray("<!DOCTYPE Recepts>\n<Recepts/>\n"));
+    QCOMPARE(readFile(f.path), line.isEmpty() ? file : QByteArray(file).replace(line, edited));
 }
 
 void TestReceptsDialog::fullDiskLeavesOldFile()

@@ -424,6 +424,10 @@
         <source>Tea</source>
         <translation>Чай</translation>
     </message>
+    <message>
+        <source>Stored value: %1. It is saved unchanged unless you change this field.</source>
+        <translation>Значение в файле: %1. Оно сохраняется без изменений, пока вы не измените это поле.</translation>
+    </message>
 </context>
 <context>
     <name>ReceptsDialog</name>
@@ -506,6 +510,14 @@
     <message>
         <source>Overwrite</source>
         <translation>Перезаписать</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file holds %n thing(s) that the forms cannot show: other elements, attributes or comments, or values beyond a field&apos;s range, which are marked. Save writes them back unchanged; a marked field keeps its value unless you change it.</source>
+        <translation>
+            <numerusform>Файл содержит %n фрагмент, который формы не могут показать: другие элементы, атрибуты или комментарии либо значения вне диапазона поля (такие поля отмечены). При сохранении всё это записывается без изменений; отмеченное поле сохраняет своё значение, пока вы его не измените.</numerusform>
+            <numerusform>Файл содержит %n фрагмента, которые формы не могут показать: другие элементы, атрибуты или комментарии либо значения вне диапазона поля (такие поля отмечены). При сохранении всё это записывается без изменений; отмеченное поле сохраняет своё значение, пока вы его не измените.</numerusform>
+            <numerusform>Файл содержит %n фрагментов, которые формы не могут показать: другие элементы, атрибуты или комментарии либо значения вне диапазона поля (такие поля отмечены). При сохранении всё это записывается без изменений; отмеченное поле сохраняет своё значение, пока вы его не измените.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
