@@ -1,10 +1,62 @@
 #include "recording_peer.h"
 
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 RecordingPeer::RecordingPeer(QObject* parent)
     : QObject(parent)
 {
     connect(&server, &QTcpServer::newConnection, this, &RecordingPeer::onNewConnection);
     server.listen(QHostAddress::LocalHost, 0);
+    pacer.setTimerType(Qt::PreciseTimer);
+    connect(&pacer, &QTimer::timeout, this, &RecordingPeer::writeDuePieces);
+}
+
+void RecordingPeer::sendPaced(const QByteArray& bytes, int piece, int everyUs)
+{
+    if (open().isEmpty())
+        return;
+    open().last()->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    paced = bytes;
+    pacedPiece = piece;
+    pacedEveryUs = everyUs;
+    pacedSent = 0;
+    paceClock.start();
+    pacer.start(qMax(1, everyUs / 1000));
+    writeDuePieces();
+}
+
+void RecordingPeer::writeDuePieces()
+{
+    const qint64 dueBytes = (paceClock.nsecsElapsed() / 1000 / pacedEveryUs + 1) * pacedPiece;
+    const int end = int(qMin(dueBytes, qint64(paced.size())));
+    if (end > pacedSent && !send(paced.mid(pacedSent, end - pacedSent)))
+        pacer.stop();
+    pacedSent = end;
+    if (pacedSent == paced.size())
+        pacer.stop();
+}
+
+bool RecordingPeer::hangConnections()
+{
+    const quint16 at = port();
+    server.close();
+    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    const int on = 1;
+    ::setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(at);
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    if (::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 || ::listen(fd, 0) != 0
+        || !server.setSocketDescriptor(fd)) {
+        ::close(fd);
+        return false;
+    }
+    server.pauseAccepting();
+    blocker.connectToHost(QHostAddress::LocalHost, at);
+    return blocker.waitForConnected(5000);
 }
 
 // Oldest first.
@@ -39,6 +91,10 @@ void RecordingPeer::closeConnections()
 void RecordingPeer::onNewConnection()
 {
     while (QTcpSocket* socket = server.nextPendingConnection()) {
+        if (socket->peerPort() == blocker.localPort()) { // only filled the queue
+            socket->deleteLater();
+            continue;
+        }
         ++accepted;
         sockets.append(socket);
         connect(socket, &QTcpSocket::readyRead, this, [this, socket] {
