@@ -10,32 +10,23 @@ RecordingPeer::RecordingPeer(QObject* parent)
     connect(&server, &QTcpServer::newConnection, this, &RecordingPeer::onNewConnection);
     server.listen(QHostAddress::LocalHost, 0);
     pacer.setTimerType(Qt::PreciseTimer);
-    connect(&pacer, &QTimer::timeout, this, &RecordingPeer::writeDuePieces);
 }
 
 void RecordingPeer::sendPaced(const QByteArray& bytes, int piece, int everyUs)
 {
-    if (open().isEmpty())
-        return;
-    open().last()->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    for (QTcpSocket* socket : open())
+        socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     paced = bytes;
-    pacedPiece = piece;
-    pacedEveryUs = everyUs;
     pacedSent = 0;
     paceClock.start();
+    pacer.disconnect();
+    connect(&pacer, &QTimer::timeout, this, [this, piece, everyUs] {
+        const int due = int(qMin((paceClock.nsecsElapsed() / 1000 / everyUs + 1) * piece, qint64(paced.size())));
+        if (!send(paced.mid(pacedSent, due - pacedSent)) || due == paced.size())
+            pacer.stop();
+        pacedSent = due;
+    });
     pacer.start(qMax(1, everyUs / 1000));
-    writeDuePieces();
-}
-
-void RecordingPeer::writeDuePieces()
-{
-    const qint64 dueBytes = (paceClock.nsecsElapsed() / 1000 / pacedEveryUs + 1) * pacedPiece;
-    const int end = int(qMin(dueBytes, qint64(paced.size())));
-    if (end > pacedSent && !send(paced.mid(pacedSent, end - pacedSent)))
-        pacer.stop();
-    pacedSent = end;
-    if (pacedSent == paced.size())
-        pacer.stop();
 }
 
 bool RecordingPeer::hangConnections()
@@ -43,8 +34,6 @@ bool RecordingPeer::hangConnections()
     const quint16 at = port();
     server.close();
     const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-    const int on = 1;
-    ::setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
     sockaddr_in address{};
     address.sin_family = AF_INET;
     address.sin_port = htons(at);

@@ -51,15 +51,11 @@ private:
 
     QTcpServer server;
     QList<QPointer<QTcpSocket>> sockets;
-    void writeDuePieces();
-
     QByteArray data;
     int accepted = 0;
     QTcpSocket blocker;
     QTimer pacer;
     QElapsedTimer paceClock;
     QByteArray paced;
-    int pacedPiece = 1;
-    int pacedEveryUs = 0;
     int pacedSent = 0;
 };

@@ -1,9 +1,11 @@
-// The machine link client: the frames it writes, the replies it rebuilds from reads, its trace, its address.
+// The machine link client: the frames it writes, the replies it rebuilds from reads, its trace (in the
+// file --trace writes), its address.
 
 #include "test_support.h"
 
 #include "link/cm_netmessge.h"
 #include "recording_peer.h"
+#include "shell/link_trace_file.h"
 
 #include <QLoggingCategory>
 #include <QRegularExpression>
@@ -12,12 +14,6 @@
 #include <memory>
 
 namespace {
-
-// A reply 4 of the machine in Master mode, Waiting, with no error; `temperature` marks it.
-QByteArray masterWaiting(int temperature)
-{
-    return hexBytes("04 00 04 E8 03 00 00") + char(temperature) + char(temperature >> 8) + QByteArray(41, '\0') + '\1';
-}
 
 // A client connected to a recording peer; `log` has a line a signal (records live only while emitted).
 struct Link
@@ -66,9 +62,6 @@ private slots:
     void requestsOnTheWire();
     void replies_data();
     void replies();
-    void frameSplitAtEveryOffset();
-    void gateways_data();
-    void gateways();
     void trace();
     void addresses_data();
     void addresses();
@@ -142,69 +135,18 @@ void TestNetMessge::replies()
     QCOMPARE(link.log, emitted);
 }
 
-void TestNetMessge::frameSplitAtEveryOffset()
-{
-    Link link;
-    QVERIFY(link.open());
-    QStringList expected;
-    for (int offset = 1; offset <= 50; ++offset) {
-        const QByteArray frame = masterWaiting(offset);
-        QVERIFY(link.peer.send(frame.left(offset)));
-        QTimer::singleShot(10, &link.peer, [&link, frame, offset] { link.peer.send(frame.mid(offset)); });
-        expected << QStringLiteral("xstate 4 1000 0 %1 1").arg(offset);
-        QTRY_COMPARE_WITH_TIMEOUT(link.log, expected, 5000);
-    }
-}
-
-void TestNetMessge::gateways_data()
-{
-    QTest::addColumn<int>("frames");
-    QTest::addColumn<int>("chunk");
-    QTest::addColumn<int>("shown"); // one reply a read: a chunk that completes two shows the first
-    QTest::newRow("64-byte chunks") << 20 << 64 << 16;
-    QTest::newRow("32-byte chunks") << 20 << 32 << 20;
-    QTest::newRow("byte by byte") << 5 << 1 << 5;
-    // Over 10,000 bytes in one read are dropped, fewer show their first frame: TCP decides.
-    QTest::newRow("200 frames in one write") << 200 << 200 * 51 << -1;
-}
-
-void TestNetMessge::gateways()
-{
-    QFETCH(int, frames);
-    QFETCH(int, chunk);
-    QFETCH(int, shown);
-
-    Link link;
-    QVERIFY(link.open());
-    const QByteArray stream = masterWaiting(925).repeated(frames);
-    for (int at = 0; at < stream.size(); at += chunk)
-        QVERIFY(link.deliver(stream.mid(at, chunk)));
-    QTest::qWait(100); // the whole write is read, in however many pieces TCP makes of it
-    QVERIFY(link.deliver(hexBytes("03 00 2A"))); // the next reply stands on its own
-    QStringList log = link.log;
-    QVERIFY(!log.isEmpty());
-    QCOMPARE(log.takeLast(), QStringLiteral("text 42"));
-    QCOMPARE(log.count("xstate 4 1000 0 925 1"), log.size());
-    if (shown >= 0)
-        QCOMPARE(log.size(), shown);
-}
-
+// As --trace writes it: appended to the file, each line as it comes, the link's lines only.
 void TestNetMessge::trace()
 {
-    static QStringList lines;
-    const auto collect = [](QtMsgType, const QMessageLogContext& c, const QString& text) {
-        if (qstrcmp(c.category, "quellaro.link") == 0)
-            lines.append(text);
-    };
-    const QtMessageHandler previous = qInstallMessageHandler(collect);
-    const auto restore = qScopeGuard([previous] {
-        qInstallMessageHandler(previous);
-        QLoggingCategory::setFilterRules(QString());
-    });
+    QTemporaryDir dir;
+    const QString path = dir.filePath("session.trace");
+    QVERIFY(writeFile(path, "# earlier\n"));
+    QVERIFY(startLinkTraceFile(path)); // for the rest of this program
+    qWarning("not a line of the link");
 
     for (const bool on : {true, false}) {
         QLoggingCategory::setFilterRules(on ? "quellaro.link.debug=true" : "quellaro.link.debug=false");
-        lines.clear();
+        const QByteArray before = readFile(path);
         Link link;
         QVERIFY(link.open());
         QCOMPARE(link.client->SendMessage(4, 0, 0, 0), 2);
@@ -214,9 +156,12 @@ void TestNetMessge::trace()
         QCOMPARE(link.client->SendMessage(4, 0, 0, 0), -1);
         CM_NetMessge next; // connecting
         QCOMPARE(next.SendMessage(1, 0, 0, 0), -1);
-        QCOMPARE(lines.isEmpty(), !on); // nothing at all while off
+        QCOMPARE(readFile(path) == before, !on); // nothing at all while off
         if (!on)
             continue;
+        QStringList lines = QString::fromUtf8(readFile(path)).split('\n');
+        QCOMPARE(lines.takeFirst(), QStringLiteral("# earlier"));
+        QCOMPARE(lines.takeLast(), QString());
         // Local time with its offset, the client's number, the event.
         const QRegularExpression form(R"(^\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d\.\d{3}[+-]\d\d:\d\d #(\d+) (.+)$)");
         QStringList events;
