@@ -28,7 +28,8 @@ void describe(QCommandLineParser& parser)
     // Not addHelpOption(): its --help-all would promise Qt's options, which need a display.
     parser.addOption({{QStringLiteral("h"), QStringLiteral("help")},
                       QCoreApplication::translate("CommandLine", "Displays this help.")});
-    parser.addVersionOption();
+    parser.addOption({{QStringLiteral("v"), QStringLiteral("version")},
+                      QCoreApplication::translate("CommandLine", "Displays the version.")});
     parser.addOption({QStringLiteral("trace"),
                       QCoreApplication::translate(
                           "CommandLine", "Append the trace of the link to the controller to FILE, line by line."),

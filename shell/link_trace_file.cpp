@@ -5,6 +5,7 @@
 #include <QLoggingCategory>
 
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -26,16 +27,18 @@ void handleMessage(QtMsgType type, const QMessageLogContext& context, const QStr
 
 bool startLinkTraceFile(const QString& path)
 {
-    auto* file = new QFile(path);
+    auto file = std::make_unique<QFile>(path);
     if (!file->open(QIODevice::Append)) {
         const QString message = QCoreApplication::translate("CommandLine", "cannot write the trace file %1: %2")
                                     .arg(path, file->errorString());
         std::fputs(QStringLiteral("Quellaro: %1\n").arg(message).toLocal8Bit().constData(), stderr);
-        delete file;
         return false;
     }
-    traceFile = file;
-    previousHandler = qInstallMessageHandler(handleMessage);
+    if (traceFile) // a second file replaces the first; the handler is in place already
+        delete traceFile;
+    else
+        previousHandler = qInstallMessageHandler(handleMessage);
+    traceFile = file.release();
     QLoggingCategory::setFilterRules(QStringLiteral("quellaro.link.debug=true"));
     return true;
 }

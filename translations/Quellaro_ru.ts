@@ -23,6 +23,10 @@
         <source>cannot write the trace file %1: %2</source>
         <translation>не удаётся записать файл журнала %1: %2</translation>
     </message>
+    <message>
+        <source>Displays the version.</source>
+        <translation>Показать версию.</translation>
+    </message>
 </context>
 <context>
     <name>PollingDialog</name>
