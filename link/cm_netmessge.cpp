@@ -6,6 +6,7 @@
 
 #include <QDateTime>
 #include <QHostAddress>
+#include <QLocale>
 #include <QLoggingCategory>
 #include <QTcpSocket>
 
@@ -15,11 +16,23 @@ Q_LOGGING_CATEGORY(lcLink, "quellaro.link", QtWarningMsg)
 
 namespace {
 
-// Every trace line starts with the local time to the millisecond, whatever the message
-// pattern of the environment says.
+// ISO 8601 local time to the millisecond with its UTC offset, "+00:00" rather than "Z", so a
+// trace from another time zone reads right and every line has the same form.
 QString traceTime()
 {
-    return QDateTime::currentDateTime().toString(Qt::ISODateWithMs);
+    const QDateTime now = QDateTime::currentDateTime();
+    const int offsetMinutes = now.offsetFromUtc() / 60;
+    const int minutes = qAbs(offsetMinutes);
+    return QLocale::c().toString(now, QStringLiteral("yyyy-MM-dd'T'HH:mm:ss.zzz"))
+        + QLatin1Char(offsetMinutes < 0 ? '-' : '+')
+        + QStringLiteral("%1:%2").arg(minutes / 60, 2, 10, QLatin1Char('0')).arg(minutes % 60, 2, 10, QLatin1Char('0'));
+}
+
+// One trace line, "<time> #<link> <event>"; `event` is called only while the category is on.
+template <typename Event>
+void trace(int link, const Event& event)
+{
+    qCDebug(lcLink).noquote() << traceTime() + QStringLiteral(" #%1 ").arg(link) + event();
 }
 
 QString hex(const QByteArray& bytes)
@@ -37,10 +50,38 @@ QString pieceText(const FrameAssembler::Piece& piece)
     return text + QStringLiteral(": ") + hex(piece.bytes);
 }
 
+int nextLinkNumber()
+{
+    static int made = 0;
+    return ++made;
+}
+
+CM_NetMessge::LinkFailure failureOf(QAbstractSocket::SocketError error, bool connecting)
+{
+    using Failure = CM_NetMessge::LinkFailure;
+    switch (error) {
+    case QAbstractSocket::ConnectionRefusedError:
+        return Failure::Refused;
+    case QAbstractSocket::HostNotFoundError:
+        return Failure::HostNotFound;
+    case QAbstractSocket::RemoteHostClosedError:
+        return Failure::ClosedByController;
+    case QAbstractSocket::SocketTimeoutError:
+        return Failure::TimedOut;
+    case QAbstractSocket::NetworkError:
+        // While connecting Qt reports a missing route (network or host unreachable) so; on an
+        // open connection the same code means anything, so its text says more.
+        return connecting ? Failure::NetworkUnreachable : Failure::Other;
+    default:
+        return Failure::Other;
+    }
+}
+
 } // namespace
 
 CM_NetMessge::CM_NetMessge()
     : QObject(nullptr)
+    , linkNumber(nextLinkNumber())
 {
     qRegisterMetaType<QAbstractSocket::SocketError>("QAbstractSocket::SocketError");
     socket = new QTcpSocket(this);
@@ -49,6 +90,9 @@ CM_NetMessge::CM_NetMessge()
     connect(socket, SIGNAL(readyRead()), this, SLOT(slotReadyRead()));
     connect(socket, SIGNAL(error(QAbstractSocket::SocketError)), this,
             SLOT(slotError(QAbstractSocket::SocketError)));
+    connectTimer.setSingleShot(true);
+    connectTimer.setInterval(ConnectTimeoutMs);
+    connect(&connectTimer, &QTimer::timeout, this, &CM_NetMessge::connectTimedOut);
     prepareTextMessages();
     LoadSettings();
     clock.start();
@@ -62,6 +106,16 @@ CM_NetMessge::LinkState CM_NetMessge::linkState() const
     return state;
 }
 
+CM_NetMessge::LinkFailure CM_NetMessge::linkFailure() const
+{
+    return failure;
+}
+
+QString CM_NetMessge::failureText() const
+{
+    return failureString;
+}
+
 const ControllerAddress& CM_NetMessge::controllerAddress() const
 {
     return address;
@@ -73,14 +127,15 @@ int CM_NetMessge::SendMessage(int type, int arg1, int arg2, int arg3)
         const QByteArray frame = FrameCodec::composeRequest(type, arg1, arg2, arg3);
         if (frame.isEmpty())
             return 0;
-        // A socket whose connection failed is closed; writing to it would only print a
-        // warning on every poll, so the refusal is answered here.
-        const int written = socket->isOpen() ? int(socket->write(frame)) : -1;
-        if (written < 0)
-            qCDebug(lcLink).noquote() << traceTime() << "request not written, no connection to"
-                                      << QStringLiteral("%1: %2").arg(peerText(), hex(frame));
-        else
-            qCDebug(lcLink).noquote() << traceTime() << QStringLiteral("request to %1: %2").arg(peerText(), hex(frame));
+        // A request written while connecting would wait in the socket and reach the machine
+        // in a burst, seconds late, when the connection comes up.
+        if (socket->state() != QAbstractSocket::ConnectedState) {
+            trace(linkNumber,
+                  [&] { return QStringLiteral("request not sent, %1: %2").arg(notSentReason(), hex(frame)); });
+            return -1;
+        }
+        const int written = int(socket->write(frame));
+        trace(linkNumber, [&] { return QStringLiteral("request to %1: %2").arg(peerText(), hex(frame)); });
         return written;
     } catch (...) {
         // Deliberate: callers are button and timer slots, and an exception (an allocation that
@@ -108,14 +163,16 @@ QString CM_NetMessge::GetCMErrorString(int code)
 int CM_NetMessge::ConnectToCM()
 {
     if (!address.valid) {
-        qCDebug(lcLink).noquote() << traceTime()
-                                  << QStringLiteral("address or port not valid, nothing tried: \"%1\" \"%2\"")
-                                         .arg(SettingsStore::controllerHost(), SettingsStore::controllerPort());
+        trace(linkNumber, [] {
+            return QStringLiteral("address or port not valid, nothing tried: \"%1\" \"%2\"")
+                .arg(SettingsStore::controllerHost(), SettingsStore::controllerPort());
+        });
         setLinkState(LinkState::InvalidAddress);
         return -1;
     }
-    qCDebug(lcLink).noquote() << traceTime() << "connecting to" << address.text();
+    trace(linkNumber, [this] { return QStringLiteral("connecting to ") + address.text(); });
     setLinkState(LinkState::Connecting);
+    connectTimer.start();
     socket->connectToHost(address.host, address.port, QIODevice::ReadWrite, QAbstractSocket::AnyIPProtocol);
     return 0;
 }
@@ -134,16 +191,16 @@ void CM_NetMessge::LoadSettings()
 void CM_NetMessge::readMessages(QIODevice& device)
 {
     const qint64 now = clock.elapsed();
-    const qint64 available = device.bytesAvailable();
-    if (available < assembler.bytesNeeded(now))
+    const QByteArray bytes = device.read(device.bytesAvailable());
+    if (bytes.isEmpty())
         return;
-    const QByteArray bytes = device.read(available);
+    trace(linkNumber, [&] { return QStringLiteral("read: ") + hex(bytes); });
 
     FrameAssembler::Report report;
     const bool tracing = lcLink().isDebugEnabled();
     const QByteArray frame = assembler.take(bytes.constData(), bytes.size(), now, tracing ? &report : nullptr);
     for (const FrameAssembler::Piece& piece : qAsConst(report))
-        qCDebug(lcLink).noquote() << traceTime() << pieceText(piece);
+        trace(linkNumber, [&] { return pieceText(piece); });
     if (!frame.isEmpty())
         handleMessage(frame.constData(), frame.size());
 }
@@ -181,23 +238,45 @@ void CM_NetMessge::prepareTextMessages()
     StatusTexts::fillErrorTexts(errorTexts);
 }
 
-void CM_NetMessge::slotError(QAbstractSocket::SocketError)
+void CM_NetMessge::slotError(QAbstractSocket::SocketError err)
 {
-    qCDebug(lcLink).noquote() << traceTime() << "error with"
-                              << QStringLiteral("%1: %2").arg(peerText(), socket->errorString());
+    trace(linkNumber, [this] { return QStringLiteral("error with %1: %2").arg(peerText(), socket->errorString()); });
     // Not retried: the owner makes a new client to try again.
-    setLinkState(LinkState::Lost);
+    fail(failureOf(err, state == LinkState::Connecting), socket->errorString());
 }
 
 void CM_NetMessge::slotConnected()
 {
-    qCDebug(lcLink).noquote() << traceTime() << "connected to" << peerText();
+    connectTimer.stop();
+    trace(linkNumber, [this] { return QStringLiteral("connected to ") + peerText(); });
     setLinkState(LinkState::Connected);
 }
 
 void CM_NetMessge::slotDisconnected()
 {
-    qCDebug(lcLink).noquote() << traceTime() << "disconnected from" << peerText();
+    trace(linkNumber, [this] { return QStringLiteral("disconnected from ") + peerText(); });
+    fail(LinkFailure::ClosedByController);
+}
+
+void CM_NetMessge::connectTimedOut()
+{
+    if (state != LinkState::Connecting)
+        return;
+    trace(linkNumber, [this] {
+        return QStringLiteral("error with %1: no connection within %2 ms").arg(address.text()).arg(ConnectTimeoutMs);
+    });
+    socket->abort();
+    fail(LinkFailure::TimedOut);
+}
+
+// The first failure is the reason: the disconnect that follows an error says less.
+void CM_NetMessge::fail(LinkFailure why, const QString& text)
+{
+    connectTimer.stop();
+    if (state == LinkState::Lost)
+        return;
+    failure = why;
+    failureString = text;
     setLinkState(LinkState::Lost);
 }
 
@@ -208,6 +287,18 @@ QString CM_NetMessge::peerText() const
     if (peer.isNull())
         return address.text();
     return QStringLiteral("%1:%2").arg(peer.toString()).arg(socket->peerPort());
+}
+
+QString CM_NetMessge::notSentReason() const
+{
+    switch (state) {
+    case LinkState::Connecting:
+        return QStringLiteral("not connected yet");
+    case LinkState::InvalidAddress:
+        return QStringLiteral("no connection");
+    default:
+        return QStringLiteral("connection lost");
+    }
 }
 
 void CM_NetMessge::setLinkState(LinkState newState)

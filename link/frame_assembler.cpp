@@ -16,12 +16,7 @@ void note(FrameAssembler::Report* report, FrameAssembler::Piece::Fate fate, cons
 
 bool FrameAssembler::keptIsFresh(qint64 now) const
 {
-    return !kept.isEmpty() && now - keptSince <= MaxKeptMs;
-}
-
-int FrameAssembler::bytesNeeded(qint64 now) const
-{
-    return keptIsFresh(now) ? 1 : 2;
+    return !kept.isEmpty() && now - lastBytesAt <= MaxSilenceMs;
 }
 
 QByteArray FrameAssembler::take(const char* data, int size, qint64 now, Report* report)
@@ -42,7 +37,6 @@ QByteArray FrameAssembler::take(const char* data, int size, qint64 now, Report* 
         return QByteArray();
     }
 
-    const bool continuesKept = !kept.isEmpty();
     QByteArray pending = kept;
     pending.append(data, size);
     kept.clear();
@@ -68,9 +62,7 @@ QByteArray FrameAssembler::take(const char* data, int size, qint64 now, Report* 
 
     if (at < pending.size()) {
         kept = pending.mid(at);
-        // A frame joined from several reads keeps the time of its first bytes.
-        if (at > 0 || !continuesKept)
-            keptSince = now;
+        lastBytesAt = now;
         note(report, Fate::Kept, kept, 0, kept.size(), "unfinished frame");
     }
     return first;

@@ -15,10 +15,11 @@ class FrameAssembler
 public:
     // The most bytes held at once, kept ones and a new read together; past it all are dropped.
     static constexpr int MaxKeptBytes = 10000;
-    // How long an unfinished frame waits for its rest. A controller that cut a frame short
-    // answers the next poll from a fresh first byte; only a gateway's or TCP's pieces, which
-    // follow within milliseconds, are joined.
-    static constexpr qint64 MaxKeptMs = 50;
+    // The silence after which an unfinished frame is given up. A serial gateway forwards a
+    // frame in pieces that keep coming (a byte every 1 ms at 9600 baud, a 51-byte reply takes
+    // over 50 ms), so the limit counts from the last bytes, not the first. A controller that
+    // cut a frame short answers the next poll after a longer pause, from a fresh first byte.
+    static constexpr qint64 MaxSilenceMs = 50;
 
     // What became of the bytes of one read, for the link trace.
     struct Piece
@@ -29,10 +30,6 @@ public:
         const char* reason; // why dropped or kept; empty for a delivered frame
     };
     using Report = QVector<Piece>;
-
-    // Bytes a read must bring to be taken from the socket at `now`: 1 to continue a kept
-    // frame that is still fresh, else 2 (a lone byte at a frame boundary waits in the socket).
-    int bytesNeeded(qint64 now) const;
 
     // Takes the bytes of one read arriving at `now`. Returns the first frame completed by
     // them, exactly as long as its type fixes, or an empty array. Other complete frames are
@@ -48,5 +45,5 @@ private:
     bool keptIsFresh(qint64 now) const;
 
     QByteArray kept;
-    qint64 keptSince = 0; // when the kept frame's first bytes arrived
+    qint64 lastBytesAt = 0; // when the kept frame's latest bytes arrived
 };

@@ -106,10 +106,9 @@ void PollingDialog::showLinkState()
     QString text;
     if (state == CM_NetMessge::LinkState::InvalidAddress) {
         text = tr("Controller address or port in the settings is not valid");
-    } else if (state == CM_NetMessge::LinkState::Lost || (state == CM_NetMessge::LinkState::Connecting && silent)) {
-        // A connection attempt that hangs (a host that drops it) is no connection either.
-        text = tr("No connection to the controller at %1").arg(controller()) + QLatin1Char('\n')
-             + tr("Close the panel and open it again to retry.");
+    } else if (state == CM_NetMessge::LinkState::Lost) {
+        text = tr("No connection to the controller at %1").arg(controller()) + QLatin1Char('\n') + failureText()
+            + QLatin1Char('\n') + tr("Close the panel and open it again to retry.");
     } else if (state == CM_NetMessge::LinkState::Connected && silent) {
         text = tr("The controller at %1 does not answer").arg(controller());
     }
@@ -123,6 +122,28 @@ void PollingDialog::showLinkState()
     const int wanted = sizeHint().height();
     if (height() < wanted)
         resize(width(), wanted);
+}
+
+// Why the link was lost, in the technician's words.
+QString PollingDialog::failureText() const
+{
+    using Failure = CM_NetMessge::LinkFailure;
+    switch (netMessage->linkFailure()) {
+    case Failure::Refused:
+        return tr("The connection was refused: nothing listens at that port.");
+    case Failure::HostNotFound:
+        return tr("The host name was not found.");
+    case Failure::ClosedByController:
+        return tr("The controller closed the connection.");
+    case Failure::TimedOut:
+        return tr("No connection within 2 s (timed out).");
+    case Failure::NetworkUnreachable:
+        return tr("The network is unreachable.");
+    case Failure::None:
+    case Failure::Other:
+        break;
+    }
+    return netMessage->failureText();
 }
 
 void PollingDialog::startCycle()

@@ -23,7 +23,7 @@ class StatusFields;
 // as a slot; the cycle connects the client's answer signal to it by signature.
 //
 // A line on top of the panel (linkStateLabel) says when the shown values are not live: no
-// connection, a controller that has not answered for two seconds, or no usable address in the
+// connection (and why, as the client tells it), a controller that has not answered for two seconds, or no usable address in the
 // settings. It is hidden while answers arrive, and then takes no room. The cycle never
 // reconnects: reopening the panel makes the next attempt.
 class PollingDialog : public ClosingDialog
@@ -76,6 +76,7 @@ private:
     void addLinkStateLine();
     void answerArrived();
     void showLinkState();
+    QString failureText() const;
     void startCycle();
     void stopCycle();
     void endCycle();

@@ -1,3 +1,5 @@
+#include "shell/command_line.h"
+#include "shell/link_trace_file.h"
 #include "shell/quellaro.h"
 #include "shell/translation_loader.h"
 
@@ -10,9 +12,15 @@ int main(int argc, char* argv[])
     // linker keeps them.
     Q_INIT_RESOURCE(images);
 
+    const CommandLine commandLine = readCommandLine(argc, argv);
+    if (commandLine.exitNow)
+        return commandLine.exitCode;
+
     QApplication app(argc, argv);
     QTranslator translator;
     prepareApplication(translator);
+    if (!commandLine.traceFile.isEmpty() && !startLinkTraceFile(commandLine.traceFile))
+        return 1;
 
     Quellaro menu(nullptr);
     menu.show();

@@ -1,10 +1,51 @@
 #include "recording_peer.h"
 
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 RecordingPeer::RecordingPeer(QObject* parent)
     : QObject(parent)
 {
     connect(&server, &QTcpServer::newConnection, this, &RecordingPeer::onNewConnection);
     server.listen(QHostAddress::LocalHost, 0);
+    pacer.setTimerType(Qt::PreciseTimer);
+}
+
+void RecordingPeer::sendPaced(const QByteArray& bytes, int piece, int everyUs)
+{
+    for (QTcpSocket* socket : open())
+        socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    paced = bytes;
+    pacedSent = 0;
+    paceClock.start();
+    pacer.disconnect();
+    connect(&pacer, &QTimer::timeout, this, [this, piece, everyUs] {
+        const int due = int(qMin((paceClock.nsecsElapsed() / 1000 / everyUs + 1) * piece, qint64(paced.size())));
+        if (!send(paced.mid(pacedSent, due - pacedSent)) || due == paced.size())
+            pacer.stop();
+        pacedSent = due;
+    });
+    pacer.start(qMax(1, everyUs / 1000));
+}
+
+bool RecordingPeer::hangConnections()
+{
+    const quint16 at = port();
+    server.close();
+    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(at);
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    if (::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 || ::listen(fd, 0) != 0
+        || !server.setSocketDescriptor(fd)) {
+        ::close(fd);
+        return false;
+    }
+    server.pauseAccepting();
+    blocker.connectToHost(QHostAddress::LocalHost, at);
+    return blocker.waitForConnected(5000);
 }
 
 // Oldest first.
@@ -39,6 +80,10 @@ void RecordingPeer::closeConnections()
 void RecordingPeer::onNewConnection()
 {
     while (QTcpSocket* socket = server.nextPendingConnection()) {
+        if (socket->peerPort() == blocker.localPort()) { // only filled the queue
+            socket->deleteLater();
+            continue;
+        }
         ++accepted;
         sockets.append(socket);
         connect(socket, &QTcpSocket::readyRead, this, [this, socket] {

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 
 // A stand-in controller for tests: listens on 127.0.0.1 at a free port, records every byte
 // that its clients send and writes whatever the test tells it to.
@@ -29,6 +31,17 @@ public:
     // Stops accepting new connections (existing ones stay).
     void stopListening() { server.close(); }
 
+    // Writes `bytes` to the newest open connection as a serial gateway forwards them: in pieces
+    // of `piece` bytes, piece k at k * `everyUs` microseconds from now, each its own segment.
+    void sendPaced(const QByteArray& bytes, int piece, int everyUs);
+    bool pacing() const { return pacer.isActive(); }
+
+    // Makes connections to the port hang: the accept queue is filled by a connection that is
+    // never accepted, and Linux drops the SYNs of further ones. release() accepts it, and a
+    // client's retransmitted SYN (about 1 s after its first) gets through.
+    bool hangConnections();
+    void release() { server.resumeAccepting(); }
+
 signals:
     void bytesReceived();
 
@@ -40,4 +53,9 @@ private:
     QList<QPointer<QTcpSocket>> sockets;
     QByteArray data;
     int accepted = 0;
+    QTcpSocket blocker;
+    QTimer pacer;
+    QElapsedTimer paceClock;
+    QByteArray paced;
+    int pacedSent = 0;
 };

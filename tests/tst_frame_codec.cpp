@@ -21,12 +21,15 @@ void TestFrameCodec::assembleFrames_data()
 
     const QString many = QStringLiteral(" 03").repeated(10000);
 
-    QTest::newRow("joined at 50 ms") << QStringList{"0: 01 00 02", "50: E8 03 00 00"}
-                                     << QStringList{"-", "01 00 02 e8 03 00 00"} << 0;
-    QTest::newRow("stale at 51 ms: the rest starts afresh") << QStringList{"0: 01 00 02", "51: E8 03 00 00"}
-                                                            << QStringList{"-", "-"} << 0;
-    QTest::newRow("age counts from the first bytes")
-        << QStringList{"0: 01 00", "30: 02 E8", "60: 03 00 00 03 00 09"} << QStringList{"-", "-", "03 00 00"} << 0;
+    QTest::newRow("joined after 50 ms of silence")
+        << QStringList{"0: 01 00 02", "50: E8 03 00 00"} << QStringList{"-", "01 00 02 e8 03 00 00"} << 0;
+    QTest::newRow("stale after 51 ms: the rest starts afresh")
+        << QStringList{"0: 01 00 02", "51: E8 03 00 00"} << QStringList{"-", "-"} << 0;
+    QTest::newRow("silence counts from the last bytes") << QStringList{"0: 01", "40: 00 02", "80: E8", "130: 03 00 00"}
+                                                        << QStringList{"-", "-", "-", "01 00 02 e8 03 00 00"} << 0;
+    QTest::newRow("lone bytes: kept, or dropped when no type")
+        << QStringList{"0: 03", "60: 07", "61: 03", "62: 00", "63: 09"} << QStringList{"-", "-", "-", "-", "03 00 09"}
+        << 0;
     QTest::newRow("type 5 at a boundary drops the rest") << QStringList{"0: 03 00 01 05 03 00 02 03", "5: 03 00 04"}
                                                          << QStringList{"03 00 01", "03 00 04"} << 0;
     QTest::newRow("10,000 bytes taken") << QStringList{"0:" + many} << QStringList{"03 03 03"} << 1;

@@ -122,10 +122,17 @@ private slots:
     {
         QTest::addColumn<int>("panel");
         QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("reason"); // the line's second line, when no connection
+        const QStringList reasons{"The connection was refused: nothing listens at that port.",
+                                  "The controller closed the connection."};
         for (Panel panel : {Boiler, ModeSwitch}) {
+            int i = 0;
             for (const char* fault : {"refused", "closed after 3", "port not valid", "silent", "silent after a reply"})
-                QTest::addRow("%s: %s", panel == Boiler ? "boiler" : "mode switch", fault) << int(panel) << fault;
+                QTest::addRow("%s: %s", panel == Boiler ? "boiler" : "mode switch", fault)
+                    << int(panel) << fault << reasons.value(i++);
         }
+        QTest::newRow("boiler: unknown host") << int(Boiler) << "unknown host" << "The host name was not found.";
+        QTest::newRow("boiler: hangs") << int(Boiler) << "hangs" << "No connection within 2 s (timed out).";
     }
 
     // The line shows what the link lacks and the values shown before stay. A lost connection is not
@@ -134,12 +141,16 @@ private slots:
     {
         QFETCH(int, panel);
         QFETCH(QString, fault);
+        QFETCH(QString, reason);
         Rig rig{Panel(panel)};
         QVERIFY(rig.line);
-        const QString at = QStringLiteral("127.0.0.1:%1").arg(rig.peer.port());
         const bool silent = fault.startsWith("silent");
+        const bool neverConnects = fault == "unknown host" || fault == "hangs";
+        if (fault == "unknown host") // refused as a name at once: no name server is asked
+            SettingsStore::setControllerHost("bad..name");
+        const QString at = SettingsStore::controllerHost() + ':' + QString::number(rig.peer.port());
         QString expected = silent ? "The controller at " + at + " does not answer"
-                                  : "No connection to the controller at " + at + Retry;
+                                  : "No connection to the controller at " + at + '\n' + reason + Retry;
         QStringList fields{"", "", ""};
         QElapsedTimer silence;
         silence.start();
@@ -148,6 +159,9 @@ private slots:
             rig.panel->show();
             expected = "Controller address or port in the settings is not valid";
             QCOMPARE(rig.shownLine(), expected);
+        } else if (neverConnects) {
+            QVERIFY(fault != "hangs" || rig.peer.hangConnections());
+            rig.panel->show();
         } else {
             QVERIFY(rig.open());
             if (fault != "silent") {
@@ -175,9 +189,62 @@ private slots:
             QVERIFY(rig.line->isHidden());
         } else {
             QTest::qWait(3 * rig.interval);
-            QCOMPARE(rig.peer.connectionCount(), fault == "port not valid" ? 0 : 1);
+            QCOMPARE(rig.peer.connectionCount(), fault == "port not valid" || neverConnects ? 0 : 1);
             QCOMPARE(rig.shownLine(), expected);
         }
+    }
+
+    // A command pressed while the connection hangs is not sent when it comes up, seconds late.
+    void noCommandWaitsForTheConnection()
+    {
+        Rig rig(Boiler);
+        QVERIFY(rig.peer.hangConnections());
+        rig.panel->show();
+        for (int press = 0; press < 3; ++press)
+            rig.click("WaterPompOnButton");
+        rig.peer.release();
+        QTRY_COMPARE_WITH_TIMEOUT(rig.peer.connectionCount(), 1, 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(rig.polls() >= 2, 5000);
+        QCOMPARE(rig.sent(), QByteArrayList());
+        QCOMPARE(rig.shownLine(), QString());
+    }
+
+    // A serial gateway forwards the replies slowly, in pieces: every reply is shown, and nothing else.
+    void showsRepliesAGatewayForwards_data()
+    {
+        QTest::addColumn<int>("piece");   // bytes
+        QTest::addColumn<int>("everyUs"); // between pieces
+        QTest::newRow("9600 baud, byte by byte") << 1 << 1042;
+        QTest::newRow("4800 baud, byte by byte") << 1 << 2083;
+        QTest::newRow("2400 baud, byte by byte") << 1 << 4167;
+        QTest::newRow("8-byte packets every 10 ms") << 8 << 10000;
+        QTest::newRow("32-byte packets every 25 ms") << 32 << 25000;
+        QTest::newRow("last byte of replies 1 and 3 60 ms late") << 50 << 60000;
+    }
+
+    void showsRepliesAGatewayForwards()
+    {
+        QFETCH(int, piece);
+        QFETCH(int, everyUs);
+        const bool late = piece == 50;
+        Rig rig(Boiler);
+        QStringList modes;
+        connect(rig.panel->findChild<QLineEdit*>("curentModelineEdit"), &QLineEdit::textChanged,
+                [&modes](const QString& text) { modes << text; });
+        QVERIFY(rig.open());
+        for (int mode : {4, 5, 6, 1}) {
+            QByteArray frame = PanelWire::answer(true, mode, 1000, 0);
+            frame[50] = '\3'; // alone, the start of a reply 3
+            rig.peer.sendPaced(frame, late && mode % 2 ? frame.size() : piece, everyUs);
+            QTRY_VERIFY_WITH_TIMEOUT(!rig.peer.pacing(), 5000);
+            QTest::qWait(100); // until the next poll
+        }
+        if (late) { // a late byte costs its own reply at most (joined if the test was too slow to see the pause)
+            modes.removeAll("Master");
+            modes.removeAll("Diagnostic");
+        }
+        QCOMPARE(modes, (late ? QStringList{"Washing", "Initialization"}
+                              : QStringList{"Master", "Washing", "Diagnostic", "Initialization"}));
     }
 };
 

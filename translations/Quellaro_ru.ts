@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Service tool for the controller of a vending coffee machine.</source>
+        <translation>Сервисная программа для контроллера торгового кофейного автомата.</translation>
+    </message>
+    <message>
+        <source>Displays this help.</source>
+        <translation>Показать эту справку.</translation>
+    </message>
+    <message>
+        <source>Append the trace of the link to the controller to FILE, line by line.</source>
+        <translation>Дописывать журнал связи с контроллером в ФАЙЛ, построчно.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>ФАЙЛ</translation>
+    </message>
+    <message>
+        <source>cannot write the trace file %1: %2</source>
+        <translation>не удаётся записать файл журнала %1: %2</translation>
+    </message>
+    <message>
+        <source>Displays the version.</source>
+        <translation>Показать версию.</translation>
+    </message>
+</context>
+<context>
     <name>PollingDialog</name>
     <message>
         <source>Controller address or port in the settings is not valid</source>
@@ -30,6 +57,26 @@
     <message>
         <source>Unknown error %1</source>
         <translation>Неизвестная ошибка %1</translation>
+    </message>
+    <message>
+        <source>The connection was refused: nothing listens at that port.</source>
+        <translation>В соединении отказано: на этом порту никто не принимает подключения.</translation>
+    </message>
+    <message>
+        <source>The host name was not found.</source>
+        <translation>Имя хоста не найдено.</translation>
+    </message>
+    <message>
+        <source>The controller closed the connection.</source>
+        <translation>Контроллер закрыл соединение.</translation>
+    </message>
+    <message>
+        <source>No connection within 2 s (timed out).</source>
+        <translation>Соединение не установлено за 2 с (время ожидания истекло).</translation>
+    </message>
+    <message>
+        <source>The network is unreachable.</source>
+        <translation>Сеть недоступна.</translation>
     </message>
 </context>
 <context>

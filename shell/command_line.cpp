@@ -1,0 +1,92 @@
+#include "shell/command_line.h"
+
+#include "shell/translation_loader.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QStringList>
+#include <QTranslator>
+
+#include <cstdio>
+
+namespace {
+
+// The options QGuiApplication and QApplication take from the command line themselves. Known
+// here so that they are no mistake, and hidden from the help, as Qt documents them.
+const char* const qtOptionsWithValue[] = {
+    "platform",    "platformpluginpath", "platformtheme", "plugin",     "qwindowgeometry",
+    "qwindowicon", "qwindowtitle",       "style",         "stylesheet", "session",
+    "display",     "geometry",           "title",         "name",       "icon"};
+const char* const qtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync", "testability"};
+
+void describe(QCommandLineParser& parser)
+{
+    // Qt's options are written with one dash: -platform is one option, not -p -l -a ...
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(
+        QCoreApplication::translate("CommandLine", "Service tool for the controller of a vending coffee machine."));
+    // Not addHelpOption(): its --help-all would promise Qt's options, which need a display.
+    parser.addOption({{QStringLiteral("h"), QStringLiteral("help")},
+                      QCoreApplication::translate("CommandLine", "Displays this help.")});
+    parser.addOption({{QStringLiteral("v"), QStringLiteral("version")},
+                      QCoreApplication::translate("CommandLine", "Displays the version.")});
+    parser.addOption({QStringLiteral("trace"),
+                      QCoreApplication::translate(
+                          "CommandLine", "Append the trace of the link to the controller to FILE, line by line."),
+                      QCoreApplication::translate("CommandLine", "FILE")});
+    const auto addHidden = [&parser](const char* name, const QString& valueName) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), valueName);
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    };
+    for (const char* name : qtOptionsWithValue)
+        addHidden(name, QStringLiteral("value"));
+    for (const char* name : qtFlags)
+        addHidden(name, QString());
+}
+
+void print(std::FILE* stream, const QString& output)
+{
+    std::fputs(output.toLocal8Bit().constData(), stream);
+}
+
+} // namespace
+
+CommandLine readCommandLine(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    QCommandLineParser parser;
+    describe(parser);
+    const bool parsed = parser.parse(arguments);
+
+    CommandLine line;
+    const bool help = parser.isSet(QStringLiteral("help"));
+    if (!help && !parser.isSet(QStringLiteral("version"))) {
+        if (!parsed) {
+            print(stderr, QStringLiteral("Quellaro: %1\n").arg(parser.errorText()));
+            line.exitNow = true;
+            line.exitCode = 1;
+        }
+        line.traceFile = parser.value(QStringLiteral("trace"));
+        return line;
+    }
+
+    // The help's usage line needs an application object, its texts the translation: a core
+    // application needs no display.
+    int coreArgc = 1;
+    QCoreApplication core(coreArgc, argv);
+    QTranslator translator;
+    prepareApplication(translator);
+    if (help) {
+        QCommandLineParser translated;
+        describe(translated);
+        print(stdout, translated.helpText());
+    } else {
+        print(stdout,
+              QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(), QStringLiteral(QUELLARO_VERSION)));
+    }
+    line.exitNow = true;
+    return line;
+}
