@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Service tool for the controller of a vending coffee machine.</source>
+        <translation>Service tool for the controller of a vending coffee machine.</translation>
+    </message>
+    <message>
+        <source>Displays this help.</source>
+        <translation>Displays this help.</translation>
+    </message>
+    <message>
+        <source>Displays the version.</source>
+        <translation>Displays the version.</translation>
+    </message>
+    <message>
+        <source>Append the trace of the link to the controller to FILE, line by line.</source>
+        <translation>Append the trace of the link to the controller to FILE, line by line.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>FILE</translation>
+    </message>
+    <message>
+        <source>cannot write the trace file %1: %2</source>
+        <translation>cannot write the trace file %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>PollingDialog</name>
     <message>
         <source>Controller address or port in the settings is not valid</source>
@@ -18,6 +45,38 @@
     <message>
         <source>The controller at %1 does not answer</source>
         <translation>The controller at %1 does not answer</translation>
+    </message>
+    <message>
+        <source>The connection was refused: nothing listens at that port.</source>
+        <translation>The connection was refused: nothing listens at that port.</translation>
+    </message>
+    <message>
+        <source>The host name was not found.</source>
+        <translation>The host name was not found.</translation>
+    </message>
+    <message>
+        <source>The controller closed the connection.</source>
+        <translation>The controller closed the connection.</translation>
+    </message>
+    <message>
+        <source>No connection within 2 s (timed out).</source>
+        <translation>No connection within 2 s (timed out).</translation>
+    </message>
+    <message>
+        <source>The network is unreachable.</source>
+        <translation>The network is unreachable.</translation>
+    </message>
+    <message>
+        <source>Unknown mode %1</source>
+        <translation>Unknown mode %1</translation>
+    </message>
+    <message>
+        <source>Unknown state %1</source>
+        <translation>Unknown state %1</translation>
+    </message>
+    <message>
+        <source>Unknown error %1</source>
+        <translation>Unknown error %1</translation>
     </message>
 </context>
 <context>
@@ -412,6 +471,10 @@
         <source>Tea</source>
         <translation>Tea</translation>
     </message>
+    <message>
+        <source>Stored value: %1. It is saved unchanged unless you change this field.</source>
+        <translation>Stored value: %1. It is saved unchanged unless you change this field.</translation>
+    </message>
 </context>
 <context>
     <name>ReceptsDialog</name>
@@ -494,6 +557,13 @@
     <message>
         <source>Overwrite</source>
         <translation>Overwrite</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file holds %n thing(s) that the forms cannot show: other elements, attributes or comments, or values beyond a field&apos;s range, which are marked. Save writes them back unchanged; a marked field keeps its value unless you change it.</source>
+        <translation>
+            <numerusform>The file holds %n thing that the forms cannot show: other elements, attributes or comments, or values beyond a field&apos;s range, which are marked. Save writes them back unchanged; a marked field keeps its value unless you change it.</numerusform>
+            <numerusform>The file holds %n things that the forms cannot show: other elements, attributes or comments, or values beyond a field&apos;s range, which are marked. Save writes them back unchanged; a marked field keeps its value unless you change it.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
