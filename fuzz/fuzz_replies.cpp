@@ -3,8 +3,7 @@
 // so unfinished frames are both joined and left to go stale) and its bytes. Each read, and
 // each frame the FrameAssembler rebuilds from it, goes to the client's handleMessage() in an
 // exactly sized heap copy, so that AddressSanitizer sees any access past the received bytes.
-// The same input is also read as a recorded link trace, as cm-simulator --replay reads it; the
-// reads of each recorded connection go through the same checks at their recorded times.
+// The input is also read as a link trace, as cm-simulator --replay reads it, its reads checked likewise.
 #include "fuzz/fuzz_target.h"
 
 #include "link/cm_netmessge.h"
@@ -79,24 +78,6 @@ void checkTaken(QByteArray& kept, const QByteArray& read, const QByteArray& fram
         fail("a whole frame kept, or bytes that start none");
 }
 
-} // namespace
-
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    static int argc = 1;
-    static char name[] = "fuzz_replies";
-    static char* argv[] = {name, nullptr};
-    // Settings from a place that holds none, so the client aims at 127.0.0.1:2050 without a
-    // name lookup; the connection never gets anywhere because no event loop runs.
-    qputenv("XDG_CONFIG_HOME", QDir::temp().filePath(QStringLiteral("quellaro-fuzz-no-config")).toLocal8Bit());
-    new QCoreApplication(argc, argv);
-    SettingsStore::setApplicationNames();
-    client = new CM_NetMessge;
-    return 0;
-}
-
-namespace {
-
 // One read through the client and the assembler, checked.
 void takeRead(FrameAssembler& assembler, QByteArray& kept, const QByteArray& read, qint64 now)
 {
@@ -133,6 +114,20 @@ void replayTrace(const uint8_t* data, size_t size)
 }
 
 } // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    static int argc = 1;
+    static char name[] = "fuzz_replies";
+    static char* argv[] = {name, nullptr};
+    // Settings from a place that holds none, so the client aims at 127.0.0.1:2050 without a
+    // name lookup; the connection never gets anywhere because no event loop runs.
+    qputenv("XDG_CONFIG_HOME", QDir::temp().filePath(QStringLiteral("quellaro-fuzz-no-config")).toLocal8Bit());
+    new QCoreApplication(argc, argv);
+    SettingsStore::setApplicationNames();
+    client = new CM_NetMessge;
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
