@@ -265,7 +265,8 @@ void SimulatorConnection::sendLine()
     }
     if (line.size() > 0) {
         constexpr qint64 NsPerMs = qint64(1000) * 1000;
-        lineTimer.start(int((line.nextArrivalNs() - now + NsPerMs - 1) / NsPerMs));
+        const qint64 waitMs = (line.nextArrivalNs() - now + NsPerMs - 1) / NsPerMs;
+        lineTimer.start(int(qMin<qint64>(waitMs, std::numeric_limits<int>::max()))); // a huge packet at 1 baud
     } else if (!outgoing.empty() && outgoing.front().close) {
         sendDue();
     }

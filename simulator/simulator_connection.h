@@ -16,7 +16,8 @@
 class QTcpSocket;
 
 // One client of the simulator: reassembles requests from the byte stream, asks the server
-// for the answer of each and writes the replies, bent by the fault options. Deletes itself
+// for the answer of each and writes the replies, bent by the fault options and paced by the
+// serial line of a gateway when there is one; or plays a recorded connection. Deletes itself
 // when the client goes away.
 class SimulatorConnection : public QObject
 {
