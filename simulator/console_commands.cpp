@@ -24,7 +24,7 @@ QString usage(const QString& command)
     return QStringLiteral("usage: %1 (type help)").arg(command);
 }
 
-// The outputs by number, named as the outputs panel's check boxes name them.
+// The outputs by number, named by the outputs panel's check boxes (their texts without "On").
 const char* const PanelOutputNames[] = {
     "Water selector",
     "Boiler heating",
@@ -82,7 +82,9 @@ QString help()
                          "  temp TENTHS    set the boiler temperature in tenths of a degree (0-65535)\n"
                          "  status         show the machine\n"
                          "  help           this text\n"
-                         "  quit, exit     stop the simulator");
+                         "  quit, exit     stop the simulator\n"
+                         "Started with --baud N, replies cross a serial line of N baud to a gateway that forwards\n"
+                         "each byte, or N bytes at a time with --packet N; cm-simulator --help lists every option.");
 }
 
 QString run(MachineModel& machine, const QString& line)
