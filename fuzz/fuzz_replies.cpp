@@ -3,12 +3,15 @@
 // so unfinished frames are both joined and left to go stale) and its bytes. Each read, and
 // each frame the FrameAssembler rebuilds from it, goes to the client's handleMessage() in an
 // exactly sized heap copy, so that AddressSanitizer sees any access past the received bytes.
+// The input is also read as a link trace, as cm-simulator --replay reads it, its reads checked likewise.
 #include "fuzz/fuzz_target.h"
 
 #include "link/cm_netmessge.h"
 #include "link/frame_assembler.h"
 #include "settings/settings_store.h"
+#include "simulator/trace_reader.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 
@@ -75,6 +78,41 @@ void checkTaken(QByteArray& kept, const QByteArray& read, const QByteArray& fram
         fail("a whole frame kept, or bytes that start none");
 }
 
+// One read through the client and the assembler, checked.
+void takeRead(FrameAssembler& assembler, QByteArray& kept, const QByteArray& read, qint64 now)
+{
+    handle(read);
+    FrameAssembler::Report report;
+    const QByteArray frame = assembler.take(read.constData(), read.size(), now, &report);
+    checkTaken(kept, read, frame, report, assembler.keptSize());
+    if (!frame.isEmpty())
+        handle(frame);
+}
+
+void replayTrace(const uint8_t* data, size_t size)
+{
+    QByteArray text = QByteArray::fromRawData(reinterpret_cast<const char*>(data), int(size));
+    QBuffer buffer(&text);
+    buffer.open(QIODevice::ReadOnly);
+    const TraceRecording recording = TraceReader::read(buffer);
+    if (recording.error.isEmpty() != (recording.errorLine == 0)
+        || (recording.errorLine > 0 && !recording.connections.isEmpty()))
+        fail("a trace error without its line, or connections from a trace that does not read");
+    for (const ReplaySession& session : recording.connections) {
+        FrameAssembler assembler;
+        QByteArray kept;
+        qint64 last = 0;
+        for (const ReplayEvent& event : session) {
+            if (event.atMs < last || event.closes == !event.bytes.isEmpty()
+                || (event.closes && &event != &session.last()))
+                fail("recorded events out of order, an empty read, or an event after the close");
+            last = event.atMs;
+            if (!event.closes)
+                takeRead(assembler, kept, event.bytes, event.atMs);
+        }
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
@@ -102,16 +140,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         at += 2;
         const size_t n = qMin(header & 0x3FFF, size - at);
         now += qint64(header >> 14) * 30;
-        const QByteArray read(reinterpret_cast<const char*>(data + at), int(n));
+        takeRead(assembler, kept, QByteArray(reinterpret_cast<const char*>(data + at), int(n)), now);
         at += n;
-
-        handle(read);
-
-        FrameAssembler::Report report;
-        const QByteArray frame = assembler.take(read.constData(), read.size(), now, &report);
-        checkTaken(kept, read, frame, report, assembler.keptSize());
-        if (!frame.isEmpty())
-            handle(frame);
     }
+    replayTrace(data, size);
     return 0;
 }

@@ -6,6 +6,8 @@
 #include <QRegularExpression>
 #include <QStringList>
 
+#include <iterator>
+
 namespace ConsoleCommands {
 
 namespace {
@@ -22,21 +24,67 @@ QString usage(const QString& command)
     return QStringLiteral("usage: %1 (type help)").arg(command);
 }
 
+// The outputs by number, named by the outputs panel's check boxes (their texts without "On").
+const char* const PanelOutputNames[] = {
+    "Water selector",
+    "Boiler heating",
+    "Boiler pump",
+    "Boiler valve 1",
+    "Boiler valve 2",
+    "Coffe grinder",
+    "Cooler",
+    "Coffe metering unload",
+    "Coffe group",
+    "Dispenser cup rotation",
+    "Dispender cup unload",
+    "Dispenser sugar down",
+    "Dispenser sugar screw",
+    "Mixer 1 Screw",
+    "Mixer 1 Drive",
+    "Mixer 2 Screw",
+    "Mixer 2 Drive",
+    "Mixer 3 Screw",
+    "Mixer 3 Drive",
+    "Mixer 4 Screw",
+    "Mixer 4 Drive",
+    "Water pump",
+};
+static_assert(std::size(PanelOutputNames) == Protocol::OutputCount, "one name per output");
+
 } // namespace
+
+bool quits(const QString& line)
+{
+    const QString command = line.trimmed().toLower();
+    return command == QLatin1String("quit") || command == QLatin1String("exit");
+}
 
 QString help()
 {
-    return QStringLiteral(
-        "commands:\n"
-        "  input N 0|1    set input N (0-17, in the order of the inputs panel: 0 power,\n"
-        "                 1 water level, ..., 8 sugar dispenser, ..., 17 washing button)\n"
-        "  output N 0|1   set output N (0-21, the numbers of the outputs panel: byte 27+N)\n"
-        "  error CODE     set the error code (0-65535)\n"
-        "  state CODE     set the state code (0-65535)\n"
-        "  mode CODE      set the mode code at once (0-255)\n"
-        "  temp TENTHS    set the boiler temperature in tenths of a degree (0-65535)\n"
-        "  status         show the machine\n"
-        "  help           this text");
+    // Three to a line, in columns.
+    QString outputs;
+    for (int n = 0; n < Protocol::OutputCount; ++n) {
+        const bool lastInLine = n % 3 == 2 || n == Protocol::OutputCount - 1;
+        outputs += QStringLiteral("%1%2 %3")
+                       .arg(n % 3 ? QString() : QStringLiteral("\n    "))
+                       .arg(n, 3)
+                       .arg(QLatin1String(PanelOutputNames[n]), lastInLine ? 0 : -23);
+    }
+    return QStringLiteral("commands:\n"
+                          "  input N 0|1    set input N (0-17, in the order of the inputs panel: 0 power,\n"
+                          "                 1 water level, ..., 8 sugar dispenser, ..., 17 washing button)\n"
+                          "  output N 0|1   set output N, numbered as follows (the outputs panel's names):")
+        + outputs
+        + QStringLiteral("\n"
+                         "  error CODE     set the error code (0-65535)\n"
+                         "  state CODE     set the state code (0-65535)\n"
+                         "  mode CODE      set the mode code at once (0-255)\n"
+                         "  temp TENTHS    set the boiler temperature in tenths of a degree (0-65535)\n"
+                         "  status         show the machine\n"
+                         "  help           this text\n"
+                         "  quit, exit     stop the simulator\n"
+                         "Started with --baud N, replies cross a serial line of N baud to a gateway that forwards\n"
+                         "each byte, or N bytes at a time with --packet N; cm-simulator --help lists every option.");
 }
 
 QString run(MachineModel& machine, const QString& line)
@@ -61,10 +109,16 @@ QString run(MachineModel& machine, const QString& line)
         if (isInput) {
             const int in = MachineModel::PanelInputOrder[size_t(number)];
             machine.setInput(in, value != 0);
-            return QStringLiteral("input %1 (%2) = %3").arg(number).arg(QLatin1String(MachineModel::inputName(in))).arg(value);
+            return QStringLiteral("input %1 (%2) = %3")
+                .arg(number)
+                .arg(QLatin1String(MachineModel::inputName(in)))
+                .arg(value);
         }
         machine.setOutput(number, value != 0);
-        return QStringLiteral("output %1 (%2) = %3").arg(number).arg(QLatin1String(MachineModel::outputName(number))).arg(value);
+        return QStringLiteral("output %1 (%2) = %3")
+            .arg(number)
+            .arg(QLatin1String(MachineModel::outputName(number)))
+            .arg(value);
     }
 
     struct CodeCommand

@@ -45,6 +45,12 @@ struct FaultOptions
     // SimulatorServer). Later requests are answered normally.
     int floodBytes = 0;
 
+    // More than 0: replies cross a serial line of this many baud to a gateway before they
+    // reach the network (see SerialLine): one byte every 10/baud seconds, forwarded
+    // `gatewayPacketBytes` at a time. 0: written at once, as a controller on the network would.
+    int baud = 0;
+    int gatewayPacketBytes = 1;
+
     // The frame written as garbage: its first byte is no reply type, so a sound client
     // drops it.
     static QByteArray garbageFrame() { return QByteArray::fromHex("ee06deadbeef55aa"); }

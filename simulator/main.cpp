@@ -1,13 +1,15 @@
 // cm-simulator: a stand-in for the coffee machine's controller, for trying the service tool
 // out, for demos and for end-to-end tests.
 
+#include "simulator/command_line.h"
 #include "simulator/console_commands.h"
 #include "simulator/console_reader.h"
 #include "simulator/simulator_server.h"
+#include "simulator/trace_reader.h"
 
-#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QFile>
 #include <QTextStream>
 
 namespace {
@@ -30,15 +32,28 @@ QString hex(const QByteArray& bytes)
 
 void log(int connection, const char* what, const QString& text)
 {
-    out() << QDateTime::currentDateTime().toString(QStringLiteral("hh:mm:ss.zzz")) << " #" << connection << ' '
-          << what << ' ' << text << Qt::endl;
+    out() << QDateTime::currentDateTime().toString(QStringLiteral("hh:mm:ss.zzz")) << " #" << connection << ' ' << what
+          << ' ' << text << Qt::endl;
 }
 
-struct IntOption
+// Reads the recorded session to play; false, with the reason printed, when it cannot be played.
+bool loadRecording(const QString& path, SimulatorServer& server)
 {
-    QCommandLineOption option;
-    int* target;
-};
+    QTextStream err(stderr);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        err << "cm-simulator: cannot read " << path << ": " << file.errorString() << Qt::endl;
+        return false;
+    }
+    const TraceRecording recording = TraceReader::read(file);
+    if (recording.errorLine > 0) {
+        err << "cm-simulator: " << path << ", line " << recording.errorLine << ": " << recording.error << Qt::endl;
+        return false;
+    }
+    server.replay(recording.connections);
+    out() << "replaying " << path << ": " << recording.connections.size() << " recorded connection(s)" << Qt::endl;
+    return true;
+}
 
 } // namespace
 
@@ -46,75 +61,19 @@ int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("cm-simulator"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(QUELLARO_VERSION));
 
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Simulated controller of the coffee machine. Type help on standard input for its commands."));
-    parser.addHelpOption();
-    const QCommandLineOption addressOption(QStringLiteral("address"), QStringLiteral("Address to listen on."),
-                                           QStringLiteral("ADDRESS"), QStringLiteral("127.0.0.1"));
-    const QCommandLineOption portOption(QStringLiteral("port"), QStringLiteral("Port to listen on (0: any free port)."),
-                                        QStringLiteral("PORT"), QStringLiteral("2050"));
-    const QCommandLineOption logOption(QStringLiteral("log"),
-                                       QStringLiteral("Print every request and reply as hex with a timestamp."));
-    const QCommandLineOption mergeOption(QStringLiteral("merge"), QStringLiteral("Write replies two at a time."));
-    const QCommandLineOption silentOption(QStringLiteral("silent"), QStringLiteral("Accept connections but never answer."));
-
-    FaultOptions faults;
-    const IntOption intOptions[] = {
-        {QCommandLineOption(QStringLiteral("delay"), QStringLiteral("Write each reply MS milliseconds late."),
-                            QStringLiteral("MS")),
-         &faults.replyDelayMs},
-        {QCommandLineOption(QStringLiteral("split"),
-                            QStringLiteral("Write each reply in two halves, MS milliseconds apart."),
-                            QStringLiteral("MS")),
-         &faults.splitReplyMs},
-        {QCommandLineOption(QStringLiteral("garbage-every"),
-                            QStringLiteral("Write a garbage frame after every N replies."), QStringLiteral("N")),
-         &faults.garbageEvery},
-        {QCommandLineOption(QStringLiteral("close-after"),
-                            QStringLiteral("Close each connection after N requests."), QStringLiteral("N")),
-         &faults.closeAfterRequests},
-        {QCommandLineOption(QStringLiteral("flood"),
-                            QStringLiteral("Answer the first state request of each connection with BYTES bytes of "
-                                           "replies and garbage at once."),
-                            QStringLiteral("BYTES")),
-         &faults.floodBytes},
-    };
-    parser.addOptions({addressOption, portOption, logOption, mergeOption, silentOption});
-    for (const IntOption& option : intOptions)
-        parser.addOption(option.option);
-    parser.process(app);
-
-    QTextStream err(stderr);
-    for (const IntOption& option : intOptions) {
-        if (!parser.isSet(option.option))
-            continue;
-        bool ok = false;
-        *option.target = parser.value(option.option).toInt(&ok);
-        if (!ok || *option.target < 0) {
-            err << "cm-simulator: --" << option.option.names().first() << " needs a number of 0 or more" << Qt::endl;
-            return 2;
-        }
-    }
-    faults.mergeReplies = parser.isSet(mergeOption);
-    faults.silent = parser.isSet(silentOption);
-
-    bool portOk = false;
-    const uint port = parser.value(portOption).toUInt(&portOk);
-    QHostAddress address(parser.value(addressOption));
-    if (parser.value(addressOption) == QLatin1String("localhost"))
-        address = QHostAddress::LocalHost;
-    if (!portOk || port > 65535 || address.isNull()) {
-        err << "cm-simulator: bad address or port" << Qt::endl;
-        return 2;
-    }
+    SimulatorCommandLine line;
+    if (const int status = readCommandLine(app, &line))
+        return status;
 
     SimulatorServer server;
-    server.setFaults(faults);
-    if (!server.listen(address, quint16(port))) {
-        err << "cm-simulator: cannot listen on " << address.toString() << ':' << port << ": "
-            << server.errorString() << Qt::endl;
+    server.setFaults(line.faults);
+    if (!line.replayFile.isEmpty() && !loadRecording(line.replayFile, server))
+        return 1;
+    if (!server.listen(line.address, line.port)) {
+        QTextStream(stderr) << "cm-simulator: cannot listen on " << line.address.toString() << ':' << line.port << ": "
+                            << server.errorString() << Qt::endl;
         return 1;
     }
     out() << "cm-simulator listening on " << server.serverAddress().toString() << ':' << server.serverPort()
@@ -124,10 +83,11 @@ int main(int argc, char* argv[])
     QObject::connect(&server, &SimulatorServer::outputLimitPassed, [](int id, qint64 unsent, qint64 limit) {
         log(id, "closing:", QStringLiteral("%1 bytes unsent, more than its limit of %2").arg(unsent).arg(limit));
     });
-    if (parser.isSet(logOption)) {
-        QObject::connect(&server, &SimulatorServer::connectionOpened, [](int id, const QString& peer) {
-            log(id, "connected", peer);
-        });
+    QObject::connect(&server, &SimulatorServer::replayEnded,
+                     [](int id) { log(id, "replay:", QStringLiteral("nothing more recorded, silent from now on")); });
+    if (line.log) {
+        QObject::connect(&server, &SimulatorServer::connectionOpened,
+                         [](int id, const QString& peer) { log(id, "connected", peer); });
         QObject::connect(&server, &SimulatorServer::connectionClosed, [](int id) { log(id, "closed", QString()); });
         QObject::connect(&server, &SimulatorServer::requestReceived,
                          [](int id, const QByteArray& frame) { log(id, "<-", hex(frame)); });
@@ -138,8 +98,12 @@ int main(int argc, char* argv[])
     }
 
     ConsoleReader console;
-    QObject::connect(&console, &ConsoleReader::lineRead, [&server](const QString& line) {
-        const QString answer = ConsoleCommands::run(server.model(), line);
+    QObject::connect(&console, &ConsoleReader::lineRead, [&server](const QString& command) {
+        if (ConsoleCommands::quits(command)) {
+            QCoreApplication::quit();
+            return;
+        }
+        const QString answer = ConsoleCommands::run(server.model(), command);
         if (!answer.isEmpty())
             out() << answer << Qt::endl;
     });

@@ -4,8 +4,10 @@
 
 #include <QTcpSocket>
 
-SimulatorConnection::SimulatorConnection(QTcpSocket* tcpSocket, RequestHandler requestHandler,
-                                         FaultSource faultSource, OutputLimit outputLimit, QObject* parent)
+#include <limits>
+
+SimulatorConnection::SimulatorConnection(QTcpSocket* tcpSocket, RequestHandler requestHandler, FaultSource faultSource,
+                                         OutputLimit outputLimit, QObject* parent)
     : QObject(parent)
     , socket(tcpSocket)
     , handler(std::move(requestHandler))
@@ -13,9 +15,16 @@ SimulatorConnection::SimulatorConnection(QTcpSocket* tcpSocket, RequestHandler r
     , limit(std::move(outputLimit))
 {
     socket->setParent(this);
+    // Every write leaves as it is written: the kernel must not join a gateway's packets or a
+    // recording's reads.
+    socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     clock.start();
-    sendTimer.setSingleShot(true);
+    for (QTimer* timer : {&sendTimer, &lineTimer}) {
+        timer->setSingleShot(true);
+        timer->setTimerType(Qt::PreciseTimer);
+    }
     connect(&sendTimer, &QTimer::timeout, this, &SimulatorConnection::sendDue);
+    connect(&lineTimer, &QTimer::timeout, this, &SimulatorConnection::sendLine);
     connect(socket, &QTcpSocket::readyRead, this, &SimulatorConnection::readRequests);
     connect(socket, &QTcpSocket::disconnected, this, &SimulatorConnection::onDisconnected);
     connect(socket, &QTcpSocket::errorOccurred, this, [this] {
@@ -32,7 +41,7 @@ void SimulatorConnection::abort()
 
 qint64 SimulatorConnection::unsentBytes() const
 {
-    return gone ? 0 : outgoingBytes + heldReply.size() + socket->bytesToWrite();
+    return gone ? 0 : outgoingBytes + heldReply.size() + line.size() + socket->bytesToWrite();
 }
 
 void SimulatorConnection::enforceOutputLimit()
@@ -51,6 +60,9 @@ void SimulatorConnection::onDisconnected()
         return;
     gone = true;
     sendTimer.stop();
+    lineTimer.stop();
+    line.clear();
+    recording.clear();
     outgoing.clear();
     outgoingBytes = 0;
     heldReply.clear();
@@ -179,10 +191,37 @@ void SimulatorConnection::enqueue(qint64 due, const QByteArray& bytes, bool clos
     sendDue();
 }
 
+void SimulatorConnection::play(const ReplaySession& session)
+{
+    recording = session;
+    recordingNext = 0;
+    sendDue();
+}
+
+// Queues the next event of the recording, one at a time: a long recording costs no more
+// unsent bytes than its largest read.
+bool SimulatorConnection::takeRecorded()
+{
+    if (recordingNext < 0 || !outgoing.empty())
+        return false;
+    if (recordingNext == recording.size()) {
+        recordingNext = -1;
+        emit recordingPlayed();
+        return false;
+    }
+    const ReplayEvent& event = recording.at(recordingNext++);
+    outgoing.push_back(Pending{event.atMs, event.bytes, event.closes});
+    outgoingBytes += event.bytes.size();
+    return true;
+}
+
 void SimulatorConnection::sendDue()
 {
     const qint64 now = clock.elapsed();
-    while (!gone && !outgoing.empty() && outgoing.front().due <= now) {
+    while (!gone && (!outgoing.empty() || takeRecorded()) && outgoing.front().due <= now) {
+        // A close waits until the serial line has carried what was written before it.
+        if (outgoing.front().close && line.size() > 0)
+            return;
         Pending next = std::move(outgoing.front());
         outgoing.pop_front();
         outgoingBytes -= next.bytes.size();
@@ -203,6 +242,38 @@ void SimulatorConnection::write(const QByteArray& bytes)
 {
     if (bytes.isEmpty() || socket->state() != QAbstractSocket::ConnectedState)
         return;
-    socket->write(bytes);
     emit bytesSent(bytes);
+    const FaultOptions options = faults();
+    if (options.baud <= 0 && line.size() == 0) {
+        send(bytes);
+        return;
+    }
+    line.setPace(options.baud, options.gatewayPacketBytes);
+    line.put(bytes, clock.nsecsElapsed());
+    sendLine();
+}
+
+// Forwards what has crossed the serial line by now, a packet per write.
+void SimulatorConnection::sendLine()
+{
+    // With pacing switched off meanwhile, what is left goes at once.
+    const qint64 now = faults().baud > 0 ? clock.nsecsElapsed() : std::numeric_limits<qint64>::max();
+    for (const QByteArray& packet : line.takeArrived(now)) {
+        if (gone || socket->state() != QAbstractSocket::ConnectedState)
+            return;
+        send(packet);
+    }
+    if (line.size() > 0) {
+        constexpr qint64 NsPerMs = qint64(1000) * 1000;
+        const qint64 waitMs = (line.nextArrivalNs() - now + NsPerMs - 1) / NsPerMs;
+        lineTimer.start(int(qMin<qint64>(waitMs, std::numeric_limits<int>::max()))); // a huge packet at 1 baud
+    } else if (!outgoing.empty() && outgoing.front().close) {
+        sendDue();
+    }
+}
+
+void SimulatorConnection::send(const QByteArray& bytes)
+{
+    socket->write(bytes);
+    socket->flush();
 }

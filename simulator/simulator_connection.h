@@ -2,6 +2,8 @@
 
 #include "link/frame_codec.h"
 #include "simulator/fault_options.h"
+#include "simulator/serial_line.h"
+#include "simulator/trace_reader.h"
 
 #include <QByteArray>
 #include <QElapsedTimer>
@@ -14,7 +16,8 @@
 class QTcpSocket;
 
 // One client of the simulator: reassembles requests from the byte stream, asks the server
-// for the answer of each and writes the replies, bent by the fault options. Deletes itself
+// for the answer of each and writes the replies, bent by the fault options and paced by the
+// serial line of a gateway when there is one; or plays a recorded connection. Deletes itself
 // when the client goes away.
 class SimulatorConnection : public QObject
 {
@@ -34,6 +37,11 @@ public:
     SimulatorConnection(QTcpSocket* tcpSocket, RequestHandler requestHandler, FaultSource faultSource,
                         OutputLimit outputLimit, QObject* parent);
 
+    // Plays a recorded connection instead of answering: each read's bytes in a write of their
+    // own at its time since this connection was made, then the close if the recording has
+    // one. Requests are still read and reported, and get no reply.
+    void play(const ReplaySession& session);
+
     // Closes the connection at once.
     void abort();
     // Bytes owed to the client and not yet taken by it: replies queued for later (delayed,
@@ -48,6 +56,8 @@ signals:
     void bytesDropped(const QByteArray& bytes);
     void bytesSent(const QByteArray& bytes);
     void closed();
+    // The last write of a played recording is out: the connection stays silent from now on.
+    void recordingPlayed();
     void outputLimitPassed(qint64 unsent, qint64 limit);
 
 private:
@@ -63,7 +73,10 @@ private:
     void reply(const QByteArray& frame, const FaultOptions& faults);
     void enqueue(qint64 due, const QByteArray& bytes, bool close = false);
     void sendDue();
+    bool takeRecorded();
     void write(const QByteArray& bytes);
+    void sendLine();
+    void send(const QByteArray& bytes);
     void onDisconnected();
 
     QTcpSocket* socket;
@@ -74,6 +87,10 @@ private:
     std::deque<Pending> outgoing;
     qint64 outgoingBytes = 0;
     QTimer sendTimer;
+    SerialLine line;
+    QTimer lineTimer;
+    ReplaySession recording;
+    int recordingNext = -1; // -1: not playing
     QElapsedTimer clock;
     QByteArray heldReply;
     int requests = 0;

@@ -47,6 +47,13 @@ void SimulatorServer::close()
         connection->abort();
 }
 
+void SimulatorServer::replay(const QVector<ReplaySession>& connections)
+{
+    replaying = true;
+    recorded = connections;
+    replayed = 0;
+}
+
 void SimulatorServer::setOutputCaps(qint64 perConnection, qint64 total)
 {
     connectionCap = perConnection;
@@ -65,8 +72,8 @@ void SimulatorServer::onNewConnection()
         ++openConnections;
         const QString peer = QStringLiteral("%1:%2").arg(socket->peerAddress().toString()).arg(socket->peerPort());
         auto* connection = new SimulatorConnection(
-            socket, [this](const FrameCodec::Request& request) { return handle(request); },
-            [this] { return options; }, [this] { return outputLimit(); }, this);
+            socket, [this](const FrameCodec::Request& request) { return handle(request); }, [this] { return options; },
+            [this] { return outputLimit(); }, this);
         connect(connection, &SimulatorConnection::requestReceived, this,
                 [this, id](const QByteArray& frame) { emit requestReceived(id, frame); });
         connect(connection, &SimulatorConnection::bytesSent, this,
@@ -79,7 +86,10 @@ void SimulatorServer::onNewConnection()
             --openConnections;
             emit connectionClosed(id);
         });
+        connect(connection, &SimulatorConnection::recordingPlayed, this, [this, id] { emit replayEnded(id); });
         emit connectionOpened(id, peer);
+        if (replaying)
+            connection->play(recorded.value(replayed++));
     }
     // Every share just got smaller: the connections already over theirs go now.
     for (SimulatorConnection* connection : findChildren<SimulatorConnection*>(QString(), Qt::FindDirectChildrenOnly))
@@ -89,6 +99,8 @@ void SimulatorServer::onNewConnection()
 QByteArray SimulatorServer::handle(const FrameCodec::Request& request)
 {
     ++requests;
+    if (replaying)
+        return QByteArray();
     syncClock();
     switch (request.type) {
     case Protocol::RequestState:

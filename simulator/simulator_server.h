@@ -2,6 +2,7 @@
 
 #include "simulator/fault_options.h"
 #include "simulator/machine_model.h"
+#include "simulator/trace_reader.h"
 
 #include <QByteArray>
 #include <QElapsedTimer>
@@ -57,6 +58,11 @@ public:
     void setSilent(bool silent) { options.silent = silent; }
     void setFloodBytes(int bytes) { options.floodBytes = bytes; }
 
+    // Plays a recorded session instead of the machine: the Nth connection accepted from now on
+    // gets the Nth recorded connection (see SimulatorConnection::play); connections past the
+    // recording's get nothing. Requests then act on nothing and are answered by nothing.
+    void replay(const QVector<ReplaySession>& connections);
+
     // Smaller caps than the defaults above, for tests.
     void setOutputCaps(qint64 perConnection, qint64 total);
     // The most bytes one connection may have unsent now.
@@ -75,6 +81,8 @@ signals:
     void requestReceived(int connection, const QByteArray& frame);
     void bytesSent(int connection, const QByteArray& bytes);
     void bytesDropped(int connection, const QByteArray& bytes);
+    // A replayed connection has nothing more to play: it stays open and silent.
+    void replayEnded(int connection);
     // The connection is being closed: it had more bytes unsent than its limit.
     void outputLimitPassed(int connection, qint64 unsent, qint64 limit);
 
@@ -97,4 +105,7 @@ private:
     int openConnections = 0;
     int accepted = 0;
     int requests = 0;
+    bool replaying = false;
+    QVector<ReplaySession> recorded;
+    int replayed = 0; // connections accepted since the replay started
 };

@@ -65,6 +65,8 @@ private slots:
     void replies();
     void outputCaps_data();
     void outputCaps();
+    void gatewayPace_data();
+    void gatewayPace();
 };
 
 void TestSimulatorServer::badClientsDoNotStopOthers()
@@ -168,9 +170,11 @@ void TestSimulatorServer::outputCaps_data()
     QTest::addColumn<qint64>("perConnection");
     QTest::addColumn<qint64>("total");
     QTest::addColumn<int>("hogs");
-    // Each hog asks for 40 replies 4 (2040 bytes) at once, all held back by the reply delay.
-    QTest::newRow("a connection's own cap") << qint64(1000) << (qint64(1) << 30) << 1;
-    QTest::newRow("a share of the total: 750 bytes each") << (qint64(1) << 30) << qint64(3000) << 3;
+    QTest::addColumn<int>("baud");
+    // Each hog asks for 40 replies 4 (2040 bytes) at once, held back by the reply delay or a slow line.
+    QTest::newRow("a connection's own cap") << qint64(1000) << (qint64(1) << 30) << 1 << 0;
+    QTest::newRow("a share of the total: 750 bytes each") << (qint64(1) << 30) << qint64(3000) << 3 << 0;
+    QTest::newRow("replies waiting on a 2400-baud line") << qint64(1000) << (qint64(1) << 30) << 1 << 2400;
 }
 
 void TestSimulatorServer::outputCaps()
@@ -178,10 +182,11 @@ void TestSimulatorServer::outputCaps()
     QFETCH(qint64, perConnection);
     QFETCH(qint64, total);
     QFETCH(int, hogs);
+    QFETCH(int, baud);
 
     SimulatorServer server;
     server.setOutputCaps(perConnection, total);
-    server.setReplyDelay(300);
+    server.setFaults(baud ? fault(&FaultOptions::baud, baud) : fault(&FaultOptions::replyDelayMs, 300));
     QVERIFY(server.listen(QHostAddress::LocalHost, 0));
     Client steady;
     QVERIFY(steady.open(server));
@@ -203,6 +208,49 @@ void TestSimulatorServer::outputCaps()
     }
     for (const Client& hog : hogClients) // closed before any delayed reply was written
         QVERIFY(hog.data.isEmpty());
+}
+
+void TestSimulatorServer::gatewayPace_data()
+{
+    QTest::addColumn<int>("baud");
+    QTest::addColumn<int>("packet");
+    QTest::addColumn<int>("minSpanMs"); // from the first read to the last
+    QTest::addColumn<int>("minReads");
+    // A reply 4 is 51 bytes: 53 ms on a 9600-baud line, 212 ms at 2400.
+    QTest::newRow("9600 baud, byte by byte") << 9600 << 1 << 45 << 10;
+    QTest::newRow("9600 baud, 8-byte packets") << 9600 << 8 << 38 << 3;
+    QTest::newRow("2400 baud, 32-byte packets") << 2400 << 32 << 70 << 2;
+}
+
+void TestSimulatorServer::gatewayPace()
+{
+    QFETCH(int, baud);
+    QFETCH(int, packet);
+    QFETCH(int, minSpanMs);
+    QFETCH(int, minReads);
+    FaultOptions gateway = fault(&FaultOptions::baud, baud);
+    gateway.gatewayPacketBytes = packet;
+    SimulatorServer server;
+    server.setFaults(gateway);
+    QVERIFY(server.listen(QHostAddress::LocalHost, 0));
+    Client client;
+    QVERIFY(client.open(server));
+    QElapsedTimer clock;
+    QList<qint64> times, ends; // of each read
+    connect(&client.socket, &QTcpSocket::readyRead, this, [&] {
+        times << clock.elapsed();
+        ends << client.data.size();
+    });
+    clock.start();
+    client.send(hexBytes("04 00"));
+    QSignalSpy readyRead(&client.socket, &QTcpSocket::readyRead); // a real event loop: qWaitFor naps 10 ms
+    while (client.data.size() < reply4().size() && readyRead.wait(5000)) {
+    }
+    QCOMPARE(client.data, reply4());
+    QVERIFY2(times.last() - times.first() >= minSpanMs && ends.size() >= minReads,
+             qPrintable(QStringLiteral("%1 reads over %2 ms").arg(times.size()).arg(times.last() - times.first())));
+    for (int i = 0; i + 1 < ends.size(); ++i) // whole packets, and the reply's tail last
+        QCOMPARE(ends.at(i) % packet, 0);
 }
 
 QUELLARO_TEST_MAIN(TestSimulatorServer)
