@@ -1,3 +1,4 @@
+#include "shell/high_dpi.h"
 #include "shell/quellaro.h"
 #include "shell/translation_loader.h"
 
@@ -10,6 +11,7 @@ int main(int argc, char* argv[])
     // linker keeps them.
     Q_INIT_RESOURCE(images);
 
+    enableHighDpi();
     QApplication app(argc, argv);
     QTranslator translator;
     prepareApplication(translator);

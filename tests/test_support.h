@@ -1,6 +1,7 @@
 #pragma once
 
 #include "settings/settings_store.h"
+#include "shell/high_dpi.h"
 
 #include <QApplication>
 #include <QByteArray>
@@ -8,7 +9,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-// Every test's main: offscreen unless asked otherwise, throwaway settings, the program's names and images.
+// Every test's main: offscreen unless asked otherwise, throwaway settings, the program's names,
+// images and high-DPI attributes.
 #define QUELLARO_TEST_MAIN(TestClass)                                                             \
     int main(int argc, char* argv[])                                                              \
     {                                                                                             \
@@ -17,6 +19,7 @@
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                       \
             qputenv("QT_QPA_PLATFORM", "offscreen");                                              \
         Q_INIT_RESOURCE(images);                                                                  \
+        enableHighDpi();                                                                          \
         QApplication app(argc, argv);                                                             \
         SettingsStore::setApplicationNames();                                                     \
         TestClass test;                                                                           \
