@@ -93,7 +93,7 @@ int main(int argc, char* argv[])
         bool ok = false;
         *option.target = parser.value(option.option).toInt(&ok);
         if (!ok || *option.target < 0) {
-            err << "cm-simulator: --" << option.option.names().first() << " needs a number of 0 or more" << Qt::endl;
+            err << "cm-simulator: --" << option.option.names().constFirst() << " needs a number of 0 or more" << Qt::endl;
             return 2;
         }
     }
@@ -138,7 +138,7 @@ int main(int argc, char* argv[])
     }
 
     ConsoleReader console;
-    QObject::connect(&console, &ConsoleReader::lineRead, [&server](const QString& line) {
+    QObject::connect(&console, &ConsoleReader::lineRead, &server, [&server](const QString& line) {
         const QString answer = ConsoleCommands::run(server.model(), line);
         if (!answer.isEmpty())
             out() << answer << Qt::endl;
