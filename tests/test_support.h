@@ -9,8 +9,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-// Every test's main: offscreen unless asked otherwise, throwaway settings, the program's names,
-// images and high-DPI attributes.
+// Every test's main: offscreen unless asked otherwise, throwaway settings, the program's names and images.
 #define QUELLARO_TEST_MAIN(TestClass)                                                             \
     int main(int argc, char* argv[])                                                              \
     {                                                                                             \
