@@ -70,4 +70,4 @@ for tag in $warnings; do
 done
 [ "$errors" -eq 0 ] || fail "lintian reports $errors errors"
 [ -z "$unexpected" ] || fail "lintian warns:$unexpected"
-echo "package: $(basename "$deb") (Qt $qt), lintian clean, translation found"
+echo "package: $(basename "$deb") (Qt $qt), every check passed"

@@ -41,7 +41,7 @@ stage() {
 # record NAME STATUS FOUND SECONDS
 record() {
     local line
-    line="$(printf '%-16s %-44s (%dm%02ds)' "$1:" "$3" $(($4 / 60)) $(($4 % 60)))"
+    line="$(printf '%-16s %-58s (%dm%02ds)' "$1:" "$3" $(($4 / 60)) $(($4 % 60)))"
     if [ "$2" -eq 0 ]; then
         ok[$1]=1
         passed=$((passed + 1))
@@ -59,6 +59,7 @@ not_run() {
 }
 
 built() { [ "$2" -eq 0 ] && echo "built" || echo "build failed (see build-logs/)"; }
+installed() { [ "$2" -eq 0 ] && echo "packages present" || echo "packages could not be installed"; }
 
 # "23 passed, 0 failed" from ctest's closing line.
 counted() {
@@ -93,7 +94,7 @@ run_ctest() {
     (cd "$1" && shift && env QT_QPA_PLATFORM=offscreen "$@" ctest --output-on-failure -j "$jobs")
 }
 
-stage "setup" built "$root/scripts/setup.sh"
+stage "setup" installed "$root/scripts/setup.sh"
 
 stage "build qt5" built "$root/scripts/build.sh" "$root/build" "$werror" -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
 if [ -n "${ok[build qt5]:-}" ]; then
