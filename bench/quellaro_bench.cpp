@@ -115,9 +115,12 @@ void closeAndSettle(QWidget* window)
     QCoreApplication::processEvents();
 }
 
-void startup(const QString& dir)
+// Start-up to the main menu shown, and peak memory of the program and of the bare baseline
+// built in `dir` with `qt`; with `menu`, how much of it the menu's constructor takes.
+void startup(const QString& dir, const QString& qt, bool menu)
 {
-    std::printf("Start-up to the main menu shown, and peak memory (median of %d runs each)\n", StartupRuns);
+    std::printf("%s: start-up to the main menu shown, and peak memory (median of %d runs each)\n", qPrintable(qt),
+                StartupRuns);
     std::vector<double> bareMs, bareMb, progMs, progMb, menuMs;
     for (int i = 0; i < StartupRuns; ++i) {
         const Measure::Run bare = Measure::runChild(dir + QStringLiteral("/bench_bare"));
@@ -134,11 +137,13 @@ void startup(const QString& dir)
     }
     const double tBare = median(bareMs), tProg = median(progMs);
     const double mBare = median(bareMb), mProg = median(progMb);
-    report(QStringLiteral("start-up to main menu shown"), ms(tProg), QStringLiteral("bare ") + ms(tBare),
+    report(qt + QStringLiteral(" start-up to main menu shown"), ms(tProg), QStringLiteral("bare ") + ms(tBare),
            tProg / tBare, 1.5);
-    std::printf("  (of which the main menu's constructor, with the dialogs and panels it makes: %s)\n",
-                qPrintable(ms(median(menuMs))));
-    report(QStringLiteral("peak memory (max RSS)"), mb(mProg), QStringLiteral("bare ") + mb(mBare), mProg / mBare, 1.5);
+    if (menu)
+        std::printf("  (of which the main menu's constructor, with the dialogs and panels it makes: %s)\n",
+                    qPrintable(ms(median(menuMs))));
+    report(qt + QStringLiteral(" peak memory (max RSS)"), mb(mProg), QStringLiteral("bare ") + mb(mBare), mProg / mBare,
+           1.5);
 }
 
 void boilerPanelCpu()
@@ -263,12 +268,15 @@ class Simulator
 public:
     explicit Simulator(const QString& program, const QStringList& faults = {})
     {
-        process.start(program, QStringList{QStringLiteral("--address"), QStringLiteral("127.0.0.1"),
-                                           QStringLiteral("--port"), QStringLiteral("0")} + faults);
+        process.start(program,
+                      QStringList{QStringLiteral("--address"), QStringLiteral("127.0.0.1"), QStringLiteral("--port"),
+                                  QStringLiteral("0")}
+                          + faults);
         QByteArray out;
         while (port == 0 && process.waitForReadyRead(10000)) {
             out += process.readAllStandardOutput();
-            const QRegularExpressionMatch m = QRegularExpression(QStringLiteral(":(\\d+)")).match(QString::fromUtf8(out));
+            const QRegularExpressionMatch m =
+                QRegularExpression(QStringLiteral(":(\\d+)")).match(QString::fromUtf8(out));
             if (m.hasMatch())
                 port = m.captured(1).toInt();
         }
@@ -318,11 +326,15 @@ void eventLoopPauseUnderFlood(const QString& dir)
 int main(int argc, char* argv[])
 {
     const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    // A Qt 6 build's start-up programs, measured beside this build's (Qt 5).
+    const QString qt6Dir = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
     // Settings of this run only, for the child programs too.
     QTemporaryDir scratch;
     qputenv("XDG_CONFIG_HOME", scratch.path().toLocal8Bit());
 
-    startup(dir);
+    startup(dir, QStringLiteral("Qt ") + QLatin1String(qVersion()), true);
+    if (!qt6Dir.isEmpty())
+        startup(qt6Dir, QStringLiteral("Qt 6"), false);
 
     Q_INIT_RESOURCE(images);
     QApplication app(argc, argv);

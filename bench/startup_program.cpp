@@ -1,5 +1,6 @@
 // Quellaro's start-up as main() does it, ending as soon as the main menu has been painted.
 #include "bench/quit_when_shown.h"
+#include "shell/high_dpi.h"
 #include "shell/quellaro.h"
 #include "shell/translation_loader.h"
 
@@ -13,6 +14,7 @@ int main(int argc, char* argv[])
 {
     Q_INIT_RESOURCE(images);
 
+    enableHighDpi();
     QApplication app(argc, argv);
     QTranslator translator;
     prepareApplication(translator);

@@ -85,11 +85,10 @@ CM_NetMessge::CM_NetMessge()
 {
     qRegisterMetaType<QAbstractSocket::SocketError>("QAbstractSocket::SocketError");
     socket = new QTcpSocket(this);
-    connect(socket, SIGNAL(connected()), this, SLOT(slotConnected()));
-    connect(socket, SIGNAL(disconnected()), this, SLOT(slotDisconnected()));
-    connect(socket, SIGNAL(readyRead()), this, SLOT(slotReadyRead()));
-    connect(socket, SIGNAL(error(QAbstractSocket::SocketError)), this,
-            SLOT(slotError(QAbstractSocket::SocketError)));
+    connect(socket, &QTcpSocket::connected, this, &CM_NetMessge::slotConnected);
+    connect(socket, &QTcpSocket::disconnected, this, &CM_NetMessge::slotDisconnected);
+    connect(socket, &QTcpSocket::readyRead, this, &CM_NetMessge::slotReadyRead);
+    connect(socket, &QTcpSocket::errorOccurred, this, &CM_NetMessge::slotError);
     connectTimer.setSingleShot(true);
     connectTimer.setInterval(ConnectTimeoutMs);
     connect(&connectTimer, &QTimer::timeout, this, &CM_NetMessge::connectTimedOut);

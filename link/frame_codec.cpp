@@ -3,6 +3,7 @@
 #include "link/protocol.h"
 
 #include <QDataStream>
+#include <QIODevice>
 #include <QtEndian>
 
 #include <cstring>

@@ -75,6 +75,15 @@ void PollingDialog::GetCurentState()
     showLinkState();
 }
 
+// A panel asks for one kind of answer only; the other kind never comes to it.
+void PollingDialog::SetStateAnswer(const _tag_getstate_answer& /*answer*/)
+{
+}
+
+void PollingDialog::SetStateAnswer(const _tag_getxstate_answer& /*answer*/)
+{
+}
+
 void PollingDialog::addLinkStateLine()
 {
     // Every panel's form has a vertical box layout over the whole dialog.
@@ -149,16 +158,16 @@ QString PollingDialog::failureText() const
 void PollingDialog::startCycle()
 {
     timer = new QTimer(this);
-    connect(timer, SIGNAL(timeout()), this, SLOT(GetCurentState()));
+    connect(timer, &QTimer::timeout, this, &PollingDialog::GetCurentState);
 
     netMessage = new CM_NetMessge();
     if (answerKind == Answer::Short) {
-        connect(netMessage, SIGNAL(SendStateAnswer(_tag_getstate_answer)), this,
-                SLOT(SetStateAnswer(_tag_getstate_answer)));
+        connect(netMessage, &CM_NetMessge::SendStateAnswer, this,
+                qOverload<const _tag_getstate_answer&>(&PollingDialog::SetStateAnswer));
         connect(netMessage, &CM_NetMessge::SendStateAnswer, this, [this] { answerArrived(); });
     } else {
-        connect(netMessage, SIGNAL(SendXStateAnswer(_tag_getxstate_answer)), this,
-                SLOT(SetStateAnswer(_tag_getxstate_answer)));
+        connect(netMessage, &CM_NetMessge::SendXStateAnswer, this,
+                qOverload<const _tag_getxstate_answer&>(&PollingDialog::SetStateAnswer));
         connect(netMessage, &CM_NetMessge::SendXStateAnswer, this, [this] { answerArrived(); });
     }
     connect(netMessage, &CM_NetMessge::LinkStateChanged, this, [this](CM_NetMessge::LinkState state) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/state_records.h"
 #include "shell/closingdialog.h"
 #include "shell/style_sheets.h"
 
@@ -17,10 +18,7 @@ class StatusFields;
 // machine link client (and so a fresh connection) and a timer that sends the panel's state
 // request at its interval; each answer goes straight to the panel's SetStateAnswer slot;
 // on close, or on any other hide by the program, both are deleted. A panel class derives
-// from this, sets up its form and declares
-//     void SetStateAnswer(const _tag_getstate_answer& answer);   // short answer panels
-//     void SetStateAnswer(const _tag_getxstate_answer& answer);  // extended answer panels
-// as a slot; the cycle connects the client's answer signal to it by signature.
+// from this, sets up its form and overrides the SetStateAnswer of its answer kind.
 //
 // A line on top of the panel (linkStateLabel) says when the shown values are not live: no
 // connection (and why, as the client tells it), a controller that has not answered for two seconds, or no usable address in the
@@ -68,6 +66,9 @@ protected:
 
 protected slots:
     void GetCurentState();
+    // The answers of the running cycle, by kind; a panel overrides the one it asked for.
+    virtual void SetStateAnswer(const _tag_getstate_answer& answer);
+    virtual void SetStateAnswer(const _tag_getxstate_answer& answer);
 
 private:
     // How long an open connection may stay without an answer before the panel says so.

@@ -17,7 +17,7 @@ public:
     ~ShowInputsDialog() override;
 
 private slots:
-    void SetStateAnswer(const _tag_getxstate_answer& answer);
+    void SetStateAnswer(const _tag_getxstate_answer& answer) override;
     void on_quitButton_clicked();
 
 private:

@@ -19,7 +19,7 @@ public:
     ~ShowOutputsDialog() override;
 
 private slots:
-    void SetStateAnswer(const _tag_getxstate_answer& answer);
+    void SetStateAnswer(const _tag_getxstate_answer& answer) override;
     void on_quitButton_clicked();
     void on_selector_water_run_checkBox_toggled(bool checked);
     void on_boiler_heating_checkBox_toggled(bool checked);

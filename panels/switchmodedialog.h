@@ -18,7 +18,7 @@ public:
     ~SwitchModeDialog() override;
 
 private slots:
-    void SetStateAnswer(const _tag_getstate_answer& answer);
+    void SetStateAnswer(const _tag_getstate_answer& answer) override;
     void on_diagnosticButton_clicked();
     void on_tradeButton_clicked();
     void on_operatorButton_clicked();

@@ -18,7 +18,7 @@ public:
     ~TestBoilerDialog() override;
 
 private slots:
-    void SetStateAnswer(const _tag_getxstate_answer& answer);
+    void SetStateAnswer(const _tag_getxstate_answer& answer) override;
     void on_WaterPompOnButton_clicked();
     void on_BoilerOnButton_clicked();
     void on_PompaOnButton_clicked();

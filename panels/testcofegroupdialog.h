@@ -18,7 +18,7 @@ public:
     ~TestCofeGroupDialog() override;
 
 private slots:
-    void SetStateAnswer(const _tag_getxstate_answer& answer);
+    void SetStateAnswer(const _tag_getxstate_answer& answer) override;
     void on_cofemolkaButton_clicked();
     void on_dozatorButton_clicked();
     void on_pressButton_clicked();

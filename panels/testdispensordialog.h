@@ -18,7 +18,7 @@ public:
     ~TestDispensorDialog() override;
 
 private slots:
-    void SetStateAnswer(const _tag_getxstate_answer& answer);
+    void SetStateAnswer(const _tag_getxstate_answer& answer) override;
     void on_DispensorRunButton_clicked();
     void on_dispensorUnloadButton_clicked();
     void on_dispensorWorkCicleButton_clicked();

@@ -21,7 +21,7 @@ public:
     void SetNapitokNumber(int number);
 
 private slots:
-    void SetStateAnswer(const _tag_getstate_answer& answer);
+    void SetStateAnswer(const _tag_getstate_answer& answer) override;
     void on_makeDrinkButton_clicked();
     void on_quitButton_clicked();
 

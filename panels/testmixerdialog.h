@@ -18,7 +18,7 @@ public:
     ~TestMixerDialog() override;
 
 private slots:
-    void SetStateAnswer(const _tag_getxstate_answer& answer);
+    void SetStateAnswer(const _tag_getxstate_answer& answer) override;
     void on_drive_1_Button_clicked();
     void on_drive_2_Button_clicked();
     void on_drive_3_Button_clicked();

@@ -18,7 +18,7 @@ public:
     ~TestSelectorWaterDialog() override;
 
 private slots:
-    void SetStateAnswer(const _tag_getxstate_answer& answer);
+    void SetStateAnswer(const _tag_getxstate_answer& answer) override;
     void on_selector_1_Button_clicked();
     void on_selector_2_Button_clicked();
     void on_selector_3_Button_clicked();

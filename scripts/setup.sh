@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing Quellaro need. When every
-# one of them is installed already it does nothing, so a prepared machine needs neither the
-# network nor root.
+# Installs the Debian packages that building (with Qt 5 and Qt 6), running, testing and
+# packaging Quellaro need. When every one of them is installed already it does nothing, so a
+# prepared machine needs neither the network nor root.
 set -euo pipefail
 packages=(
     build-essential cmake ninja-build
     qtbase5-dev qttools5-dev qttools5-dev-tools
-    clang-14 libclang-rt-14-dev llvm-14 clang-tidy-14 clang-format-14
+    qt6-base-dev qt6-tools-dev qt6-l10n-tools linguist-qt6 libgl-dev
+    clang-14 libclang-rt-14-dev llvm-14 clang-tidy-14 clang-format-14 clazy
     xvfb xauth dpkg-dev file fonts-dejavu-core
+    lintian desktop-file-utils appstream
 )
 missing=()
 for package in "${packages[@]}"; do

@@ -1,4 +1,5 @@
 #include "shell/command_line.h"
+#include "shell/high_dpi.h"
 #include "shell/link_trace_file.h"
 #include "shell/quellaro.h"
 #include "shell/translation_loader.h"
@@ -16,6 +17,7 @@ int main(int argc, char* argv[])
     if (commandLine.exitNow)
         return commandLine.exitCode;
 
+    enableHighDpi();
     QApplication app(argc, argv);
     QTranslator translator;
     prepareApplication(translator);

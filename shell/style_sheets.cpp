@@ -1,5 +1,6 @@
 #include "shell/style_sheets.h"
 
+#include <QGuiApplication>
 #include <QWidget>
 
 namespace {
@@ -29,10 +30,23 @@ QString textStyle(const char* selector, const char* minWidth)
         .arg(QLatin1String(selector), QLatin1String(minWidth));
 }
 
+// Qt 6's style sheets show an image's "@2x" version on a screen with two device pixels to one
+// by themselves. Qt 5's show the plain one there, and no image at all when the sheet names the
+// "@2x" file: they are given the same image under a "_2x" name instead.
+QString imageFor(const char* path)
+{
+    QString name = QLatin1String(path);
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+    if (qGuiApp && qGuiApp->devicePixelRatio() >= 2)
+        name.replace(QLatin1String(".png"), QLatin1String("_2x.png"));
+#endif
+    return name;
+}
+
 QString checkBoxStyle(const char* checkedImage, const char* uncheckedImage)
 {
-    const QString c = QLatin1String(checkedImage);
-    const QString u = QLatin1String(uncheckedImage);
+    const QString c = imageFor(checkedImage);
+    const QString u = imageFor(uncheckedImage);
     return QStringLiteral("QCheckBox { spacing: 5px; }\n"
                           "QCheckBox::indicator { width: 20px; height: 20px; }\n"
                           "QCheckBox::indicator:unchecked { image: url(%2); }\n"

@@ -71,12 +71,12 @@ int readCommandLine(const QCoreApplication& app, SimulatorCommandLine* line)
     QStringList answering; // the options given that change the answers
     for (const QCommandLineOption& flag : {mergeOption, silentOption}) {
         if (parser.isSet(flag))
-            answering << QStringLiteral("--") + flag.names().first();
+            answering << QStringLiteral("--") + flag.names().constFirst();
     }
     for (const IntOption& number : intOptions) {
         if (!parser.isSet(number.option))
             continue;
-        const QString name = number.option.names().first();
+        const QString name = number.option.names().constFirst();
         answering << QStringLiteral("--") + name;
         bool ok = false;
         *number.target = parser.value(number.option).toInt(&ok);

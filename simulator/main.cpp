@@ -98,7 +98,7 @@ int main(int argc, char* argv[])
     }
 
     ConsoleReader console;
-    QObject::connect(&console, &ConsoleReader::lineRead, [&server](const QString& command) {
+    QObject::connect(&console, &ConsoleReader::lineRead, &server, [&server](const QString& command) {
         if (ConsoleCommands::quits(command)) {
             QCoreApplication::quit();
             return;

@@ -138,7 +138,7 @@ void SimulatorConnection::reply(const QByteArray& frame, const FaultOptions& opt
     if (options.floodBytes > 0 && !flooded) {
         flooded = true;
         // Never more than the connection may still hold unsent, or the flood would close it.
-        const int size = int(qBound<qint64>(0, limit() - unsentBytes(), options.floodBytes));
+        const int size = int(qBound(qint64(0), qint64(limit() - unsentBytes()), qint64(options.floodBytes)));
         const QByteArray garbage = FaultOptions::garbageFrame();
         QByteArray flood;
         flood.reserve(size + frame.size() + garbage.size());

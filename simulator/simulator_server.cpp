@@ -43,7 +43,8 @@ QString SimulatorServer::errorString() const
 void SimulatorServer::close()
 {
     server.close();
-    for (SimulatorConnection* connection : findChildren<SimulatorConnection*>(QString(), Qt::FindDirectChildrenOnly))
+    const auto connections = findChildren<SimulatorConnection*>(QString(), Qt::FindDirectChildrenOnly);
+    for (SimulatorConnection* connection : connections)
         connection->abort();
 }
 
@@ -92,7 +93,8 @@ void SimulatorServer::onNewConnection()
             connection->play(recorded.value(replayed++));
     }
     // Every share just got smaller: the connections already over theirs go now.
-    for (SimulatorConnection* connection : findChildren<SimulatorConnection*>(QString(), Qt::FindDirectChildrenOnly))
+    const auto connections = findChildren<SimulatorConnection*>(QString(), Qt::FindDirectChildrenOnly);
+    for (SimulatorConnection* connection : connections)
         connection->enforceOutputLimit();
 }
 

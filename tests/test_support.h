@@ -1,6 +1,7 @@
 #pragma once
 
 #include "settings/settings_store.h"
+#include "shell/high_dpi.h"
 
 #include <QApplication>
 #include <QByteArray>
@@ -17,6 +18,7 @@
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                       \
             qputenv("QT_QPA_PLATFORM", "offscreen");                                              \
         Q_INIT_RESOURCE(images);                                                                  \
+        enableHighDpi();                                                                          \
         QApplication app(argc, argv);                                                             \
         SettingsStore::setApplicationNames();                                                     \
         TestClass test;                                                                           \

@@ -381,10 +381,10 @@ void TestReceptsDialog::fitsOnScreen()
     QTRY_VERIFY(f.dialog->windowHandle() && f.dialog->windowHandle()->isExposed());
     QCoreApplication::processEvents();
     const QRect frame = f.dialog->frameGeometry();
-    QVERIFY(frame.width() > 1000);
+    QVERIFY(frame.width() > 900); // wider than the first showing, 622
     QVERIFY2((frame.center() - QPoint(900, 600)).manhattanLength() <= 2, qPrintable(QString::number(frame.x())));
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    QCOMPARE(screen, QRect(0, 0, 1600, 1200));
+    QCOMPARE(screen.width(), 1600); // Qt 6 makes it 1600 high, Qt 5 1200
     QVERIFY(screen.contains(frame));
 }
 

@@ -49,7 +49,7 @@ private slots:
         lay(programDir.path(), programFiles);
         lay(sharedDir.path(), sharedFiles);
         QTranslator translator;
-        QCOMPARE(loadTranslation(translator, programDir.path(), sharedDir.path(), "ru_RU"), !modes.isEmpty());
+        QCOMPARE(loadTranslation(translator, {programDir.path(), sharedDir.path()}, "ru_RU"), !modes.isEmpty());
         QCOMPARE(translator.translate("Quellaro", "Modes"), modes);
     }
 };
