@@ -76,7 +76,9 @@ QStringList unreadableStatusTexts(QWidget* panel)
     StatusTexts::fillStateTexts(tables[1]);
     StatusTexts::fillErrorTexts(tables[2]);
     const auto* full = panel->findChild<QLabel*>(QStringLiteral("statusFullTextLabel"));
-    const bool extended = panel->metaObject()->indexOfSlot("SetStateAnswer(_tag_getxstate_answer)") >= 0;
+    // A panel declares the answer it asks for again; the polling cycle declares both.
+    const QMetaObject* panelClass = panel->metaObject();
+    const bool extended = panelClass->indexOfSlot("SetStateAnswer(_tag_getxstate_answer)") >= panelClass->methodOffset();
     QStringList unreadable;
     for (int i = 0; i < tables[1].size(); ++i) { // the state table is the longest
         _tag_getxstate_answer answer{};
@@ -150,7 +152,7 @@ private slots:
         QFETCH(QString, locale);
         QTranslator translator; // removes itself when it goes
         if (!locale.isEmpty()) {
-            QVERIFY(loadTranslation(translator, QUELLARO_QM_DIR, dir.path(), locale));
+            QVERIFY(loadTranslation(translator, {QUELLARO_QM_DIR}, locale));
             QCoreApplication::installTranslator(&translator);
         }
         Quellaro menu; // makes every window of the program
