@@ -24,9 +24,11 @@ ReceptForm::ReceptForm(QWidget* parent)
     applyStyleToAll<QSpinBox>(Style::SpinBox, this);
 
     // Any change after a setter is the user's: from then on the widget's own value counts.
-    for (QSpinBox* box : findChildren<QSpinBox*>())
+    const QList<QSpinBox*> spinBoxes = findChildren<QSpinBox*>();
+    for (QSpinBox* box : spinBoxes)
         connect(box, qOverload<int>(&QSpinBox::valueChanged), this, [this, box] { forgetValue(box); });
-    for (QComboBox* box : findChildren<QComboBox*>())
+    const QList<QComboBox*> comboBoxes = findChildren<QComboBox*>();
+    for (QComboBox* box : comboBoxes)
         connect(box, qOverload<int>(&QComboBox::currentIndexChanged), this, [this, box] { forgetValue(box); });
 }
 

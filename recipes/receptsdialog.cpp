@@ -98,7 +98,8 @@ void ReceptsDialog::ReadReceptsFromFile()
 void ReceptsDialog::showKeptCount()
 {
     int count = kept.count();
-    for (const ReceptForm* form : ui->tabWidget->findChildren<ReceptForm*>())
+    const QList<ReceptForm*> forms = ui->tabWidget->findChildren<ReceptForm*>();
+    for (const ReceptForm* form : forms)
         count += form->storedValueCount();
     ui->keptLabel->setVisible(count > 0);
     ui->keptLabel->setText(tr("The file holds %n thing(s) that the forms cannot show: other elements, attributes "

@@ -116,7 +116,7 @@ fi
 stage "build sanitize" built "$root/scripts/build.sh" "$root/build-sanitize" "$werror" -DQUELLARO_SANITIZE=ON
 if [ -n "${ok[build sanitize]:-}" ]; then
     stage "ctest sanitize" counted run_ctest "$root/build-sanitize" \
-        UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 LSAN_OPTIONS="suppressions=$root/tests/lsan.supp"
+        UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
 else
     not_run "ctest sanitize" "build sanitize"
 fi

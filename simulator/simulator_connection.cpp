@@ -258,7 +258,8 @@ void SimulatorConnection::sendLine()
 {
     // With pacing switched off meanwhile, what is left goes at once.
     const qint64 now = faults().baud > 0 ? clock.nsecsElapsed() : std::numeric_limits<qint64>::max();
-    for (const QByteArray& packet : line.takeArrived(now)) {
+    const QByteArrayList packets = line.takeArrived(now);
+    for (const QByteArray& packet : packets) {
         if (gone || socket->state() != QAbstractSocket::ConnectedState)
             return;
         send(packet);

@@ -946,11 +946,11 @@
     </message>
     <message>
         <source>Water in mixer</source>
-        <translation>Water into mixer</translation>
+        <translation>Water to mixer</translation>
     </message>
     <message>
         <source>Water in cofegroup</source>
-        <translation>Water into coffee group</translation>
+        <translation>Water to coffee group</translation>
     </message>
     <message>
         <source>Current mode</source>
