@@ -7,6 +7,9 @@
 #include <QLineEdit>
 #include <QStyleOptionFrame>
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 bool holds(QLayoutItem* item, const QWidget* widget)
@@ -66,6 +69,10 @@ StatusFields::StatusFields(QWidget* panel)
 void StatusFields::show(const QString& mode, const QString& state, const QString& error)
 {
     const QString texts[] = {mode, state, error};
+    // A panel polls ten times a second and the texts rarely change: nothing to measure or redraw.
+    if (std::equal(std::begin(texts), std::end(texts), std::begin(shown)))
+        return;
+    std::copy(std::begin(texts), std::end(texts), std::begin(shown));
     QStringList cut;
     for (int i = 0; i < 3; ++i) {
         if (!fields[i])

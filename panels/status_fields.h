@@ -23,4 +23,5 @@ private:
     QWidget* const owner;
     QLineEdit* fields[3] = {};
     QLabel* fullTextLabel = nullptr;
+    QString shown[3]; // the texts last shown, so that a repeated answer costs nothing
 };
