@@ -1,7 +1,10 @@
 #include "shell/style_sheets.h"
 
+#include <QAbstractSpinBox>
 #include <QGuiApplication>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace {
 
@@ -20,8 +23,56 @@ QString buttonStyle(const char* radius, const char* font, const char* minWidth, 
 {
     return QStringLiteral("QPushButton { background-color: brown; border-style: outset; border-width: 2px; "
                           "border-radius: %1; border-color: beige; font: %2; min-width: %3; padding: %4; }")
-               .arg(QLatin1String(radius), QLatin1String(font), QLatin1String(minWidth), QLatin1String(padding))
-        + QLatin1String(focusFrame) + QLatin1String(disabledButtonLook);
+        .arg(QLatin1String(radius), QLatin1String(font), QLatin1String(minWidth), QLatin1String(padding));
+}
+
+// A button's named style, as set on the button.
+const char* const buttonStyleProperty = "quellaroButtonStyle";
+
+bool isButtonStyle(Style style)
+{
+    return style <= Style::ModeButton;
+}
+
+// Qt parses a style sheet once for each widget it is set on. The button styles, the focus frame
+// and the disabled look are set as one sheet on the window, which selects each button by the
+// name of its style. A widget's own sheet would always win over the window's, so the named
+// style cannot stay on the button while its focus and disabled rules move to the window.
+QString windowButtonSheet()
+{
+    QString sheet;
+    for (int style = int(Style::MenuButton); style <= int(Style::ModeButton); ++style)
+        sheet += styleSheet(Style(style)).replace(QLatin1String("QPushButton {"),
+                                                  QStringLiteral("QPushButton[%1=\"%2\"] {")
+                                                      .arg(QLatin1String(buttonStyleProperty), QString::number(style)))
+            + QLatin1Char('\n');
+    return sheet
+        + QString::fromLatin1(focusFrame).replace(QLatin1String("QPushButton:"),
+                                                  QStringLiteral("QPushButton[%1]:").arg(QLatin1String(buttonStyleProperty)))
+        + QString::fromLatin1(disabledButtonLook)
+              .replace(QLatin1String("QPushButton:"),
+                       QStringLiteral("QPushButton[%1]:").arg(QLatin1String(buttonStyleProperty)));
+}
+
+// A window's style sheet would restyle a spin box that has no rules of its own: such a window
+// keeps the rules on each button, as it always did.
+bool holdsUnstyledSpinBox(const QWidget* window)
+{
+    const auto boxes = window->findChildren<QAbstractSpinBox*>();
+    return std::any_of(boxes.begin(), boxes.end(), [](const QAbstractSpinBox* box) { return box->styleSheet().isEmpty(); });
+}
+
+void applyButtonStyle(Style style, QWidget* button)
+{
+    QWidget* window = button->window();
+    if (holdsUnstyledSpinBox(window)) {
+        button->setStyleSheet(styleSheet(style) + QLatin1String(focusFrame) + QLatin1String(disabledButtonLook));
+        return;
+    }
+    button->setProperty(buttonStyleProperty, int(style));
+    static const QString shared = windowButtonSheet();
+    if (!window->styleSheet().contains(shared))
+        window->setStyleSheet(window->styleSheet() + shared);
 }
 
 QString textStyle(const char* selector, const char* minWidth)
@@ -113,7 +164,34 @@ QString styleSheet(Style style)
 
 void applyStyle(Style style, std::initializer_list<QWidget*> widgets)
 {
-    const QString sheet = styleSheet(style);
     for (QWidget* widget : widgets)
-        widget->setStyleSheet(sheet);
+        applyStyle(style, widget);
+}
+
+void applyStyle(Style style, QWidget* widget)
+{
+    if (isButtonStyle(style))
+        applyButtonStyle(style, widget);
+    else
+        widget->setStyleSheet(styleSheet(style));
+}
+
+QString styleSheetFor(Style style, const QStringList& objectNames)
+{
+    QStringList rules = styleSheet(style).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    for (QString& rule : rules) {
+        const int brace = rule.indexOf(QLatin1Char('{'));
+        QStringList scoped;
+        const QStringList selectors = rule.left(brace).split(QLatin1Char(','));
+        for (const QString& selector : selectors) {
+            const QString trimmed = selector.trimmed();
+            int typeEnd = trimmed.indexOf(QLatin1Char(':'));
+            if (typeEnd < 0)
+                typeEnd = int(trimmed.size());
+            for (const QString& name : objectNames)
+                scoped << QString(trimmed).insert(typeEnd, QLatin1Char('#') + name);
+        }
+        rule = scoped.join(QLatin1String(", ")) + QLatin1Char(' ') + rule.mid(brace);
+    }
+    return rules.join(QLatin1Char('\n'));
 }

@@ -1,12 +1,15 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <initializer_list>
 
-// The program's look: one named style sheet per kind of widget, set on each widget
-// when its form is built. There is no application-wide style sheet.
+// The program's look: one named style sheet per kind of widget, set when its form is built.
+// There is no application-wide style sheet. The button styles reach their buttons through one
+// style sheet on the button's window, which also holds the focus frame and the disabled look;
+// the other styles are set on each widget, or shared by a form through styleSheetFor().
 enum class Style {
     MenuButton,
     PanelButton,
@@ -26,7 +29,12 @@ enum class Style {
 // The style sheet text of a named style.
 QString styleSheet(Style style);
 
-// Sets the named style on each of the given widgets.
+// The style sheet text of a named style whose rules select only the widgets of those object
+// names: set on a form, its widgets share one parsed sheet.
+QString styleSheetFor(Style style, const QStringList& objectNames);
+
+// Gives the widget the named style. A button must be in its window already.
+void applyStyle(Style style, QWidget* widget);
 void applyStyle(Style style, std::initializer_list<QWidget*> widgets);
 
 // The resource paths of the four check box images.
@@ -41,8 +49,7 @@ inline constexpr const char* OutputsUnchecked = ":/images/Images/checkbox_output
 template <typename T>
 void applyStyleToAll(Style style, QWidget* parent)
 {
-    const QString sheet = styleSheet(style);
     const auto children = parent->findChildren<T*>();
     for (T* child : children)
-        child->setStyleSheet(sheet);
+        applyStyle(style, child);
 }

@@ -1,8 +1,13 @@
 #include "test_support.h"
 
+#include "recipes/receptform.h"
+#include "recipes/receptsfile.h"
+#include "shell/quellaro.h"
 #include "shell/style_sheets.h"
 
 #include <QCheckBox>
+#include <QLabel>
+#include <QSpinBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -16,6 +21,49 @@ const QStringList checkBoxImages = {":/images/Images/checkbox_inputs_checked.png
                                     ":/images/Images/checkbox_inputs_unchecked.png",
                                     ":/images/Images/checkbox_outputs_checked.png",
                                     ":/images/Images/checkbox_outputs_unchecked.png"};
+
+// Each button as it was styled before its window held the focus frame and the disabled look:
+// its own sheet with both rules after its named style.
+void styleButtonsOneByOne(QWidget* window)
+{
+    window->setStyleSheet(QString());
+    for (QPushButton* button : window->findChildren<QPushButton*>()) {
+        const QVariant style = button->property("quellaroButtonStyle");
+        if (style.isValid()) // else it carries the rules itself
+            button->setStyleSheet(styleSheet(Style(style.toInt()))
+                                  + "\nQPushButton:focus { border-style: solid; border-color: gold; }"
+                                    "\nQPushButton:disabled { background-color: #D9CACA; border-color: #E6E6E6; "
+                                    "color: #8C8C8C; }");
+    }
+}
+
+// A recipe form as it was styled before its widgets shared its sheet.
+void styleFormOneByOne(ReceptForm* form)
+{
+    form->setStyleSheet(QString());
+    for (QLabel* label : form->findChildren<QLabel*>())
+        label->setStyleSheet(styleSheet(label->objectName() == "label_5" || label->objectName() == "label_16"
+                                            ? Style::Label
+                                            : Style::NarrowLabel));
+    for (QSpinBox* box : form->findChildren<QSpinBox*>())
+        box->setStyleSheet(styleSheet(Style::SpinBox));
+}
+
+// `window` drawn with its first button focused and its last one disabled.
+QImage drawn(QWidget* window)
+{
+    const QList<QPushButton*> buttons = window->findChildren<QPushButton*>();
+    buttons.last()->setEnabled(false);
+    window->show();
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window))
+        return QImage();
+    buttons.first()->setFocus();
+    QCoreApplication::processEvents();
+    const QImage image = window->grab().toImage();
+    window->hide();
+    return image;
+}
 
 } // namespace
 
@@ -89,6 +137,48 @@ private slots:
                          + qAbs(shown.blue() - wanted.blue()) <= 48,
                      qPrintable(shown.name() + " instead of " + wanted.name()));
         }
+    }
+
+    // Every window draws the same as when each button carried its own focus and disabled rules:
+    // a focused button in gold, a disabled one washed out.
+    void windowsLookAsWithRulesOnEachButton()
+    {
+        Quellaro now, before;
+        QWidgetList nowWindows{&now}, beforeWindows{&before};
+        for (QDialog* dialog : now.findChildren<QDialog*>())
+            nowWindows << dialog;
+        for (QDialog* dialog : before.findChildren<QDialog*>())
+            beforeWindows << dialog;
+        QCOMPARE(nowWindows.size(), 13);
+        QStringList changed, shared;
+        for (int i = 0; i < nowWindows.size(); ++i) {
+            if (nowWindows[i]->styleSheet().isEmpty())
+                continue; // its buttons carry their rules themselves, as they always did
+            shared << nowWindows[i]->metaObject()->className();
+            styleButtonsOneByOne(beforeWindows[i]);
+            const QImage expected = drawn(beforeWindows[i]);
+            QVERIFY(!expected.isNull());
+            if (drawn(nowWindows[i]) != expected)
+                changed << nowWindows[i]->metaObject()->className();
+        }
+        QVERIFY2(changed.isEmpty(), qPrintable(changed.join(' ')));
+        QCOMPARE(shared.size(), 11); // all but the drink panel and the settings, which hold plain spin boxes
+    }
+
+    // A recipe form draws the same as when each label and spin box had its own sheet, a field
+    // marked for a value it cannot show included.
+    void recipeFormLooksAsWithSheetOnEachWidget()
+    {
+        ReceptForm now, before;
+        styleFormOneByOne(&before);
+        for (ReceptForm* form : {&now, &before}) {
+            form->setWaterRashod(250);
+            form->setComponent(1, 9);
+            form->setSugarRashod(3);
+            form->resize(form->sizeHint());
+        }
+        const QImage expected = before.grab().toImage();
+        QCOMPARE(now.grab().toImage(), expected);
     }
 
     // A button that is not available (Save of an unreadable recipes file) looks washed out.
