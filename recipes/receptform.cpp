@@ -19,9 +19,10 @@ ReceptForm::ReceptForm(QWidget* parent)
         box->insertItems(0, components);
     }
 
-    applyStyleToAll<QLabel>(Style::NarrowLabel, this);
-    applyStyle(Style::Label, {ui->label_5, ui->label_16});
-    applyStyleToAll<QSpinBox>(Style::SpinBox, this);
+    // One sheet for the whole form, parsed once: its labels and spin boxes share it.
+    setStyleSheet(::styleSheet(Style::NarrowLabel) + QLatin1Char('\n')
+                  + styleSheetFor(Style::Label, {ui->label_5->objectName(), ui->label_16->objectName()})
+                  + QLatin1Char('\n') + ::styleSheet(Style::SpinBox));
 
     // Any change after a setter is the user's: from then on the widget's own value counts.
     const QList<QSpinBox*> spinBoxes = findChildren<QSpinBox*>();
@@ -104,7 +105,7 @@ void ReceptForm::forgetValue(QWidget* widget)
 {
     if (!storedValues.remove(widget))
         return;
-    restyle(widget, qobject_cast<QSpinBox*>(widget) ? ::styleSheet(Style::SpinBox) : QString());
+    restyle(widget, QString()); // the form's own sheet styles it again
     widget->setToolTip(QString());
 }
 
@@ -122,6 +123,20 @@ int ReceptForm::valueOf(const QSpinBox* box) const
 int ReceptForm::storedValueCount() const
 {
     return storedValues.size();
+}
+
+int ReceptForm::unshownValueCount(const Recept& recept)
+{
+    // The amount spin boxes' range in receptform.ui, and the entries of a component box.
+    const auto unshownAmount = [](int amount) { return amount < 0 || amount > 200 ? 1 : 0; };
+    const auto unshownComponent = [](int code) { return code < 0 || code > 5 ? 1 : 0; };
+    int count = unshownAmount(recept.sugarRashod) + unshownAmount(recept.waterRashod);
+    for (int k = 0; k < Recept::SlotCount; ++k) {
+        const auto slot = static_cast<size_t>(k);
+        count += unshownComponent(recept.component[slot]) + unshownAmount(recept.ingridientRashod[slot])
+            + unshownAmount(recept.ingridientWater[slot]);
+    }
+    return count;
 }
 
 void ReceptForm::setComponent(int n, int code)

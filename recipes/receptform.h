@@ -1,5 +1,7 @@
 #pragma once
 
+#include "recipes/recept.h"
+
 #include <QHash>
 #include <QString>
 #include <QWidget>
@@ -57,6 +59,8 @@ public:
 
     // How many widgets hold a kept value that they cannot show.
     int storedValueCount() const;
+    // How many values of `recept` a form filled with it would keep without showing them.
+    static int unshownValueCount(const Recept& recept);
 
 private:
     // The widgets of slot n, nullptr outside 0 to 3.

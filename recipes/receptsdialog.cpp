@@ -16,6 +16,20 @@
 #include <QScreen>
 #include <QShowEvent>
 #include <QTabBar>
+#include <QVBoxLayout>
+
+namespace {
+
+// A tab's page: it takes the tab's form, edge to edge, once the tab is first shown.
+QWidget* emptyPage()
+{
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    return page;
+}
+
+} // namespace
 
 ReceptsDialog::ReceptsDialog(QWidget* parent)
     : ClosingDialog(parent)
@@ -24,6 +38,7 @@ ReceptsDialog::ReceptsDialog(QWidget* parent)
     ui->setupUi(this);
     applyStyle(Style::PanelButton, {ui->saveButton, ui->cancelButton});
     ui->keptLabel->hide();
+    connect(ui->tabWidget, &QTabWidget::currentChanged, this, &ReceptsDialog::buildFormOnTab);
 
     receptsFilePath = SettingsStore::receptsFilePath();
 }
@@ -98,9 +113,10 @@ void ReceptsDialog::ReadReceptsFromFile()
 void ReceptsDialog::showKeptCount()
 {
     int count = kept.count();
-    const QList<ReceptForm*> forms = ui->tabWidget->findChildren<ReceptForm*>();
-    for (const ReceptForm* form : forms)
-        count += form->storedValueCount();
+    for (int i = 0; i < int(recepts.size()); ++i) {
+        const ReceptForm* form = formOnTab(i);
+        count += form ? form->storedValueCount() : ReceptForm::unshownValueCount(recepts[size_t(i)]);
+    }
     ui->keptLabel->setVisible(count > 0);
     ui->keptLabel->setText(tr("The file holds %n thing(s) that the forms cannot show: other elements, attributes "
                               "or comments, or values beyond a field's range, which are marked. Save writes them "
@@ -152,18 +168,39 @@ void ReceptsDialog::createReceptsTabs()
     tabBar->hide();
     for (int i = 0; i < wanted; ++i) {
         const QString title = QObject::tr(" Recept ") + QString::number(i + 1);
-        auto* form = i < tabs->count() ? qobject_cast<ReceptForm*>(tabs->widget(i)) : nullptr;
-        if (!form) {
-            form = new ReceptForm;
-            tabs->addTab(form, title);
-        } else if (tabs->tabText(i) != title) {
-            tabs->setTabText(i, title);
+        if (i >= tabs->count()) {
+            tabs->addTab(emptyPage(), title);
+            continue;
         }
-        fillForm(form, recepts[static_cast<size_t>(i)]);
+        if (tabs->tabText(i) != title)
+            tabs->setTabText(i, title);
+        if (ReceptForm* form = formOnTab(i))
+            fillForm(form, recepts[static_cast<size_t>(i)]);
     }
     tabBar->setVisible(tabBarShown);
     if (tabs->count() > 0)
         tabs->setCurrentIndex(0);
+    buildFormOnTab(tabs->currentIndex());
+}
+
+// Most recipes of a large file are never looked at: a tab's form, some thirty widgets, is
+// built when the tab is first shown.
+void ReceptsDialog::buildFormOnTab(int index)
+{
+    QWidget* page = ui->tabWidget->widget(index);
+    if (!page || index >= int(recepts.size()) || formOnTab(index))
+        return; // tabs being removed after a read pass through pages whose records are gone
+    auto* form = new ReceptForm(page);
+    fillForm(form, recepts[static_cast<size_t>(index)]);
+    page->layout()->addWidget(form);
+    form->show(); // a child made in a page already shown stays hidden until told
+
+}
+
+ReceptForm* ReceptsDialog::formOnTab(int index) const
+{
+    const QWidget* page = ui->tabWidget->widget(index);
+    return page ? page->findChild<ReceptForm*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
 }
 
 void ReceptsDialog::fillForm(ReceptForm* form, const Recept& recept)
@@ -180,27 +217,31 @@ void ReceptsDialog::fillForm(ReceptForm* form, const Recept& recept)
     }
 }
 
-std::vector<Recept> ReceptsDialog::receptsFromTabs() const
+std::vector<Recept> ReceptsDialog::receptsForSaving() const
 {
     std::vector<Recept> records;
-    for (int i = 0; i < ui->tabWidget->count(); ++i) {
-        const auto* form = qobject_cast<const ReceptForm*>(ui->tabWidget->widget(i));
-        if (!form)
-            continue;
-        Recept recept;
-        recept.shortName = form->getShortName();
-        recept.fullName = form->getFullName();
-        recept.sugarRashod = form->getSugarRashod();
-        recept.waterRashod = form->getWaterRashod();
-        for (int k = 0; k < Recept::SlotCount; ++k) {
-            const auto slot = static_cast<size_t>(k);
-            recept.component[slot] = form->getComponent(k);
-            recept.ingridientRashod[slot] = form->getIngridient(k);
-            recept.ingridientWater[slot] = form->getIngridientWater(k);
-        }
-        records.push_back(recept);
+    records.reserve(recepts.size());
+    for (int i = 0; i < ui->tabWidget->count() && i < int(recepts.size()); ++i) {
+        const ReceptForm* form = formOnTab(i);
+        records.push_back(form ? receptFromForm(form) : recepts[static_cast<size_t>(i)]);
     }
     return records;
+}
+
+Recept ReceptsDialog::receptFromForm(const ReceptForm* form)
+{
+    Recept recept;
+    recept.shortName = form->getShortName();
+    recept.fullName = form->getFullName();
+    recept.sugarRashod = form->getSugarRashod();
+    recept.waterRashod = form->getWaterRashod();
+    for (int k = 0; k < Recept::SlotCount; ++k) {
+        const auto slot = static_cast<size_t>(k);
+        recept.component[slot] = form->getComponent(k);
+        recept.ingridientRashod[slot] = form->getIngridient(k);
+        recept.ingridientWater[slot] = form->getIngridientWater(k);
+    }
+    return recept;
 }
 
 // The hash of the file's bytes now: empty when there is no file, and one that matches no
@@ -221,7 +262,7 @@ bool ReceptsDialog::SaveReceptsToFile()
         return false; // the file on disk could not be read: never overwrite it
     error.clear();
     QString reason;
-    const QByteArray bytes = receptsFileBytes(receptsFromTabs(), &kept);
+    const QByteArray bytes = receptsFileBytes(receptsForSaving(), &kept);
     if (!saveFileAtomically(receptsFilePath, bytes, &reason)) {
         error = tr("The recipes could not be saved to %1: %2").arg(receptsFilePath, reason);
         message("saveWarning", QMessageBox::Warning, error)->open();

@@ -42,7 +42,8 @@ public:
     bool SaveReceptsToFile();
     // Walks the children of node and fills `recepts`.
     void traverseNode(const QDomNode& node);
-    // Shows one form per record of `recepts` and makes the first one current.
+    // Shows one tab per record of `recepts` and makes the first one current. A tab's form is
+    // built from its record when the tab is first shown; the forms built earlier are refilled.
     void createReceptsTabs();
 
 protected slots:
@@ -60,8 +61,13 @@ private slots:
     void showReadWarning();
 
 private:
-    std::vector<Recept> receptsFromTabs() const;
+    // The records to save: each from its form where one was built, from `recepts` otherwise.
+    std::vector<Recept> receptsForSaving() const;
+    static Recept receptFromForm(const ReceptForm* form);
     static void fillForm(ReceptForm* form, const Recept& recept);
+    // The form on tab `index`, nullptr while the tab has not been shown.
+    ReceptForm* formOnTab(int index) const;
+    void buildFormOnTab(int index);
     void refuseSave(const QString& reason);
     void showKeptCount();
     QByteArray fileHash() const;

@@ -66,7 +66,12 @@ struct Fixture
     bool save() { click("saveButton"); return !dialog->isVisible() && !box("saveWarning"); } // true: it went through
     QTabWidget* tabs() const { return dialog->findChild<QTabWidget*>("tabWidget"); }
     template <typename T>
-    T* onTab(int tab, const QString& name) const { return tabs()->widget(tab)->findChild<T*>(name); }
+    T* onTab(int tab, const QString& name) const // shown first: a tab has its form from then on
+    {
+        tabs()->setCurrentIndex(tab);
+        return tabs()->widget(tab)->findChild<T*>(name);
+    }
+    int forms() const { return dialog->findChildren<ReceptForm*>().size(); }
 };
 
 // Slot n's widgets: "component_<n+1>", "<name>Rashod" and "<name>waterRashod".
@@ -116,6 +121,8 @@ private slots:
     void closeWithEdits();
     void refusesUnreadableFile_data();
     void refusesUnreadableFile();
+    void savesEveryRecipe_data();
+    void savesEveryRecipe();
     void keepsWhatFormsCannotShow_data();
     void keepsWhatFormsCannotShow();
     void fullDiskLeavesOldFile();
@@ -224,6 +231,42 @@ void TestReceptsDialog::refusesUnreadableFile()
     QCOMPARE(f.dialog->findChildren<ReceptForm*>().size(), 1);
     QCOMPARE(f.tabs()->tabText(0), QStringLiteral(" Recept 1"));
     QCOMPARE(f.onTab<QLineEdit>(0, "Name")->text(), threeRecepts[2].shortName);
+}
+
+void TestReceptsDialog::savesEveryRecipe_data()
+{
+    QTest::addColumn<QList<int>>("visited"); // the tabs shown after the first, in order
+    QTest::addColumn<QByteArray>("line");     // of the file, changed on the third tab, and what it becomes
+    QTest::addColumn<QByteArray>("edited");
+    QTest::newRow("first tab only") << QList<int>{} << QByteArray() << QByteArray();
+    QTest::newRow("every tab") << QList<int>{2, 1} << QByteArray() << QByteArray();
+    QTest::newRow("edit on a tab visited late") << QList<int>{1, 2} << QByteArray("\"2\">5<") << QByteArray("\"2\">6<");
+}
+
+// A tab's form is built when the tab is first shown; Save writes every recipe, shown or not,
+// values the forms cannot show (on the third tab) included.
+void TestReceptsDialog::savesEveryRecipe()
+{
+    QFETCH(QList<int>, visited);
+    QFETCH(QByteArray, line);
+    QFETCH(QByteArray, edited);
+    Fixture f;
+    const QByteArray file = readFile(QFINDTESTDATA("data/recepts_three.xml"));
+    f.openWith(file);
+    QCOMPARE(f.tabs()->count(), 3);
+    QCOMPARE(f.tabs()->currentIndex(), 0);
+    QCOMPARE(f.forms(), 1);
+    QVERIFY(f.dialog->findChild<QLabel*>("keptLabel")->text().startsWith("The file holds 3 thing(s)"));
+    for (int tab : visited)
+        f.tabs()->setCurrentIndex(tab);
+    QCOMPARE(f.forms(), 1 + visited.size());
+    if (!line.isEmpty()) {
+        QCOMPARE(f.onTab<QSpinBox>(2, "waterRashod")->toolTip(),
+                 "Stored value: 250. It is saved unchanged unless you change this field.");
+        f.onTab<QSpinBox>(2, "vanilaRashod")->setValue(6);
+    }
+    QVERIFY(f.save());
+    QCOMPARE(readFile(f.path), line.isEmpty() ? file : QByteArray(file).replace(line, edited));
 }
 
 void TestReceptsDialog::keepsWhatFormsCannotShow_data()
