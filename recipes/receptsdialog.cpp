@@ -161,11 +161,10 @@ void ReceptsDialog::createReceptsTabs()
     // The forms that stay are filled afresh, every field of them, so they show exactly what a
     // new form would. Reusing them keeps a showing fast, and keeps Qt's style sheet cache,
     // which never forgets a destroyed spin box, from growing with every showing.
-    // A visible tab bar lays all its tabs out again for every tab added or renamed; hidden,
+    // A visible tab widget lays all its tabs out again for every tab added or renamed; hidden,
     // it does so once when shown again.
-    QWidget* tabBar = tabs->tabBar();
-    const bool tabBarShown = !tabBar->isHidden();
-    tabBar->hide();
+    const bool tabsShown = !tabs->isHidden();
+    tabs->hide();
     for (int i = 0; i < wanted; ++i) {
         const QString title = QObject::tr(" Recept ") + QString::number(i + 1);
         if (i >= tabs->count()) {
@@ -177,7 +176,7 @@ void ReceptsDialog::createReceptsTabs()
         if (ReceptForm* form = formOnTab(i))
             fillForm(form, recepts[static_cast<size_t>(i)]);
     }
-    tabBar->setVisible(tabBarShown);
+    tabs->setVisible(tabsShown);
     if (tabs->count() > 0)
         tabs->setCurrentIndex(0);
     buildFormOnTab(tabs->currentIndex());
