@@ -12,7 +12,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <sstream>
 #include <string>
+#include <vector>
 
 extern char** environ;
 
@@ -25,7 +27,7 @@ double now()
     return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
 }
 
-Run runChild(const QString& program)
+Run runChild(const QString& program, const QStringList& arguments)
 {
     Run run;
     int out[2];
@@ -37,12 +39,18 @@ Run runChild(const QString& program)
     posix_spawn_file_actions_addclose(&actions, out[0]);
 
     const std::string path = program.toStdString();
-    char* argv[] = {const_cast<char*>(path.c_str()), nullptr};
+    std::vector<std::string> words{path};
+    for (const QString& argument : arguments)
+        words.push_back(argument.toStdString());
+    std::vector<char*> argv;
+    for (std::string& word : words)
+        argv.push_back(&word[0]);
+    argv.push_back(nullptr);
     timespec t{};
     clock_gettime(CLOCK_MONOTONIC, &t);
     setenv("QUELLARO_BENCH_SPAWN_NS", std::to_string(qint64(t.tv_sec) * 1000000000 + t.tv_nsec).c_str(), 1);
     pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, path.c_str(), &actions, nullptr, argv, environ);
+    const int spawned = posix_spawn(&pid, path.c_str(), &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     close(out[1]);
     if (spawned != 0) {
@@ -75,6 +83,11 @@ Run runChild(const QString& program)
     if (!value("shown_ns", &run.shownMs))
         run.ok = false;
     value("menu_ns", &run.menuMs);
+    std::istringstream lines(report);
+    std::string name;
+    double figure = 0;
+    while (lines >> name >> figure)
+        run.values[QString::fromStdString(name)] = figure;
     return run;
 }
 

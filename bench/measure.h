@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
@@ -13,11 +14,12 @@ struct Run
     double shownMs = 0;      // what it printed as "shown_ns", in ms
     double menuMs = 0;       // what it printed as "menu_ns" (if anything), in ms
     double maxRssMb = 0;     // its peak resident memory
+    QMap<QString, double> values; // every line "name value" it printed
 };
 
 // Starts `program` with QUELLARO_BENCH_SPAWN_NS set to the moment of starting, waits for it
-// and reads its report.
-Run runChild(const QString& program);
+// and reads its report. A report without "shown_ns" is a failed run.
+Run runChild(const QString& program, const QStringList& arguments = {});
 
 // This process's resident memory now, in MB, after handing freed heap back to the system.
 double residentMb();

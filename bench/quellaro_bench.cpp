@@ -6,6 +6,7 @@
 //
 //     quellaro_bench DIR    DIR holds bench_bare, bench_quellaro and cm-simulator
 #include "bench/measure.h"
+#include "bench/show_painted.h"
 #include "panels/testboilerdialog.h"
 #include "recipes/receptsdialog.h"
 #include "recipes/receptsfile.h"
@@ -29,7 +30,8 @@
 
 namespace {
 
-constexpr int StartupRuns = 10;
+constexpr int StartupRuns = 15;
+constexpr int RecipesRuns = 5;
 constexpr int CpuSeconds = 20;
 constexpr int PanelOpenings = 1000;
 constexpr int RecipesShowings = 200;
@@ -80,70 +82,138 @@ void spin(int ms)
     loop.exec();
 }
 
-// Notes when a widget has been painted.
-class PaintWatch : public QObject
+struct StartupFigures
 {
-public:
-    explicit PaintWatch(QWidget* widget) { widget->installEventFilter(this); }
-    bool painted = false;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint)
-            painted = true;
-        return QObject::eventFilter(watched, event);
-    }
+    double bareMs = 0, bareMb = 0, progMs = 0, progMb = 0, menuMs = 0;
 };
 
-// Shows `window` and runs the event loop until it has been painted; the seconds it took.
-double showPainted(QWidget* window)
+// Medians of StartupRuns start-ups of the bare program and the program built in `dir`; with
+// `baselineDir`, of that build's program too, run in turn with this one.
+bool measureStartup(const QString& dir, const QString& baselineDir, StartupFigures* figures,
+                    StartupFigures* baseline)
 {
-    PaintWatch watch(window);
-    const double start = Measure::now();
-    window->show();
-    while (!watch.painted && Measure::now() - start < 60)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-    QCoreApplication::processEvents(); // the paint itself
-    return Measure::now() - start;
-}
-
-void closeAndSettle(QWidget* window)
-{
-    window->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-}
-
-// Start-up to the main menu shown, and peak memory of the program and of the bare baseline
-// built in `dir` with `qt`; with `menu`, how much of it the menu's constructor takes.
-void startup(const QString& dir, const QString& qt, bool menu)
-{
-    std::printf("%s: start-up to the main menu shown, and peak memory (median of %d runs each)\n", qPrintable(qt),
-                StartupRuns);
-    std::vector<double> bareMs, bareMb, progMs, progMb, menuMs;
+    std::vector<double> bareMs, bareMb, progMs, progMb, menuMs, baseMs, baseMb;
     for (int i = 0; i < StartupRuns; ++i) {
         const Measure::Run bare = Measure::runChild(dir + QStringLiteral("/bench_bare"));
         const Measure::Run prog = Measure::runChild(dir + QStringLiteral("/bench_quellaro"));
         if (!bare.ok || !prog.ok) {
             std::printf("  a start-up run failed (bare %d, program %d)\n", bare.ok, prog.ok);
-            return;
+            return false;
         }
         bareMs.push_back(bare.shownMs);
         bareMb.push_back(bare.maxRssMb);
         progMs.push_back(prog.shownMs);
         progMb.push_back(prog.maxRssMb);
         menuMs.push_back(prog.menuMs);
+        if (baselineDir.isEmpty())
+            continue;
+        const Measure::Run base = Measure::runChild(baselineDir + QStringLiteral("/bench_quellaro"));
+        if (!base.ok) {
+            std::printf("  a start-up run of the baseline failed\n");
+            return false;
+        }
+        baseMs.push_back(base.shownMs);
+        baseMb.push_back(base.maxRssMb);
     }
-    const double tBare = median(bareMs), tProg = median(progMs);
-    const double mBare = median(bareMb), mProg = median(progMb);
-    report(qt + QStringLiteral(" start-up to main menu shown"), ms(tProg), QStringLiteral("bare ") + ms(tBare),
-           tProg / tBare, 1.5);
-    if (menu)
-        std::printf("  (of which the main menu's constructor, with the dialogs and panels it makes: %s)\n",
-                    qPrintable(ms(median(menuMs))));
-    report(qt + QStringLiteral(" peak memory (max RSS)"), mb(mProg), QStringLiteral("bare ") + mb(mBare), mProg / mBare,
-           1.5);
+    *figures = {median(bareMs), median(bareMb), median(progMs), median(progMb), median(menuMs)};
+    if (baseline)
+        *baseline = {0, 0, median(baseMs), median(baseMb), 0};
+    return true;
+}
+
+// Start-up to the main menu shown and peak memory, Qt 5 against commit 3e29178 built beside
+// it, and Qt 6 against Qt 5; a bare program on each shows what Qt itself costs.
+void startup(const QString& dir, const QString& qt6Dir, const QString& startupBaselineDir)
+{
+    std::printf("Start-up to the main menu shown, and peak memory (median of %d runs each)\n", StartupRuns);
+    StartupFigures qt5, base, qt6;
+    if (!measureStartup(dir, startupBaselineDir, &qt5, startupBaselineDir.isEmpty() ? nullptr : &base))
+        return;
+    std::printf("  (of which the main menu's constructor, with the dialogs and panels it makes: %s)\n",
+                qPrintable(ms(qt5.menuMs)));
+    report(QStringLiteral("Qt 5 start-up to main menu shown"), ms(qt5.progMs), QStringLiteral("bare ") + ms(qt5.bareMs),
+           qt5.progMs / qt5.bareMs, 1.5);
+    report(QStringLiteral("Qt 5 peak memory (max RSS)"), mb(qt5.progMb), QStringLiteral("bare ") + mb(qt5.bareMb),
+           qt5.progMb / qt5.bareMb, 1.5);
+    if (!startupBaselineDir.isEmpty()) {
+        report(QStringLiteral("Qt 5 start-up against commit 3e29178"), ms(qt5.progMs),
+               QStringLiteral("3e29178 ") + ms(base.progMs), qt5.progMs / base.progMs, 1.0);
+        report(QStringLiteral("Qt 5 peak memory against commit 3e29178"), mb(qt5.progMb),
+               QStringLiteral("3e29178 ") + mb(base.progMb), qt5.progMb / base.progMb, 1.0);
+    }
+    if (qt6Dir.isEmpty() || !measureStartup(qt6Dir, QString(), &qt6, nullptr))
+        return;
+    report(QStringLiteral("Qt 6 start-up to main menu shown"), ms(qt6.progMs), QStringLiteral("Qt 5 ") + ms(qt5.progMs),
+           qt6.progMs / qt5.progMs, 1.15);
+    report(QStringLiteral("Qt 6 peak memory (max RSS)"), mb(qt6.progMb), QStringLiteral("Qt 5 ") + mb(qt5.progMb),
+           qt6.progMb / qt5.progMb, 1.15);
+    std::printf("  bare Qt 6 program against bare Qt 5: start-up %s against %s (%.2fx), peak memory %s against %s "
+                "(%.2fx)\n",
+                qPrintable(ms(qt6.bareMs)), qPrintable(ms(qt5.bareMs)), qt6.bareMs / qt5.bareMs,
+                qPrintable(mb(qt6.bareMb)), qPrintable(mb(qt5.bareMb)), qt6.bareMb / qt5.bareMb);
+    std::printf("  the program's own share: start-up %s on Qt 6, %s on Qt 5; memory %s on Qt 6, %s on Qt 5\n",
+                qPrintable(ms(qt6.progMs - qt6.bareMs)), qPrintable(ms(qt5.progMs - qt5.bareMs)),
+                qPrintable(mb(qt6.progMb - qt6.bareMb)), qPrintable(mb(qt5.progMb - qt5.bareMb)));
+}
+
+// One build's recipes dialog with files of 0, 100 and 500 recipes, medians of RecipesRuns.
+struct RecipesFigures
+{
+    QMap<int, double> firstMs, rssMb, laterMs, saveMs;
+};
+
+bool measureRecipes(const QString& dir, const QDir& files, RecipesFigures* figures)
+{
+    for (int count : {0, 100, 500}) {
+        std::vector<double> first, rss, later, save;
+        for (int i = 0; i < RecipesRuns; ++i) {
+            const Measure::Run run = Measure::runChild(dir + QStringLiteral("/bench_recipes"),
+                                                       {files.filePath(QStringLiteral("recepts-%1.xml").arg(count))});
+            if (!run.ok) {
+                std::printf("  a run of %s/bench_recipes with %d recipes failed\n", qPrintable(dir), count);
+                return false;
+            }
+            first.push_back(run.shownMs);
+            rss.push_back(run.values.value(QStringLiteral("rss_mb")));
+            later.push_back(run.values.value(QStringLiteral("later_ms")));
+            save.push_back(run.values.value(QStringLiteral("save_ms")));
+        }
+        figures->firstMs[count] = median(first);
+        figures->rssMb[count] = median(rss);
+        figures->laterMs[count] = median(later);
+        figures->saveMs[count] = median(save);
+    }
+    return true;
+}
+
+// The recipes dialog of the build in `dir` against that of commit 27fada5 built beside it, each
+// in processes of its own.
+void recipesAgainstBaseline(const QString& qt, const QString& dir, const QString& baselineDir, const QDir& files)
+{
+    std::printf("%s: recipes dialog against commit 27fada5 (median of %d runs each)\n", qPrintable(qt), RecipesRuns);
+    RecipesFigures now, base;
+    if (!measureRecipes(dir, files, &now) || !measureRecipes(baselineDir, files, &base))
+        return;
+    for (int count : {0, 100, 500})
+        std::printf("  %3d recipes: first showing %s (27fada5 %s), memory %s (27fada5 %s), later showings %s (%s), "
+                    "Save %s (%s)\n",
+                    count, qPrintable(ms(now.firstMs[count])), qPrintable(ms(base.firstMs[count])),
+                    qPrintable(mb(now.rssMb[count])), qPrintable(mb(base.rssMb[count])),
+                    qPrintable(ms(now.laterMs[count])), qPrintable(ms(base.laterMs[count])),
+                    qPrintable(ms(now.saveMs[count])), qPrintable(ms(base.saveMs[count])));
+    report(qt + QStringLiteral(" recipes first showing, 100 recipes"), ms(now.firstMs[100]),
+           QStringLiteral("27fada5 ") + ms(base.firstMs[100]), now.firstMs[100] / base.firstMs[100], 0.25);
+    const double perRecipeKb = (now.rssMb[100] - now.rssMb[0]) * 1024 / 100;
+    const double basePerRecipeKb = (base.rssMb[100] - base.rssMb[0]) * 1024 / 100;
+    report(qt + QStringLiteral(" recipes memory per recipe (100)"), QStringLiteral("%1 kB").arg(perRecipeKb, 0, 'f', 0),
+           QStringLiteral("150 kB (27fada5 %1)").arg(basePerRecipeKb, 0, 'f', 0), perRecipeKb / 150, 1.0);
+    const double added500 = now.rssMb[500] - now.rssMb[0];
+    report(qt + QStringLiteral(" recipes memory, 500 against none"), mb(added500),
+           QStringLiteral("100 MB (27fada5 %1)").arg(mb(base.rssMb[500] - base.rssMb[0])), added500 / 100, 1.0);
+    report(qt + QStringLiteral(" recipes later showings, 100 recipes"), ms(now.laterMs[100]),
+           QStringLiteral("27fada5 ") + ms(base.laterMs[100]), now.laterMs[100] / base.laterMs[100], 1.0);
+    report(qt + QStringLiteral(" recipes Save, 100 recipes"), ms(now.saveMs[100]),
+           QStringLiteral("27fada5 ") + ms(base.saveMs[100]), now.saveMs[100] / base.saveMs[100], 1.0);
 }
 
 void boilerPanelCpu()
@@ -323,18 +393,32 @@ void eventLoopPauseUnderFlood(const QString& dir)
 
 } // namespace
 
+void writeRecipesFiles(const QDir& dir)
+{
+    for (int count : {0, 100, 500}) {
+        QFile file(dir.filePath(QStringLiteral("recepts-%1.xml").arg(count)));
+        if (!file.open(QIODevice::WriteOnly) || file.write(receptsFileBytes(sampleRecepts(count))) < 0)
+            std::printf("  cannot write %s\n", qPrintable(file.fileName()));
+    }
+}
+
+// quellaro_bench DIR [QT6_DIR [STARTUP_BASELINE_DIR [RECIPES_BASELINE_DIR [RECIPES_BASELINE_QT6_DIR]]]]
 int main(int argc, char* argv[])
 {
-    const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
-    // A Qt 6 build's start-up programs, measured beside this build's (Qt 5).
-    const QString qt6Dir = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+    const auto arg = [argc, argv](int i) { return argc > i ? QString::fromLocal8Bit(argv[i]) : QString(); };
+    const QString dir = argc > 1 ? arg(1) : QStringLiteral(".");
+    const QString qt6Dir = arg(2);
     // Settings of this run only, for the child programs too.
     QTemporaryDir scratch;
     qputenv("XDG_CONFIG_HOME", scratch.path().toLocal8Bit());
 
-    startup(dir, QStringLiteral("Qt ") + QLatin1String(qVersion()), true);
-    if (!qt6Dir.isEmpty())
-        startup(qt6Dir, QStringLiteral("Qt 6"), false);
+    startup(dir, qt6Dir, arg(3));
+    const QDir files(scratch.path());
+    writeRecipesFiles(files);
+    if (!arg(4).isEmpty())
+        recipesAgainstBaseline(QStringLiteral("Qt 5"), dir, arg(4), files);
+    if (!arg(5).isEmpty() && !qt6Dir.isEmpty())
+        recipesAgainstBaseline(QStringLiteral("Qt 6"), qt6Dir, arg(5), files);
 
     Q_INIT_RESOURCE(images);
     QApplication app(argc, argv);
