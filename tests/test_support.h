@@ -49,3 +49,7 @@ void setControllerAddress(const QString& host, quint16 port);
 
 // Removes every stored setting.
 void clearSettings();
+
+// Shows every tab of every tab widget in `window` once, ending on the first: a recipes tab
+// builds its form when first shown.
+void showEveryTab(QWidget* window);

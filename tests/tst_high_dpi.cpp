@@ -18,6 +18,7 @@ private slots:
         for (QWidget* shown : windows << &menu) {
             shown->show();
             QVERIFY(QTest::qWaitForWindowExposed(shown));
+            showEveryTab(shown);
             const QRect device(QPoint(), shown->frameGeometry().size() * shown->devicePixelRatioF());
             QVERIFY2(QRect(0, 0, 2560, 1600).contains(device), shown->metaObject()->className());
         }

@@ -133,7 +133,9 @@ private slots:
                  qPrintable("no Cyrillic in the font \"" + family + "\": install fonts-dejavu-core"));
         const QString path = dir.filePath("recepts.xml");
         QVERIFY(writeFile(path, receptsFileBytes({{"Latte", "Latte macchiato", 1, 2, {1, 2, 0, 0}, {1, 2, 3, 4},
-                                                   {5, 6, 7, 8}}})));
+                                                   {5, 6, 7, 8}},
+                                                  {"Tea", "Tea with milk", 3, 4, {5, 2, 0, 0}, {9, 10, 0, 0},
+                                                   {11, 12, 0, 0}}})));
         SettingsStore::setReceptsFilePath(path);
         SettingsStore::setControllerPort("0"); // not valid: the panels show their link state line at once
     }
@@ -165,6 +167,7 @@ private slots:
             shown->show();
             QVERIFY(QTest::qWaitForWindowExposed(shown));
             QCoreApplication::processEvents(); // layouts settle once the contents are built
+            showEveryTab(shown);
             cut << cutTexts(shown);
             texts << shown->windowTitle();
             for (QWidget* widget : shown->findChildren<QWidget*>()) {
