@@ -43,6 +43,7 @@ Run runChild(const QString& program, const QStringList& arguments)
     for (const QString& argument : arguments)
         words.push_back(argument.toStdString());
     std::vector<char*> argv;
+    argv.reserve(words.size() + 1);
     for (std::string& word : words)
         argv.push_back(&word[0]);
     argv.push_back(nullptr);
