@@ -72,6 +72,8 @@ Run runChild(const QString& program, const QStringList& arguments)
         return run;
     run.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
     run.maxRssMb = double(usage.ru_maxrss) / 1024.0; // KB on Linux
+    const auto toMs = [](const timeval& time) { return double(time.tv_sec) * 1000 + double(time.tv_usec) / 1000; };
+    run.cpuMs = toMs(usage.ru_utime) + toMs(usage.ru_stime);
     // Lines "name value" in nanoseconds.
     auto value = [&report](const char* name, double* ms) {
         const size_t at = report.find(name);

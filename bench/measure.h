@@ -14,6 +14,7 @@ struct Run
     double shownMs = 0;      // what it printed as "shown_ns", in ms
     double menuMs = 0;       // what it printed as "menu_ns" (if anything), in ms
     double maxRssMb = 0;     // its peak resident memory
+    double cpuMs = 0;        // the CPU time it used, user and system
     QMap<QString, double> values; // every line "name value" it printed
 };
 
