@@ -193,7 +193,6 @@ void ReceptsDialog::buildFormOnTab(int index)
     fillForm(form, recepts[static_cast<size_t>(index)]);
     page->layout()->addWidget(form);
     form->show(); // a child made in a page already shown stays hidden until told
-
 }
 
 ReceptForm* ReceptsDialog::formOnTab(int index) const
