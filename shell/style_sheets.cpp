@@ -26,55 +26,6 @@ QString buttonStyle(const char* radius, const char* font, const char* minWidth, 
         .arg(QLatin1String(radius), QLatin1String(font), QLatin1String(minWidth), QLatin1String(padding));
 }
 
-// A button's named style, as set on the button.
-const char* const buttonStyleProperty = "quellaroButtonStyle";
-
-bool isButtonStyle(Style style)
-{
-    return style <= Style::ModeButton;
-}
-
-// Qt parses a style sheet once for each widget it is set on. The button styles, the focus frame
-// and the disabled look are set as one sheet on the window, which selects each button by the
-// name of its style. A widget's own sheet would always win over the window's, so the named
-// style cannot stay on the button while its focus and disabled rules move to the window.
-QString windowButtonSheet()
-{
-    QString sheet;
-    for (int style = int(Style::MenuButton); style <= int(Style::ModeButton); ++style)
-        sheet += styleSheet(Style(style)).replace(QLatin1String("QPushButton {"),
-                                                  QStringLiteral("QPushButton[%1=\"%2\"] {")
-                                                      .arg(QLatin1String(buttonStyleProperty), QString::number(style)))
-            + QLatin1Char('\n');
-    return sheet
-        + QString::fromLatin1(focusFrame).replace(QLatin1String("QPushButton:"),
-                                                  QStringLiteral("QPushButton[%1]:").arg(QLatin1String(buttonStyleProperty)))
-        + QString::fromLatin1(disabledButtonLook)
-              .replace(QLatin1String("QPushButton:"),
-                       QStringLiteral("QPushButton[%1]:").arg(QLatin1String(buttonStyleProperty)));
-}
-
-// A window's style sheet would restyle a spin box that has no rules of its own: such a window
-// keeps the rules on each button, as it always did.
-bool holdsUnstyledSpinBox(const QWidget* window)
-{
-    const auto boxes = window->findChildren<QAbstractSpinBox*>();
-    return std::any_of(boxes.begin(), boxes.end(), [](const QAbstractSpinBox* box) { return box->styleSheet().isEmpty(); });
-}
-
-void applyButtonStyle(Style style, QWidget* button)
-{
-    QWidget* window = button->window();
-    if (holdsUnstyledSpinBox(window)) {
-        button->setStyleSheet(styleSheet(style) + QLatin1String(focusFrame) + QLatin1String(disabledButtonLook));
-        return;
-    }
-    button->setProperty(buttonStyleProperty, int(style));
-    static const QString shared = windowButtonSheet();
-    if (!window->styleSheet().contains(shared))
-        window->setStyleSheet(window->styleSheet() + shared);
-}
-
 QString textStyle(const char* selector, const char* minWidth)
 {
     return QStringLiteral("%1 { font: bold 14px; min-width: %2; padding: 6px; }")
@@ -125,6 +76,60 @@ const char spinBoxStyle[] =
     "border-top-right-radius: 3px; border-bottom-right-radius: 3px; }\n"
     "QSpinBox::down-arrow:on { top: 1px; left: 1px; }\n";
 
+// The rules of `sheet` with each selector repeated once for each of `parts`, put after its type
+// name: "QLabel:disabled" with "#name" selects "QLabel#name:disabled".
+QString withSelectorParts(const QString& sheet, const QStringList& parts)
+{
+    QStringList rules = sheet.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    for (QString& rule : rules) {
+        const int brace = int(rule.indexOf(QLatin1Char('{')));
+        QStringList scoped;
+        const QStringList selectors = rule.left(brace).split(QLatin1Char(','));
+        for (const QString& selector : selectors) {
+            const QString trimmed = selector.trimmed();
+            int typeEnd = int(trimmed.indexOf(QLatin1Char(':')));
+            if (typeEnd < 0)
+                typeEnd = int(trimmed.size());
+            for (const QString& part : parts)
+                scoped << QString(trimmed).insert(typeEnd, part);
+        }
+        rule = scoped.join(QLatin1String(", ")) + QLatin1Char(' ') + rule.mid(brace);
+    }
+    return rules.join(QLatin1Char('\n'));
+}
+
+// The named style a widget takes from its window's sheet.
+const char* const styleProperty = "quellaroStyle";
+
+QString styleSelector(Style style)
+{
+    return QStringLiteral("[%1=\"%2\"]").arg(QLatin1String(styleProperty), QString::number(int(style)));
+}
+
+// Qt parses a style sheet once for each widget it is set on. The named styles, the buttons'
+// focus frame and their disabled look are set as one sheet on the window instead, which selects
+// each widget by the name of its style. A widget's own sheet would always win over the window's,
+// so a button's named style cannot stay on the button while its focus and disabled rules move.
+QString windowSheet()
+{
+    QString sheet;
+    QStringList buttons;
+    for (int style = 0; style <= int(Style::OutputsCheckBox); ++style) { // OutputsCheckBox is the last
+        sheet += withSelectorParts(styleSheet(Style(style)), {styleSelector(Style(style))}) + QLatin1Char('\n');
+        if (Style(style) <= Style::ModeButton)
+            buttons << styleSelector(Style(style));
+    }
+    return sheet + withSelectorParts(QLatin1String(focusFrame) + QLatin1String(disabledButtonLook), buttons);
+}
+
+// A window's style sheet would restyle a spin box that has no rules of its own: such a window
+// keeps the named styles on each widget, as it always did.
+bool holdsUnstyledSpinBox(const QWidget* window)
+{
+    const auto boxes = window->findChildren<QAbstractSpinBox*>();
+    return std::any_of(boxes.begin(), boxes.end(), [](const QAbstractSpinBox* box) { return box->styleSheet().isEmpty(); });
+}
+
 } // namespace
 
 QString styleSheet(Style style)
@@ -170,28 +175,23 @@ void applyStyle(Style style, std::initializer_list<QWidget*> widgets)
 
 void applyStyle(Style style, QWidget* widget)
 {
-    if (isButtonStyle(style))
-        applyButtonStyle(style, widget);
-    else
-        widget->setStyleSheet(styleSheet(style));
+    QWidget* window = widget->window();
+    if (window == widget || holdsUnstyledSpinBox(window)) {
+        const bool button = style <= Style::ModeButton;
+        widget->setStyleSheet(styleSheet(style)
+                              + (button ? QLatin1String(focusFrame) + QLatin1String(disabledButtonLook) : QString()));
+        return;
+    }
+    widget->setProperty(styleProperty, int(style));
+    static const QString shared = windowSheet();
+    if (!window->styleSheet().contains(shared))
+        window->setStyleSheet(window->styleSheet() + shared);
 }
 
 QString styleSheetFor(Style style, const QStringList& objectNames)
 {
-    QStringList rules = styleSheet(style).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    for (QString& rule : rules) {
-        const int brace = rule.indexOf(QLatin1Char('{'));
-        QStringList scoped;
-        const QStringList selectors = rule.left(brace).split(QLatin1Char(','));
-        for (const QString& selector : selectors) {
-            const QString trimmed = selector.trimmed();
-            int typeEnd = trimmed.indexOf(QLatin1Char(':'));
-            if (typeEnd < 0)
-                typeEnd = int(trimmed.size());
-            for (const QString& name : objectNames)
-                scoped << QString(trimmed).insert(typeEnd, QLatin1Char('#') + name);
-        }
-        rule = scoped.join(QLatin1String(", ")) + QLatin1Char(' ') + rule.mid(brace);
-    }
-    return rules.join(QLatin1Char('\n'));
+    QStringList parts;
+    for (const QString& name : objectNames)
+        parts << QLatin1Char('#') + name;
+    return withSelectorParts(styleSheet(style), parts);
 }

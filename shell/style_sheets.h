@@ -7,9 +7,9 @@
 #include <initializer_list>
 
 // The program's look: one named style sheet per kind of widget, set when its form is built.
-// There is no application-wide style sheet. The button styles reach their buttons through one
-// style sheet on the button's window, which also holds the focus frame and the disabled look;
-// the other styles are set on each widget, or shared by a form through styleSheetFor().
+// There is no application-wide style sheet. The named styles reach their widgets through one
+// style sheet on the widget's window, which also holds the buttons' focus frame and disabled
+// look; a form can share them through styleSheetFor().
 enum class Style {
     MenuButton,
     PanelButton,
@@ -33,7 +33,7 @@ QString styleSheet(Style style);
 // names: set on a form, its widgets share one parsed sheet.
 QString styleSheetFor(Style style, const QStringList& objectNames);
 
-// Gives the widget the named style. A button must be in its window already.
+// Gives the widget the named style. The widget must be in its window already.
 void applyStyle(Style style, QWidget* widget);
 void applyStyle(Style style, std::initializer_list<QWidget*> widgets);
 

@@ -22,18 +22,21 @@ const QStringList checkBoxImages = {":/images/Images/checkbox_inputs_checked.png
                                     ":/images/Images/checkbox_outputs_checked.png",
                                     ":/images/Images/checkbox_outputs_unchecked.png"};
 
-// Each button as it was styled before its window held the focus frame and the disabled look:
-// its own sheet with both rules after its named style.
-void styleButtonsOneByOne(QWidget* window)
+// Each widget as it was styled before its window held the named styles: its own sheet, a button's
+// with the focus frame and the disabled look after its named style.
+void styleWidgetsOneByOne(QWidget* window)
 {
     window->setStyleSheet(QString());
-    for (QPushButton* button : window->findChildren<QPushButton*>()) {
-        const QVariant style = button->property("quellaroButtonStyle");
-        if (style.isValid()) // else it carries the rules itself
-            button->setStyleSheet(styleSheet(Style(style.toInt()))
-                                  + "\nQPushButton:focus { border-style: solid; border-color: gold; }"
-                                    "\nQPushButton:disabled { background-color: #D9CACA; border-color: #E6E6E6; "
-                                    "color: #8C8C8C; }");
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        const QVariant style = widget->property("quellaroStyle");
+        if (!style.isValid())
+            continue;
+        const QString sheet = styleSheet(Style(style.toInt()));
+        widget->setStyleSheet(qobject_cast<QPushButton*>(widget)
+                                  ? sheet + "\nQPushButton:focus { border-style: solid; border-color: gold; }"
+                                            "\nQPushButton:disabled { background-color: #D9CACA; border-color: #E6E6E6; "
+                                            "color: #8C8C8C; }"
+                                  : sheet);
     }
 }
 
@@ -139,9 +142,9 @@ private slots:
         }
     }
 
-    // Every window draws the same as when each button carried its own focus and disabled rules:
-    // a focused button in gold, a disabled one washed out.
-    void windowsLookAsWithRulesOnEachButton()
+    // Every window draws the same as when each widget carried its own named style and each button
+    // its focus and disabled rules: a focused button in gold, a disabled one washed out.
+    void windowsLookAsWithStylesOnEachWidget()
     {
         Quellaro now, before;
         QWidgetList nowWindows{&now}, beforeWindows{&before};
@@ -153,9 +156,9 @@ private slots:
         QStringList changed, shared;
         for (int i = 0; i < nowWindows.size(); ++i) {
             if (nowWindows[i]->styleSheet().isEmpty())
-                continue; // its buttons carry their rules themselves, as they always did
+                continue; // its widgets carry their styles themselves, as they always did
             shared << nowWindows[i]->metaObject()->className();
-            styleButtonsOneByOne(beforeWindows[i]);
+            styleWidgetsOneByOne(beforeWindows[i]);
             const QImage expected = drawn(beforeWindows[i]);
             QVERIFY(!expected.isNull());
             if (drawn(nowWindows[i]) != expected)
