@@ -31,7 +31,7 @@
 namespace {
 
 constexpr int StartupRuns = 15;
-constexpr int RecipesRuns = 5;
+constexpr int RecipesRuns = 3;
 constexpr int CpuSeconds = 20;
 constexpr int PanelOpenings = 1000;
 constexpr int RecipesShowings = 200;
