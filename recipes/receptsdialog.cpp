@@ -9,13 +9,18 @@
 
 #include <QCloseEvent>
 #include <QCryptographicHash>
+#include <QBoxLayout>
+#include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLayout>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
 #include <QTabBar>
+
+#include <algorithm>
 
 ReceptsDialog::ReceptsDialog(QWidget* parent)
     : ClosingDialog(parent)
@@ -26,6 +31,18 @@ ReceptsDialog::ReceptsDialog(QWidget* parent)
     ui->keptLabel->hide();
 
     receptsFilePath = SettingsStore::receptsFilePath();
+    showFilePath();
+}
+
+void ReceptsDialog::showFilePath()
+{
+    auto* label = new QLabel(tr("File: %1").arg(QDir::toNativeSeparators(receptsFilePath)), this);
+    label->setObjectName(QStringLiteral("pathLabel"));
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* box = qobject_cast<QBoxLayout*>(layout());
+    if (box)
+        box->insertWidget(box->indexOf(ui->tabWidget) + 1, label);
 }
 
 ReceptsDialog::~ReceptsDialog()
@@ -56,12 +73,46 @@ void ReceptsDialog::fitToScreen()
 
 void ReceptsDialog::closeEvent(QCloseEvent* event)
 {
+    if (!discardApproved && askToDiscard()) {
+        event->ignore();
+        return;
+    }
     showParentWidget();
     ClosingDialog::closeEvent(event);
 }
 
+int ReceptsDialog::editedReceptCount() const
+{
+    const std::vector<Recept> shown = receptsFromTabs();
+    int count = 0;
+    for (size_t i = 0; i < shown.size(); ++i)
+        count += i >= recepts.size() || shown[i] != recepts[i] ? 1 : 0;
+    return count;
+}
+
+bool ReceptsDialog::askToDiscard()
+{
+    const int edited = editedReceptCount();
+    if (edited == 0)
+        return false;
+    QMessageBox* question = message("discardQuestion", QMessageBox::Question,
+                                    tr("Discard your changes to %n recipe(s)?", nullptr, edited));
+    QPushButton* discard = question->addButton(tr("Discard"), QMessageBox::DestructiveRole);
+    discard->setObjectName(QStringLiteral("discardButton"));
+    question->addButton(tr("Keep editing"), QMessageBox::RejectRole)->setObjectName(QStringLiteral("keepEditingButton"));
+    connect(discard, &QPushButton::clicked, this, [this] {
+        discardApproved = true;
+        close();
+    });
+    question->open();
+    return true;
+}
+
 void ReceptsDialog::ReadReceptsFromFile()
 {
+    discardApproved = false;
+    droppingApproved = false;
+    fileRead = false;
     recepts.clear();
     kept = KeptContent();
     error.clear();
@@ -88,6 +139,7 @@ void ReceptsDialog::ReadReceptsFromFile()
     } else {
         shownHash = QCryptographicHash::hash(contents, QCryptographicHash::Sha256);
         recepts = std::move(records);
+        fileRead = true;
     }
     // Without a file read, the tabs of an earlier showing go too: shown, they would pass for
     // the file's recipes.
@@ -101,11 +153,14 @@ void ReceptsDialog::showKeptCount()
     const QList<ReceptForm*> forms = ui->tabWidget->findChildren<ReceptForm*>();
     for (const ReceptForm* form : forms)
         count += form->storedValueCount();
-    ui->keptLabel->setVisible(count > 0);
-    ui->keptLabel->setText(tr("The file holds %n thing(s) that the forms cannot show: other elements, attributes "
-                              "or comments, or values beyond a field's range, which are marked. Save writes them "
-                              "back unchanged; a marked field keeps its value unless you change it.",
-                              nullptr, count));
+    ui->keptLabel->setVisible(count > 0 || !kept.dropped.isEmpty());
+    QString text = tr("The file holds %n thing(s) that the forms cannot show: other elements, attributes "
+                      "or comments, or values beyond a field's range, which are marked. Save writes them "
+                      "back unchanged; a marked field keeps its value unless you change it.",
+                      nullptr, count);
+    if (!kept.dropped.isEmpty())
+        text += QLatin1Char(' ') + tr("Save cannot write back as read, and leaves out: %1.").arg(kept.dropped.join(QStringLiteral(", ")));
+    ui->keptLabel->setText(text);
 }
 
 void ReceptsDialog::refuseSave(const QString& reason)
@@ -119,7 +174,7 @@ void ReceptsDialog::refuseSave(const QString& reason)
 
 void ReceptsDialog::showReadWarning()
 {
-    if (isVisible() && !error.isEmpty() && !ui->saveButton->isEnabled())
+    if (isVisible() && !error.isEmpty() && !fileRead)
         message("readWarning", QMessageBox::Warning, error)->open();
 }
 
@@ -151,7 +206,7 @@ void ReceptsDialog::createReceptsTabs()
     const bool tabBarShown = !tabBar->isHidden();
     tabBar->hide();
     for (int i = 0; i < wanted; ++i) {
-        const QString title = QObject::tr(" Recept ") + QString::number(i + 1);
+        const QString title = tabTitle(i);
         auto* form = i < tabs->count() ? qobject_cast<ReceptForm*>(tabs->widget(i)) : nullptr;
         if (!form) {
             form = new ReceptForm;
@@ -166,39 +221,27 @@ void ReceptsDialog::createReceptsTabs()
         tabs->setCurrentIndex(0);
 }
 
+QString ReceptsDialog::tabTitle(int i) const
+{
+    const QString title = QObject::tr(" Recept ") + QString::number(i + 1);
+    const std::optional<QString>& id = recepts[static_cast<size_t>(i)].id;
+    const auto sameId = [&id](const Recept& other) { return other.id == id; };
+    if (!id || std::count_if(recepts.cbegin(), recepts.cend(), sameId) < 2)
+        return title;
+    return title + tr(" (shares ID %1)").arg(*id);
+}
+
 void ReceptsDialog::fillForm(ReceptForm* form, const Recept& recept)
 {
-    form->setShortName(recept.shortName);
-    form->setFullName(recept.fullName);
-    form->setSugarRashod(recept.sugarRashod);
-    form->setWaterRashod(recept.waterRashod);
-    for (int k = 0; k < Recept::SlotCount; ++k) {
-        const auto slot = static_cast<size_t>(k);
-        form->setComponent(k, recept.component[slot]);
-        form->setIngridientRashod(k, recept.ingridientRashod[slot]);
-        form->setIngridientWater(k, recept.ingridientWater[slot]);
-    }
+    form->setRecept(recept);
 }
 
 std::vector<Recept> ReceptsDialog::receptsFromTabs() const
 {
     std::vector<Recept> records;
     for (int i = 0; i < ui->tabWidget->count(); ++i) {
-        const auto* form = qobject_cast<const ReceptForm*>(ui->tabWidget->widget(i));
-        if (!form)
-            continue;
-        Recept recept;
-        recept.shortName = form->getShortName();
-        recept.fullName = form->getFullName();
-        recept.sugarRashod = form->getSugarRashod();
-        recept.waterRashod = form->getWaterRashod();
-        for (int k = 0; k < Recept::SlotCount; ++k) {
-            const auto slot = static_cast<size_t>(k);
-            recept.component[slot] = form->getComponent(k);
-            recept.ingridientRashod[slot] = form->getIngridient(k);
-            recept.ingridientWater[slot] = form->getIngridientWater(k);
-        }
-        records.push_back(recept);
+        if (const auto* form = qobject_cast<const ReceptForm*>(ui->tabWidget->widget(i)))
+            records.push_back(form->recept());
     }
     return records;
 }
@@ -215,19 +258,52 @@ QByteArray ReceptsDialog::fileHash() const
     return QCryptographicHash::hash(contents, QCryptographicHash::Sha256);
 }
 
+bool ReceptsDialog::refuseTooLarge(const QByteArray& bytes)
+{
+    if (bytes.size() <= MaxReceptsFileBytes)
+        return false;
+    error = tr("The recipes would make a file of %1 bytes, larger than the %2 MB the program reads. Shorten "
+               "the names or save fewer changes.")
+                .arg(bytes.size())
+                .arg(MaxReceptsFileBytes / (qint64(1024) * 1024));
+    message("tooLargeWarning", QMessageBox::Warning, error)->open();
+    return true;
+}
+
+bool ReceptsDialog::askBeforeDropping()
+{
+    if (kept.dropped.isEmpty() || droppingApproved)
+        return false;
+    QMessageBox* question = message("dropQuestion", QMessageBox::Question,
+                                    tr("Save cannot write back as read, and leaves out: %1. Save anyway?")
+                                        .arg(kept.dropped.join(QStringLiteral(", "))));
+    QPushButton* save = question->addButton(tr("Save"), QMessageBox::AcceptRole);
+    save->setObjectName(QStringLiteral("dropButton"));
+    question->addButton(tr("Cancel"), QMessageBox::RejectRole);
+    connect(save, &QPushButton::clicked, this, [this] {
+        droppingApproved = true;
+        on_saveButton_clicked();
+    });
+    question->open();
+    return true;
+}
+
 bool ReceptsDialog::SaveReceptsToFile()
 {
-    if (!ui->saveButton->isEnabled())
+    if (!fileRead)
         return false; // the file on disk could not be read: never overwrite it
     error.clear();
     QString reason;
     const QByteArray bytes = receptsFileBytes(receptsFromTabs(), &kept);
+    if (refuseTooLarge(bytes))
+        return false;
     if (!saveFileAtomically(receptsFilePath, bytes, &reason)) {
         error = tr("The recipes could not be saved to %1: %2").arg(receptsFilePath, reason);
         message("saveWarning", QMessageBox::Warning, error)->open();
         return false;
     }
     shownHash = QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+    discardApproved = true; // nothing left to lose
     return true;
 }
 
@@ -239,7 +315,7 @@ void ReceptsDialog::saveAndClose()
 
 void ReceptsDialog::on_saveButton_clicked()
 {
-    if (!ui->saveButton->isEnabled())
+    if (!fileRead || askBeforeDropping())
         return;
     if (fileHash() == shownHash) {
         saveAndClose();

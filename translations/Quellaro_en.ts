@@ -565,6 +565,45 @@
             <numerusform>The file holds %n things that the forms cannot show: other elements, attributes or comments, or values beyond a field&apos;s range, which are marked. Save writes them back unchanged; a marked field keeps its value unless you change it.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>File: %1</source>
+        <translation>File: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Discard your changes to %n recipe(s)?</source>
+        <translation>
+            <numerusform>Discard your changes to %n recipe?</numerusform>
+            <numerusform>Discard your changes to %n recipes?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>Keep editing</source>
+        <translation>Keep editing</translation>
+    </message>
+    <message>
+        <source>Save cannot write back as read, and leaves out: %1.</source>
+        <translation>Save cannot write these back as they were read and leaves them out: %1.</translation>
+    </message>
+    <message>
+        <source> (shares ID %1)</source>
+        <translation> (shares ID %1)</translation>
+    </message>
+    <message>
+        <source>The recipes would make a file of %1 bytes, larger than the %2 MB the program reads. Shorten the names or save fewer changes.</source>
+        <translation>The recipes would make a file of %1 bytes, larger than the %2 MB the program reads. Shorten the names or save fewer changes.</translation>
+    </message>
+    <message>
+        <source>Save cannot write back as read, and leaves out: %1. Save anyway?</source>
+        <translation>Save cannot write these back as they were read and leaves them out: %1. Save anyway?</translation>
+    </message>
+    <message>
+        <source>The file is not valid %1 text.</source>
+        <translation>The file is not valid %1 text.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsDialog</name>

@@ -566,6 +566,46 @@
             <numerusform>Файл содержит %n фрагментов, которые формы не могут показать: другие элементы, атрибуты или комментарии либо значения вне диапазона поля (такие поля отмечены). При сохранении всё это записывается без изменений; отмеченное поле сохраняет своё значение, пока вы его не измените.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>File: %1</source>
+        <translation>Файл: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Discard your changes to %n recipe(s)?</source>
+        <translation>
+            <numerusform>Отменить изменения в %n рецепте?</numerusform>
+            <numerusform>Отменить изменения в %n рецептах?</numerusform>
+            <numerusform>Отменить изменения в %n рецептах?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Отменить изменения</translation>
+    </message>
+    <message>
+        <source>Keep editing</source>
+        <translation>Продолжить правку</translation>
+    </message>
+    <message>
+        <source>Save cannot write back as read, and leaves out: %1.</source>
+        <translation>Сохранение не может записать их как прочитано и пропускает: %1.</translation>
+    </message>
+    <message>
+        <source> (shares ID %1)</source>
+        <translation> (общий ID %1)</translation>
+    </message>
+    <message>
+        <source>The recipes would make a file of %1 bytes, larger than the %2 MB the program reads. Shorten the names or save fewer changes.</source>
+        <translation>Рецепты заняли бы файл в %1 байт, больше %2 МБ, которые читает программа. Сократите названия или сохраните меньше изменений.</translation>
+    </message>
+    <message>
+        <source>Save cannot write back as read, and leaves out: %1. Save anyway?</source>
+        <translation>Сохранение не может записать их как прочитано и пропускает: %1. Всё равно сохранить?</translation>
+    </message>
+    <message>
+        <source>The file is not valid %1 text.</source>
+        <translation>Файл не является правильным текстом в кодировке %1.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsDialog</name>
