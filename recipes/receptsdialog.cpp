@@ -7,9 +7,9 @@
 #include "shell/style_sheets.h"
 #include "ui_receptsdialog.h"
 
+#include <QBoxLayout>
 #include <QCloseEvent>
 #include <QCryptographicHash>
-#include <QBoxLayout>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -73,7 +73,7 @@ void ReceptsDialog::fitToScreen()
 
 void ReceptsDialog::closeEvent(QCloseEvent* event)
 {
-    if (!discardApproved && askToDiscard()) {
+    if (askToDiscard(discardQuestion())) {
         event->ignore();
         return;
     }
@@ -90,27 +90,15 @@ int ReceptsDialog::editedReceptCount() const
     return count;
 }
 
-bool ReceptsDialog::askToDiscard()
+QString ReceptsDialog::discardQuestion() const
 {
     const int edited = editedReceptCount();
-    if (edited == 0)
-        return false;
-    QMessageBox* question = message("discardQuestion", QMessageBox::Question,
-                                    tr("Discard your changes to %n recipe(s)?", nullptr, edited));
-    QPushButton* discard = question->addButton(tr("Discard"), QMessageBox::DestructiveRole);
-    discard->setObjectName(QStringLiteral("discardButton"));
-    question->addButton(tr("Keep editing"), QMessageBox::RejectRole)->setObjectName(QStringLiteral("keepEditingButton"));
-    connect(discard, &QPushButton::clicked, this, [this] {
-        discardApproved = true;
-        close();
-    });
-    question->open();
-    return true;
+    return edited == 0 ? QString() : tr("Discard your changes to %n recipe(s)?", nullptr, edited);
 }
 
 void ReceptsDialog::ReadReceptsFromFile()
 {
-    discardApproved = false;
+    setDiscardApproved(false);
     droppingApproved = false;
     fileRead = false;
     recepts.clear();
@@ -303,7 +291,7 @@ bool ReceptsDialog::SaveReceptsToFile()
         return false;
     }
     shownHash = QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
-    discardApproved = true; // nothing left to lose
+    setDiscardApproved(true); // nothing left to lose
     return true;
 }
 

@@ -73,8 +73,8 @@ private:
     void fitToScreen();
     // How many recipes differ from those read.
     int editedReceptCount() const;
-    // Asks whether to drop the edits; false when there are none to ask about.
-    bool askToDiscard();
+    // "Discard your changes to 2 recipes?", empty without edits.
+    QString discardQuestion() const;
     void showFilePath();
     // Refuses a file larger than the program reads; false when `bytes` fit.
     bool refuseTooLarge(const QByteArray& bytes);
@@ -87,6 +87,5 @@ private:
     KeptContent kept;     // what the file shown holds beyond the recipes' fields
     QByteArray shownHash; // of the file's bytes at the showing; empty when it was not read
     bool fileRead = false;       // the file shown was read: Save may replace it
-    bool discardApproved = false; // the user chose to drop the edits, or they were saved
     bool droppingApproved = false;
 };

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>ClosingDialog</name>
+    <message>
+        <source>Discard</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>Keep editing</source>
+        <translation>Keep editing</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Service tool for the controller of a vending coffee machine.</source>
@@ -577,14 +588,6 @@
         </translation>
     </message>
     <message>
-        <source>Discard</source>
-        <translation>Discard</translation>
-    </message>
-    <message>
-        <source>Keep editing</source>
-        <translation>Keep editing</translation>
-    </message>
-    <message>
         <source>Save cannot write back as read, and leaves out: %1.</source>
         <translation>Save cannot write these back as they were read and leaves them out: %1.</translation>
     </message>
@@ -656,10 +659,6 @@
         <translation>Recipes files (*.xml);;</translation>
     </message>
     <message>
-        <source>The address %1 cannot be used: give four numbers from 0 to 255 separated by dots.</source>
-        <translation>The address %1 cannot be used: give four numbers from 0 to 255 separated by dots.</translation>
-    </message>
-    <message>
         <source>The port %1 cannot be used: give a number from 1 to 65535.</source>
         <translation>The port %1 cannot be used: give a number from 1 to 65535.</translation>
     </message>
@@ -670,6 +669,22 @@
     <message>
         <source>The stored temperature %1 is outside the range from 0 to %2: it is kept unless you change it.</source>
         <translation>The stored temperature %1 is outside the range from 0 to %2: it is kept unless you change it.</translation>
+    </message>
+    <message>
+        <source>The recipes dialog uses a new path from the program&apos;s next start.</source>
+        <translation>The recipes dialog uses a new path from the program&apos;s next start.</translation>
+    </message>
+    <message>
+        <source>Discard your changes to the settings?</source>
+        <translation>Discard your changes to the settings?</translation>
+    </message>
+    <message>
+        <source>The stored temperature %1 is not a whole number from 0 to %2: it is kept unless you change it.</source>
+        <translation>The stored temperature %1 is not a whole number from 0 to %2: it is kept unless you change it.</translation>
+    </message>
+    <message>
+        <source>The address %1 cannot be used: give four numbers from 0 to 255 separated by dots, a host name or an IPv6 address.</source>
+        <translation>The address %1 cannot be used: give four numbers from 0 to 255 separated by dots, a host name or an IPv6 address.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>ClosingDialog</name>
+    <message>
+        <source>Discard</source>
+        <translation>Отменить изменения</translation>
+    </message>
+    <message>
+        <source>Keep editing</source>
+        <translation>Продолжить правку</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Service tool for the controller of a vending coffee machine.</source>
@@ -579,14 +590,6 @@
         </translation>
     </message>
     <message>
-        <source>Discard</source>
-        <translation>Отменить изменения</translation>
-    </message>
-    <message>
-        <source>Keep editing</source>
-        <translation>Продолжить правку</translation>
-    </message>
-    <message>
         <source>Save cannot write back as read, and leaves out: %1.</source>
         <translation>Сохранение не может записать их как прочитано и пропускает: %1.</translation>
     </message>
@@ -658,10 +661,6 @@
         <translation>Файлы рецептов (*.xml);;</translation>
     </message>
     <message>
-        <source>The address %1 cannot be used: give four numbers from 0 to 255 separated by dots.</source>
-        <translation>Адрес %1 не подходит: укажите четыре числа от 0 до 255, разделённые точками.</translation>
-    </message>
-    <message>
         <source>The port %1 cannot be used: give a number from 1 to 65535.</source>
         <translation>Порт %1 не подходит: укажите число от 1 до 65535.</translation>
     </message>
@@ -672,6 +671,22 @@
     <message>
         <source>The stored temperature %1 is outside the range from 0 to %2: it is kept unless you change it.</source>
         <translation>Сохранённая температура %1 вне диапазона от 0 до %2: она останется прежней, пока вы её не измените.</translation>
+    </message>
+    <message>
+        <source>The recipes dialog uses a new path from the program&apos;s next start.</source>
+        <translation>Окно рецептов использует новый путь со следующего запуска программы.</translation>
+    </message>
+    <message>
+        <source>Discard your changes to the settings?</source>
+        <translation>Отменить изменения настроек?</translation>
+    </message>
+    <message>
+        <source>The stored temperature %1 is not a whole number from 0 to %2: it is kept unless you change it.</source>
+        <translation>Сохранённая температура %1 не является целым числом от 0 до %2: она сохраняется, пока вы её не измените.</translation>
+    </message>
+    <message>
+        <source>The address %1 cannot be used: give four numbers from 0 to 255 separated by dots, a host name or an IPv6 address.</source>
+        <translation>Адрес %1 нельзя использовать: укажите четыре числа от 0 до 255 через точку, имя хоста или адрес IPv6.</translation>
     </message>
 </context>
 <context>
