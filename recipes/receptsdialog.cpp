@@ -211,7 +211,7 @@ void ReceptsDialog::createReceptsTabs()
 
 QString ReceptsDialog::tabTitle(int i) const
 {
-    const QString title = QObject::tr(" Recept ") + QString::number(i + 1);
+    QString title = QObject::tr(" Recept ") + QString::number(i + 1);
     const std::optional<QString>& id = recepts[static_cast<size_t>(i)].id;
     const auto sameId = [&id](const Recept& other) { return other.id == id; };
     if (!id || std::count_if(recepts.cbegin(), recepts.cend(), sameId) < 2)

@@ -405,7 +405,8 @@ bool checkStructure(const QString& text, ReceptsFileError* error, SourceMap* sou
             openElements.push_back(source->elements.size());
             source->elements.push_back({int(text.lastIndexOf(QLatin1Char('<'), end - 1)), end});
             XmlAttributes attributes;
-            for (const QXmlStreamAttribute& attribute : reader.attributes())
+            const QXmlStreamAttributes inFile = reader.attributes();
+            for (const QXmlStreamAttribute& attribute : inFile)
                 attributes.append({attribute.qualifiedName().toString(), attribute.value().toString()});
             source->attributes.push_back(attributes);
         } else if (token == QXmlStreamReader::EndElement && !openElements.empty()) {
@@ -577,6 +578,15 @@ private:
     QStringList* pieces;
 };
 
+// The decimal number in `text` from `from` up to `to`.
+int numberIn(const QString& text, int from, int to)
+{
+    int number = 0;
+    for (int i = from; i < to; ++i)
+        number = number * 10 + text.at(i).digitValue();
+    return number;
+}
+
 // The serialized document with its placeholders replaced by their pieces.
 QString withPieces(const QString& serialized, const QStringList& pieces)
 {
@@ -597,7 +607,7 @@ QString withPieces(const QString& serialized, const QStringList& pieces)
         } else if (QStringView(serialized).mid(at).startsWith(commentStart)) {
             const int numberAt = at + int(commentStart.size());
             const int end = int(serialized.indexOf(QLatin1String("-->"), numberAt));
-            result += pieces.value(serialized.mid(numberAt, end - numberAt).toInt());
+            result += pieces.value(numberIn(serialized, numberAt, end));
             from = end + 3;
         } else {
             int nameEnd = at + 1;
@@ -609,7 +619,7 @@ QString withPieces(const QString& serialized, const QStringList& pieces)
             if (QStringView(serialized).mid(nameEnd).startsWith(attributeStart)) {
                 const int numberAt = nameEnd + int(attributeStart.size());
                 const int end = int(serialized.indexOf(QLatin1Char('"'), numberAt));
-                result += pieces.value(serialized.mid(numberAt, end - numberAt).toInt());
+                result += pieces.value(numberIn(serialized, numberAt, end));
                 from = end + 1;
             }
         }

@@ -57,14 +57,15 @@ bool roundTrips(const QString& text, const QByteArray& name, QByteArray* bytes)
 
 struct Mark
 {
-    QByteArray bytes;
-    QByteArray encoding;
+    const char* bytes;
+    int size;
+    const char* encoding;
 };
 
 const Mark marks[] = {
-    {QByteArray("\xEF\xBB\xBF", 3), "UTF-8"},
-    {QByteArray("\xFF\xFE", 2), "UTF-16LE"},
-    {QByteArray("\xFE\xFF", 2), "UTF-16BE"},
+    {"\xEF\xBB\xBF", 3, "UTF-8"},
+    {"\xFF\xFE", 2, "UTF-16LE"},
+    {"\xFE\xFF", 2, "UTF-16BE"},
 };
 
 } // namespace
@@ -72,8 +73,9 @@ const Mark marks[] = {
 XmlEncoding detectXmlEncoding(const QByteArray& contents)
 {
     for (const Mark& mark : marks) {
-        if (contents.startsWith(mark.bytes))
-            return {mark.encoding, mark.bytes};
+        const QByteArray bytes(mark.bytes, mark.size);
+        if (contents.startsWith(bytes))
+            return {mark.encoding, bytes};
     }
     if (contents.startsWith(QByteArray("<\0?\0", 4)))
         return {"UTF-16LE", QByteArray()};
