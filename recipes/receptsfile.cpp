@@ -630,10 +630,13 @@ QString withPieces(const QString& serialized, const QStringList& pieces)
 
 void traverse(const QDomNode& node, std::vector<Recept>& records, KeptContent* kept, const SourceMap* source);
 
-// Keeps the name of a recipe's element unless it is the one the writer gives it anyway.
+// Keeps the name of a recipe's element unless it is the one the writer gives it anyway, or a
+// field's tag: written under the document element, that would read as a field.
 void nameRecord(std::vector<Recept>& records, int index, const QString& name)
 {
-    if (name != QStringLiteral("Recept_") + QString::number(index))
+    const bool fieldTag = name == IdTag || name == NameTag || name == FullNameTag || name == SugarTag
+        || name == WaterTag || isSlotTag(name);
+    if (!fieldTag && name != QStringLiteral("Recept_") + QString::number(index))
         records[static_cast<size_t>(index)].elementName = name;
 }
 
