@@ -111,7 +111,7 @@ void PollingDialog::showLinkState()
         return;
     const CM_NetMessge::LinkState state = netMessage->linkState();
     const bool silent = sinceAnswer.elapsed() >= SilenceMs;
-    const auto controller = [this] { return netMessage->controllerAddress().text(); };
+    const auto controller = [this] { return netMessage->controllerAddress().hostAndPort(); };
     QString text;
     if (state == CM_NetMessge::LinkState::InvalidAddress) {
         text = tr("Controller address or port in the settings is not valid");

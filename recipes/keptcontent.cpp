@@ -1,5 +1,7 @@
 #include "recipes/keptcontent.h"
 
+#include <QLatin1String>
+
 bool KeptRecept::operator==(const KeptRecept& other) const
 {
     return attributes == other.attributes && fieldAttributes == other.fieldAttributes && children == other.children;
@@ -9,21 +11,19 @@ int KeptContent::count() const
 {
     int total = 0;
     for (const KeptRecept& recept : recepts) {
-        total += recept.attributes.size() + recept.children.size();
-        for (const XmlAttributes& attributes : recept.fieldAttributes)
-            total += attributes.size();
+        total += int(recept.attributes.size() + recept.children.size());
+        for (const XmlAttributes& attributes : recept.fieldAttributes) {
+            for (const auto& attribute : attributes)
+                total += attribute.first == QLatin1String("Value") ? 0 : 1;
+        }
     }
     for (const QStringList& nodes : between)
-        total += nodes.size();
+        total += int(nodes.size());
     return total;
 }
 
 bool KeptContent::operator==(const KeptContent& other) const
 {
-    return recepts == other.recepts && between == other.between;
-}
-
-QString fieldKey(const QString& tag, int slot)
-{
-    return slot < 0 ? tag : tag + QLatin1Char(' ') + QString::number(slot);
+    return recepts == other.recepts && between == other.between && declaration == other.declaration
+        && encoding == other.encoding && dropped == other.dropped;
 }

@@ -6,6 +6,8 @@
 #include <QComboBox>
 #include <QSpinBox>
 
+#include <utility>
+
 ReceptForm::ReceptForm(QWidget* parent)
     : QWidget(parent)
     , ui(new Ui::ReceptForm)
@@ -24,13 +26,24 @@ ReceptForm::ReceptForm(QWidget* parent)
                   + styleSheetFor(Style::Label, {ui->label_5->objectName(), ui->label_16->objectName()})
                   + QLatin1Char('\n') + ::styleSheet(Style::SpinBox));
 
-    // Any change after a setter is the user's: from then on the widget's own value counts.
+    // Any change outside setRecept() and the setters is the user's: from then on the widget's
+    // own value counts.
     const QList<QSpinBox*> spinBoxes = findChildren<QSpinBox*>();
     for (QSpinBox* box : spinBoxes)
-        connect(box, qOverload<int>(&QSpinBox::valueChanged), this, [this, box] { forgetValue(box); });
+        connect(box, qOverload<int>(&QSpinBox::valueChanged), this, [this, box](int value) { setNumber(box, value, true); });
     const QList<QComboBox*> comboBoxes = findChildren<QComboBox*>();
-    for (QComboBox* box : comboBoxes)
-        connect(box, qOverload<int>(&QComboBox::currentIndexChanged), this, [this, box] { forgetValue(box); });
+    for (QComboBox* box : comboBoxes) {
+        connect(box, qOverload<int>(&QComboBox::currentIndexChanged), this,
+                [this, box](int index) { setNumber(box, index, true); });
+    }
+    connect(ui->Name, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (!showing)
+            record.shortName = text;
+    });
+    connect(ui->fullName_lineEdit, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (!showing)
+            record.fullName = text;
+    });
 }
 
 ReceptForm::~ReceptForm()
@@ -71,6 +84,28 @@ QSpinBox* ReceptForm::waterBox(int n) const
     }
 }
 
+std::vector<ReceptForm::NumberField> ReceptForm::numberFields()
+{
+    const QString sugar = QString::fromLatin1(SugarTagName);
+    const QString water = QString::fromLatin1(WaterTagName);
+    std::vector<NumberField> fields{{fieldKey(sugar), &record.sugarRashod, ui->sugarRashod},
+                                    {fieldKey(water), &record.waterRashod, ui->waterRashod}};
+    for (int k = 0; k < Recept::SlotCount; ++k) {
+        const auto slot = static_cast<size_t>(k);
+        fields.push_back({fieldKey(QString::fromLatin1(ComponentTagName), k), &record.component[slot], componentBox(k)});
+        fields.push_back({fieldKey(QString::fromLatin1(IngridientRashodTagName), k), &record.ingridientRashod[slot],
+                          amountBox(k)});
+        fields.push_back({fieldKey(QString::fromLatin1(IngridientWaterTagName), k), &record.ingridientWater[slot],
+                          waterBox(k)});
+    }
+    return fields;
+}
+
+std::vector<ReceptForm::NumberField> ReceptForm::numberFields() const
+{
+    return const_cast<ReceptForm*>(this)->numberFields(); // the pointers are only read
+}
+
 namespace {
 
 // The mark of a widget that holds a value it cannot show.
@@ -85,52 +120,113 @@ void restyle(QWidget* widget, const QString& sheet)
     widget->setFont(font);
 }
 
+void mark(QWidget* widget, const QString& stored)
+{
+    // Unmarked, a widget has no sheet of its own: the form's sheet styles it.
+    const bool spinBox = qobject_cast<QSpinBox*>(widget) != nullptr;
+    const QString sheet = stored.isNull() ? QString() : QString::fromLatin1(storedValueMark).arg(spinBox ? "QSpinBox" : "QComboBox");
+    if (widget->styleSheet() != sheet)
+        restyle(widget, sheet);
+    widget->setToolTip(stored.isNull() ? QString()
+                                       : ReceptForm::tr("Stored value: %1. It is saved unchanged unless you change "
+                                                        "this field.")
+                                             .arg(stored));
+}
+
 } // namespace
 
-void ReceptForm::storeValue(QWidget* widget, int value, bool shown)
+bool ReceptForm::holdsKeptValue(const NumberField& field) const
 {
-    if (shown) {
-        forgetValue(widget);
+    if (record.storedTexts.contains(field.key))
+        return true;
+    if (const auto* box = qobject_cast<const QSpinBox*>(field.widget))
+        return *field.value < box->minimum() || *field.value > box->maximum();
+    const auto* combo = qobject_cast<const QComboBox*>(field.widget);
+    return *field.value < 0 || *field.value >= combo->count();
+}
+
+void ReceptForm::showNumber(const NumberField& field)
+{
+    const bool wasShowing = showing;
+    showing = true;
+    if (auto* box = qobject_cast<QSpinBox*>(field.widget)) {
+        box->setValue(*field.value); // a spin box keeps its value within its range
+    } else {
+        auto* combo = qobject_cast<QComboBox*>(field.widget);
+        combo->setCurrentIndex(*field.value >= 0 && *field.value < combo->count() ? *field.value : -1);
+    }
+    showing = wasShowing;
+    if (!holdsKeptValue(field)) {
+        mark(field.widget, QString());
         return;
     }
-    if (!storedValues.contains(widget)) {
-        const char* type = qobject_cast<QSpinBox*>(widget) ? "QSpinBox" : "QComboBox";
-        restyle(widget, widget->styleSheet() + QLatin1Char('\n') + QString::fromLatin1(storedValueMark).arg(type));
-    }
-    storedValues.insert(widget, value);
-    widget->setToolTip(tr("Stored value: %1. It is saved unchanged unless you change this field.").arg(value));
+    const auto stored = record.storedTexts.constFind(field.key);
+    mark(field.widget, stored == record.storedTexts.cend() ? QString::number(*field.value)
+                                                           : QLatin1Char('"') + *stored + QLatin1Char('"'));
 }
 
-void ReceptForm::forgetValue(QWidget* widget)
+void ReceptForm::setNumber(QWidget* widget, int value, bool edit)
 {
-    if (!storedValues.remove(widget))
+    if (edit && showing)
         return;
-    restyle(widget, QString()); // the form's own sheet styles it again
-    widget->setToolTip(QString());
+    for (const NumberField& field : numberFields()) {
+        if (field.widget != widget)
+            continue;
+        *field.value = value;
+        record.storedTexts.remove(field.key);
+        if (!edit)
+            showNumber(field);
+        else
+            mark(widget, QString());
+    }
 }
 
-void ReceptForm::setAmount(QSpinBox* box, int amount)
+int ReceptForm::numberOf(const QWidget* widget) const
 {
-    box->setValue(amount); // a spin box keeps its value within its range
-    storeValue(box, amount, box->value() == amount);
-}
-
-int ReceptForm::valueOf(const QSpinBox* box) const
-{
-    return box ? storedValues.value(box, box->value()) : 0;
+    for (const NumberField& field : numberFields()) {
+        if (widget && field.widget == widget)
+            return *field.value;
+    }
+    return 0;
 }
 
 int ReceptForm::storedValueCount() const
 {
-    return storedValues.size();
+    int count = 0;
+    for (const NumberField& field : numberFields())
+        count += holdsKeptValue(field) ? 1 : 0;
+    return count;
+}
+
+void ReceptForm::setRecept(const Recept& recept)
+{
+    record = recept;
+    showNames();
+    for (const NumberField& field : numberFields())
+        showNumber(field);
+}
+
+void ReceptForm::showNames()
+{
+    // A name longer than a line edit holds is cut there, and kept whole in the record.
+    showing = true;
+    ui->Name->setText(record.shortName);
+    ui->fullName_lineEdit->setText(record.fullName);
+    showing = false;
+}
+
+Recept ReceptForm::recept() const
+{
+    return record;
 }
 
 int ReceptForm::unshownValueCount(const Recept& recept)
 {
-    // The amount spin boxes' range in receptform.ui, and the entries of a component box.
+    // The amount spin boxes' range in receptform.ui, and the entries of a component box. A
+    // field kept as a stored text holds 0, which every widget shows: it counts once, here.
     const auto unshownAmount = [](int amount) { return amount < 0 || amount > 200 ? 1 : 0; };
     const auto unshownComponent = [](int code) { return code < 0 || code > 5 ? 1 : 0; };
-    int count = unshownAmount(recept.sugarRashod) + unshownAmount(recept.waterRashod);
+    int count = int(recept.storedTexts.size()) + unshownAmount(recept.sugarRashod) + unshownAmount(recept.waterRashod);
     for (int k = 0; k < Recept::SlotCount; ++k) {
         const auto slot = static_cast<size_t>(k);
         count += unshownComponent(recept.component[slot]) + unshownAmount(recept.ingridientRashod[slot])
@@ -141,81 +237,78 @@ int ReceptForm::unshownValueCount(const Recept& recept)
 
 void ReceptForm::setComponent(int n, int code)
 {
-    if (QComboBox* box = componentBox(n)) {
-        const bool shown = code >= 0 && code < box->count();
-        box->setCurrentIndex(shown ? code : -1);
-        storeValue(box, code, shown);
-    }
+    if (QComboBox* box = componentBox(n))
+        setNumber(box, code, false);
 }
 
 void ReceptForm::setIngridientRashod(int n, int amount)
 {
     if (QSpinBox* box = amountBox(n))
-        setAmount(box, amount);
+        setNumber(box, amount, false);
 }
 
 void ReceptForm::setIngridientWater(int n, int amount)
 {
     if (QSpinBox* box = waterBox(n))
-        setAmount(box, amount);
+        setNumber(box, amount, false);
 }
 
 void ReceptForm::setShortName(QString name)
 {
-    ui->Name->setText(name);
+    record.shortName = std::move(name);
+    showNames();
 }
 
 void ReceptForm::setFullName(QString name)
 {
-    ui->fullName_lineEdit->setText(name);
+    record.fullName = std::move(name);
+    showNames();
 }
 
 void ReceptForm::setWaterRashod(int amount)
 {
-    setAmount(ui->waterRashod, amount);
+    setNumber(ui->waterRashod, amount, false);
 }
 
 void ReceptForm::setSugarRashod(int amount)
 {
-    setAmount(ui->sugarRashod, amount);
+    setNumber(ui->sugarRashod, amount, false);
 }
 
 int ReceptForm::getComponent(int n) const
 {
-    const QComboBox* box = componentBox(n);
-    return box ? storedValues.value(box, box->currentIndex()) : 0;
+    return numberOf(componentBox(n));
 }
 
 int ReceptForm::getIngridient(int n) const
 {
-    return valueOf(amountBox(n));
+    return numberOf(amountBox(n));
 }
 
 int ReceptForm::getIngridientWater(int n) const
 {
-    return valueOf(waterBox(n));
+    return numberOf(waterBox(n));
 }
 
 QString ReceptForm::getShortName() const
 {
-    return ui->Name->text();
+    return record.shortName;
 }
 
 QString ReceptForm::getFullName() const
 {
-    return ui->fullName_lineEdit->text();
+    return record.fullName;
 }
 
 int ReceptForm::getWaterRashod() const
 {
-    return valueOf(ui->waterRashod);
+    return numberOf(ui->waterRashod);
 }
 
 int ReceptForm::getSugarRashod() const
 {
-    return valueOf(ui->sugarRashod);
+    return numberOf(ui->sugarRashod);
 }
-
 int ReceptForm::getMilkRashod() const
 {
     return getIngridient(0);

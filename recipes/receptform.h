@@ -2,9 +2,10 @@
 
 #include "recipes/recept.h"
 
-#include <QHash>
 #include <QString>
 #include <QWidget>
+
+#include <vector>
 
 class QComboBox;
 class QSpinBox;
@@ -14,11 +15,12 @@ class ReceptForm;
 }
 
 // The editor of one recipe, shown as a tab page of the recipes dialog. The values live in
-// the widgets. Slot numbers 0 to 3 choose an ingredient slot; setters ignore any other slot
-// number and getters return 0 for it.
-// A value set that its widget cannot show (an amount outside 0 to 200, a component code
-// without an entry) is kept: the widget is marked, its tooltip gives the value, and the getter
-// returns that value until the user changes the widget.
+// a recipe record that the widgets show and edit. Slot numbers 0 to 3 choose an ingredient
+// slot; setters ignore any other slot number and getters return 0 for it.
+// A value that its widget cannot show (an amount outside 0 to 200, a component code without an
+// entry, a stored text that is no number) is kept: the widget is marked, its tooltip gives the
+// value, and the record keeps it until the user changes the widget. So does a name longer than
+// its line edit holds, until the user edits it.
 class ReceptForm : public QWidget
 {
     Q_OBJECT
@@ -26,6 +28,10 @@ class ReceptForm : public QWidget
 public:
     explicit ReceptForm(QWidget* parent = nullptr);
     ~ReceptForm() override;
+
+    // Shows `recept`; recept() gives it back with the user's edits.
+    void setRecept(const Recept& recept);
+    Recept recept() const;
 
     void setComponent(int n, int code);
     void setIngridientRashod(int n, int amount);
@@ -63,16 +69,27 @@ public:
     static int unshownValueCount(const Recept& recept);
 
 private:
+    // A number field of the record and the widget that shows it.
+    struct NumberField
+    {
+        QString key; // fieldKey()
+        int* value;
+        QWidget* widget;
+    };
+    std::vector<NumberField> numberFields();
+    std::vector<NumberField> numberFields() const;
     // The widgets of slot n, nullptr outside 0 to 3.
     QComboBox* componentBox(int n) const;
     QSpinBox* amountBox(int n) const;
     QSpinBox* waterBox(int n) const;
-    void setAmount(QSpinBox* box, int amount);
-    // After a setter: keeps `value` for `widget` when it does not show it, else forgets it.
-    void storeValue(QWidget* widget, int value, bool shown);
-    void forgetValue(QWidget* widget);
-    int valueOf(const QSpinBox* box) const;
+    // Sets the field of `widget` to `value` (a setter's or an edit's), forgetting a stored text.
+    void setNumber(QWidget* widget, int value, bool edit);
+    void showNumber(const NumberField& field);
+    void showNames();
+    bool holdsKeptValue(const NumberField& field) const;
+    int numberOf(const QWidget* widget) const;
 
     Ui::ReceptForm* ui;
-    QHash<const QWidget*, int> storedValues;
+    Recept record;
+    bool showing = false; // widget changes are the form's own, not edits
 };

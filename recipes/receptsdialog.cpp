@@ -7,9 +7,12 @@
 #include "shell/style_sheets.h"
 #include "ui_receptsdialog.h"
 
+#include <QBoxLayout>
 #include <QCloseEvent>
 #include <QCryptographicHash>
+#include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLayout>
 #include <QMessageBox>
 #include <QPushButton>
@@ -31,6 +34,8 @@ QWidget* emptyPage()
 
 } // namespace
 
+#include <algorithm>
+
 ReceptsDialog::ReceptsDialog(QWidget* parent)
     : ClosingDialog(parent)
     , ui(new Ui::ReceptsDialog)
@@ -41,6 +46,18 @@ ReceptsDialog::ReceptsDialog(QWidget* parent)
     connect(ui->tabWidget, &QTabWidget::currentChanged, this, &ReceptsDialog::buildFormOnTab);
 
     receptsFilePath = SettingsStore::receptsFilePath();
+    showFilePath();
+}
+
+void ReceptsDialog::showFilePath()
+{
+    auto* label = new QLabel(tr("File: %1").arg(QDir::toNativeSeparators(receptsFilePath)), this);
+    label->setObjectName(QStringLiteral("pathLabel"));
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* box = qobject_cast<QBoxLayout*>(layout());
+    if (box)
+        box->insertWidget(box->indexOf(ui->tabWidget) + 1, label);
 }
 
 ReceptsDialog::~ReceptsDialog()
@@ -71,12 +88,34 @@ void ReceptsDialog::fitToScreen()
 
 void ReceptsDialog::closeEvent(QCloseEvent* event)
 {
+    if (askToDiscard(discardQuestion())) {
+        event->ignore();
+        return;
+    }
     showParentWidget();
     ClosingDialog::closeEvent(event);
 }
 
+int ReceptsDialog::editedReceptCount() const
+{
+    const std::vector<Recept> shown = receptsForSaving();
+    int count = 0;
+    for (size_t i = 0; i < shown.size(); ++i)
+        count += i >= recepts.size() || shown[i] != recepts[i] ? 1 : 0;
+    return count;
+}
+
+QString ReceptsDialog::discardQuestion() const
+{
+    const int edited = editedReceptCount();
+    return edited == 0 ? QString() : tr("Discard your changes to %n recipe(s)?", nullptr, edited);
+}
+
 void ReceptsDialog::ReadReceptsFromFile()
 {
+    setDiscardApproved(false);
+    droppingApproved = false;
+    fileRead = false;
     recepts.clear();
     kept = KeptContent();
     error.clear();
@@ -103,6 +142,7 @@ void ReceptsDialog::ReadReceptsFromFile()
     } else {
         shownHash = QCryptographicHash::hash(contents, QCryptographicHash::Sha256);
         recepts = std::move(records);
+        fileRead = true;
     }
     // Without a file read, the tabs of an earlier showing go too: shown, they would pass for
     // the file's recipes.
@@ -117,11 +157,14 @@ void ReceptsDialog::showKeptCount()
         const ReceptForm* form = formOnTab(i);
         count += form ? form->storedValueCount() : ReceptForm::unshownValueCount(recepts[size_t(i)]);
     }
-    ui->keptLabel->setVisible(count > 0);
-    ui->keptLabel->setText(tr("The file holds %n thing(s) that the forms cannot show: other elements, attributes "
-                              "or comments, or values beyond a field's range, which are marked. Save writes them "
-                              "back unchanged; a marked field keeps its value unless you change it.",
-                              nullptr, count));
+    ui->keptLabel->setVisible(count > 0 || !kept.dropped.isEmpty());
+    QString text = tr("The file holds %n thing(s) that the forms cannot show: other elements, attributes "
+                      "or comments, or values beyond a field's range, which are marked. Save writes them "
+                      "back unchanged; a marked field keeps its value unless you change it.",
+                      nullptr, count);
+    if (!kept.dropped.isEmpty())
+        text += QLatin1Char(' ') + tr("Save cannot write back as read, and leaves out: %1.").arg(kept.dropped.join(QStringLiteral(", ")));
+    ui->keptLabel->setText(text);
 }
 
 void ReceptsDialog::refuseSave(const QString& reason)
@@ -135,7 +178,7 @@ void ReceptsDialog::refuseSave(const QString& reason)
 
 void ReceptsDialog::showReadWarning()
 {
-    if (isVisible() && !error.isEmpty() && !ui->saveButton->isEnabled())
+    if (isVisible() && !error.isEmpty() && !fileRead)
         message("readWarning", QMessageBox::Warning, error)->open();
 }
 
@@ -166,7 +209,7 @@ void ReceptsDialog::createReceptsTabs()
     const bool tabsShown = !tabs->isHidden();
     tabs->hide();
     for (int i = 0; i < wanted; ++i) {
-        const QString title = QObject::tr(" Recept ") + QString::number(i + 1);
+        const QString title = tabTitle(i);
         if (i >= tabs->count()) {
             tabs->addTab(emptyPage(), title);
             continue;
@@ -201,18 +244,19 @@ ReceptForm* ReceptsDialog::formOnTab(int index) const
     return page ? page->findChild<ReceptForm*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
 }
 
+QString ReceptsDialog::tabTitle(int i) const
+{
+    QString title = QObject::tr(" Recept ") + QString::number(i + 1);
+    const std::optional<QString>& id = recepts[static_cast<size_t>(i)].id;
+    const auto sameId = [&id](const Recept& other) { return other.id == id; };
+    if (!id || std::count_if(recepts.cbegin(), recepts.cend(), sameId) < 2)
+        return title;
+    return title + tr(" (shares ID %1)").arg(*id);
+}
+
 void ReceptsDialog::fillForm(ReceptForm* form, const Recept& recept)
 {
-    form->setShortName(recept.shortName);
-    form->setFullName(recept.fullName);
-    form->setSugarRashod(recept.sugarRashod);
-    form->setWaterRashod(recept.waterRashod);
-    for (int k = 0; k < Recept::SlotCount; ++k) {
-        const auto slot = static_cast<size_t>(k);
-        form->setComponent(k, recept.component[slot]);
-        form->setIngridientRashod(k, recept.ingridientRashod[slot]);
-        form->setIngridientWater(k, recept.ingridientWater[slot]);
-    }
+    form->setRecept(recept);
 }
 
 std::vector<Recept> ReceptsDialog::receptsForSaving() const
@@ -221,25 +265,9 @@ std::vector<Recept> ReceptsDialog::receptsForSaving() const
     records.reserve(recepts.size());
     for (int i = 0; i < ui->tabWidget->count() && i < int(recepts.size()); ++i) {
         const ReceptForm* form = formOnTab(i);
-        records.push_back(form ? receptFromForm(form) : recepts[static_cast<size_t>(i)]);
+        records.push_back(form ? form->recept() : recepts[static_cast<size_t>(i)]);
     }
     return records;
-}
-
-Recept ReceptsDialog::receptFromForm(const ReceptForm* form)
-{
-    Recept recept;
-    recept.shortName = form->getShortName();
-    recept.fullName = form->getFullName();
-    recept.sugarRashod = form->getSugarRashod();
-    recept.waterRashod = form->getWaterRashod();
-    for (int k = 0; k < Recept::SlotCount; ++k) {
-        const auto slot = static_cast<size_t>(k);
-        recept.component[slot] = form->getComponent(k);
-        recept.ingridientRashod[slot] = form->getIngridient(k);
-        recept.ingridientWater[slot] = form->getIngridientWater(k);
-    }
-    return recept;
 }
 
 // The hash of the file's bytes now: empty when there is no file, and one that matches no
@@ -254,19 +282,52 @@ QByteArray ReceptsDialog::fileHash() const
     return QCryptographicHash::hash(contents, QCryptographicHash::Sha256);
 }
 
+bool ReceptsDialog::refuseTooLarge(const QByteArray& bytes)
+{
+    if (bytes.size() <= MaxReceptsFileBytes)
+        return false;
+    error = tr("The recipes would make a file of %1 bytes, larger than the %2 MB the program reads. Shorten "
+               "the names or save fewer changes.")
+                .arg(bytes.size())
+                .arg(MaxReceptsFileBytes / (qint64(1024) * 1024));
+    message("tooLargeWarning", QMessageBox::Warning, error)->open();
+    return true;
+}
+
+bool ReceptsDialog::askBeforeDropping()
+{
+    if (kept.dropped.isEmpty() || droppingApproved)
+        return false;
+    QMessageBox* question = message("dropQuestion", QMessageBox::Question,
+                                    tr("Save cannot write back as read, and leaves out: %1. Save anyway?")
+                                        .arg(kept.dropped.join(QStringLiteral(", "))));
+    QPushButton* save = question->addButton(tr("Save"), QMessageBox::AcceptRole);
+    save->setObjectName(QStringLiteral("dropButton"));
+    question->addButton(tr("Cancel"), QMessageBox::RejectRole);
+    connect(save, &QPushButton::clicked, this, [this] {
+        droppingApproved = true;
+        on_saveButton_clicked();
+    });
+    question->open();
+    return true;
+}
+
 bool ReceptsDialog::SaveReceptsToFile()
 {
-    if (!ui->saveButton->isEnabled())
+    if (!fileRead)
         return false; // the file on disk could not be read: never overwrite it
     error.clear();
     QString reason;
     const QByteArray bytes = receptsFileBytes(receptsForSaving(), &kept);
+    if (refuseTooLarge(bytes))
+        return false;
     if (!saveFileAtomically(receptsFilePath, bytes, &reason)) {
         error = tr("The recipes could not be saved to %1: %2").arg(receptsFilePath, reason);
         message("saveWarning", QMessageBox::Warning, error)->open();
         return false;
     }
     shownHash = QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+    setDiscardApproved(true); // nothing left to lose
     return true;
 }
 
@@ -278,7 +339,7 @@ void ReceptsDialog::saveAndClose()
 
 void ReceptsDialog::on_saveButton_clicked()
 {
-    if (!ui->saveButton->isEnabled())
+    if (!fileRead || askBeforeDropping())
         return;
     if (fileHash() == shownHash) {
         saveAndClose();

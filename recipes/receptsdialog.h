@@ -24,8 +24,10 @@ class ReceptsDialog;
 // reads it, so that it is never overwritten with fewer recipes than it holds. A file changed
 // by another program since the showing is overwritten only when the user says so. A failed
 // save is reported and keeps the dialog open with the edits. Messages are window-modal boxes
-// that never block the caller; their object names are "readWarning", "saveWarning" and
-// "overwriteQuestion".
+// that never block the caller; their object names are "readWarning", "saveWarning",
+// "overwriteQuestion", "tooLargeWarning", "dropQuestion" and "discardQuestion". Closing with
+// edits (Escape, Cancel, the window's close button) asks first. The path of the file edited
+// stands under the tabs ("pathLabel").
 class ReceptsDialog : public ClosingDialog
 {
     Q_OBJECT
@@ -63,20 +65,32 @@ private slots:
 private:
     // The records to save: each from its form where one was built, from `recepts` otherwise.
     std::vector<Recept> receptsForSaving() const;
-    static Recept receptFromForm(const ReceptForm* form);
     static void fillForm(ReceptForm* form, const Recept& recept);
     // The form on tab `index`, nullptr while the tab has not been shown.
     ReceptForm* formOnTab(int index) const;
     void buildFormOnTab(int index);
+    // " Recept 2", and which ID it shares when other recipes have the same.
+    QString tabTitle(int i) const;
     void refuseSave(const QString& reason);
     void showKeptCount();
     QByteArray fileHash() const;
     void saveAndClose();
     void fitToScreen();
+    // How many recipes differ from those read.
+    int editedReceptCount() const;
+    // "Discard your changes to 2 recipes?", empty without edits.
+    QString discardQuestion() const;
+    void showFilePath();
+    // Refuses a file larger than the program reads; false when `bytes` fit.
+    bool refuseTooLarge(const QByteArray& bytes);
+    // Asks before a save that leaves out kept nodes; false when there are none.
+    bool askBeforeDropping();
 
     Ui::ReceptsDialog* ui;
     QString receptsFilePath;
     QString error;
     KeptContent kept;     // what the file shown holds beyond the recipes' fields
     QByteArray shownHash; // of the file's bytes at the showing; empty when it was not read
+    bool fileRead = false;       // the file shown was read: Save may replace it
+    bool droppingApproved = false;
 };

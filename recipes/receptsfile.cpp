@@ -2,6 +2,8 @@
 
 #include <QDomNamedNodeMap>
 #include <QDomNode>
+#include <QCoreApplication>
+#include <QStringView>
 #include <QTextStream>
 #include <QXmlStreamReader>
 
@@ -12,11 +14,11 @@ namespace {
 const QString IdTag = QStringLiteral("ID");
 const QString NameTag = QStringLiteral("Name");
 const QString FullNameTag = QStringLiteral("FullName");
-const QString SugarTag = QStringLiteral("Sugar");
-const QString WaterTag = QStringLiteral("Water");
-const QString ComponentTag = QStringLiteral("Component");
-const QString IngridientRashodTag = QStringLiteral("IngridientRashod");
-const QString IngridientWaterTag = QStringLiteral("IngridientWater");
+const QString SugarTag = QString::fromLatin1(SugarTagName);
+const QString WaterTag = QString::fromLatin1(WaterTagName);
+const QString ComponentTag = QString::fromLatin1(ComponentTagName);
+const QString IngridientRashodTag = QString::fromLatin1(IngridientRashodTagName);
+const QString IngridientWaterTag = QString::fromLatin1(IngridientWaterTagName);
 const QString ValueAttribute = QStringLiteral("Value");
 
 bool isXmlChar(uint c)
@@ -107,22 +109,10 @@ bool hasIdChild(const QDomNode& node)
     return false;
 }
 
-XmlAttributes attributesOf(const QDomElement& element, bool withValue)
+// Parses `text` into `doc`. The format has no namespaces: a prefix is just part of a name.
+bool readDocument(const QString& text, QDomDocument& doc, ReceptsFileError* error)
 {
-    XmlAttributes attributes;
-    const QDomNamedNodeMap map = element.attributes();
-    for (int i = 0; i < map.count(); ++i) {
-        const QDomAttr attribute = map.item(i).toAttr();
-        if (withValue || attribute.name() != ValueAttribute)
-            attributes.insert(attribute.name(), attribute.value());
-    }
-    return attributes;
-}
-
-// Parses `contents` into `doc`. The format has no namespaces: a prefix is just part of a name.
-bool readDocument(const QByteArray& contents, QDomDocument& doc, ReceptsFileError* error)
-{
-    QXmlStreamReader reader(contents);
+    QXmlStreamReader reader(text);
     reader.setNamespaceProcessing(false);
     QString message;
     int line = 0;
@@ -135,59 +125,22 @@ bool readDocument(const QByteArray& contents, QDomDocument& doc, ReceptsFileErro
     return true;
 }
 
-bool followsInstruction(const QDomNode& node)
-{
-    return node.nodeType() == QDomNode::TextNode && node.previousSibling().isProcessingInstruction();
-}
-
-// The serializer writes a line break after each processing instruction, which a text right
-// after it takes in when read again: saved over and over, it would grow by a line each time.
-// That line break is taken off such texts wherever kept content is read.
-void dropBreakAfterInstruction(const QDomNode& node)
-{
-    QDomText text = node.toText();
-    if (text.data().startsWith(QLatin1Char('\n')))
-        text.setData(text.data().mid(1));
-}
-
-// In everything inside `node`, which is not itself looked at.
-void dropBreaksAfterInstructions(const QDomNode& node)
-{
-    std::vector<QDomNode> open;
-    for (QDomNode child = node.firstChild(); !child.isNull(); child = child.nextSibling())
-        open.push_back(child);
-    while (!open.empty()) {
-        const QDomNode next = open.back();
-        open.pop_back();
-        if (followsInstruction(next))
-            dropBreakAfterInstruction(next);
-        for (QDomNode child = next.firstChild(); !child.isNull(); child = child.nextSibling())
-            open.push_back(child);
-    }
-}
-
-// The node as XML markup, with neither line breaks nor indentation of its own: the writer
-// indents it in place.
+// The node as XML markup, with neither line breaks nor indentation of its own.
 QString markupOf(const QDomNode& node)
 {
-    const QDomNode copy = node.cloneNode(true);
-    dropBreaksAfterInstructions(copy);
     QString markup;
     QTextStream stream(&markup);
-    copy.save(stream, -1);
+    node.save(stream, -1);
     stream.flush();
-    if ((node.isComment() || node.isProcessingInstruction()) && markup.endsWith(QLatin1Char('\n')))
-        markup.chop(1); // written after them when no text follows, which a clone never has
     return markup;
 }
 
 // Whether the markup of a node reads back as itself. The reader takes in a few things that its
-// serializer writes otherwise (such as control characters in an instruction's target): a
-// node with them would change with every save, and is not kept.
+// serializer writes otherwise: a node with them would change with every save.
 bool readsBack(const QString& markup)
 {
     QDomDocument holder;
-    if (!readDocument("<kept>" + markup.toUtf8() + "</kept>", holder, nullptr))
+    if (!readDocument(QStringLiteral("<kept>") + markup + QStringLiteral("</kept>"), holder, nullptr))
         return false;
     QString again;
     for (QDomNode node = holder.documentElement().firstChild(); !node.isNull(); node = node.nextSibling())
@@ -195,24 +148,112 @@ bool readsBack(const QString& markup)
     return again == markup;
 }
 
-// Appends the markup of a kept node to `nodes`. Texts that end up side by side (a field stood
-// between them) are one text when read again, and so are kept as one. A text that ends up
-// right after an instruction loses the line break that the serializer puts back.
-void keepNode(QStringList& nodes, const QDomNode& node)
+// A kept node that goes back as its text in the file: an element, comment or instruction.
+// Anything else is kept as markup (text, CDATA).
+bool isSourceText(const QString& kept)
 {
-    QString markup = markupOf(node);
-    if (!readsBack(markup))
-        return;
-    const auto isText = [](const QString& kept) { return !kept.startsWith(QLatin1Char('<')); };
-    if (!isText(markup) || nodes.isEmpty()) {
-        nodes.append(markup);
-    } else if (isText(nodes.last())) {
-        nodes.last() += markup;
-    } else {
-        if (nodes.last().startsWith(QLatin1String("<?")) && markup.startsWith(QLatin1Char('\n')))
-            markup.remove(0, 1);
-        nodes.append(markup);
+    return kept.startsWith(QLatin1Char('<')) && !kept.startsWith(QLatin1String("<![CDATA["));
+}
+
+bool isText(const QString& kept)
+{
+    return !kept.startsWith(QLatin1Char('<'));
+}
+
+// Where the nodes of a file stand in its text, found by the stream reader. Elements are
+// numbered in document order from the document element; comments and instructions from the
+// first inside it, the order in which the DOM holds them.
+struct SourceMap
+{
+    struct Span
+    {
+        int start;
+        int end;
+    };
+    QString text;
+    std::vector<Span> elements;
+    std::vector<XmlAttributes> attributes; // of each element, in the file's order
+    std::vector<Span> comments;
+    std::vector<Span> instructions;
+    QString declaration;
+
+    QString textOf(const Span& span) const { return text.mid(span.start, span.end - span.start); }
+};
+
+// The position of a node of each kind in a walk in document order.
+struct Ordinals
+{
+    int elements = 1; // the document element is 0
+    int comments = 0;
+    int instructions = 0;
+
+    // Counts `node` and returns its number among its kind (-1 for other kinds).
+    int count(const QDomNode& node)
+    {
+        if (node.isElement())
+            return elements++;
+        if (node.isComment())
+            return comments++;
+        if (node.isProcessingInstruction())
+            return instructions++;
+        return -1;
     }
+
+    // Counts everything inside `node`.
+    void countInside(const QDomNode& node)
+    {
+        std::vector<QDomNode> open;
+        for (QDomNode child = node.lastChild(); !child.isNull(); child = child.previousSibling())
+            open.push_back(child);
+        while (!open.empty()) {
+            const QDomNode next = open.back();
+            open.pop_back();
+            count(next);
+            for (QDomNode child = next.lastChild(); !child.isNull(); child = child.previousSibling())
+                open.push_back(child);
+        }
+    }
+};
+
+// The node's text in the file when it has one there, else its markup.
+QString sourceTextOf(const QDomNode& node, int ordinal, const SourceMap* source)
+{
+    if (!source || ordinal < 0)
+        return markupOf(node);
+    const auto at = static_cast<size_t>(ordinal);
+    if (node.isElement() && at < source->elements.size())
+        return source->textOf(source->elements[at]);
+    if (node.isComment() && at < source->comments.size())
+        return source->textOf(source->comments[at]);
+    if (node.isProcessingInstruction() && at < source->instructions.size())
+        return source->textOf(source->instructions[at]);
+    return markupOf(node);
+}
+
+QString nodeKind(const QDomNode& node)
+{
+    if (node.isCDATASection())
+        return QStringLiteral("CDATA");
+    if (node.isText())
+        return QStringLiteral("text \"%1\"").arg(node.nodeValue().trimmed().left(20));
+    return node.nodeName();
+}
+
+// Appends a kept node to `nodes`. Texts that end up side by side (a field stood between
+// them) are one text when read again, and so are kept as one. Markup that would not read back
+// as itself is named in `dropped` instead.
+void keepNode(QStringList& nodes, const QDomNode& node, int ordinal, const SourceMap* source, QStringList& dropped)
+{
+    const bool fromSource = source && ordinal >= 0;
+    const QString markup = sourceTextOf(node, ordinal, source);
+    if (!fromSource && !readsBack(markup)) {
+        dropped.append(nodeKind(node));
+        return;
+    }
+    if (isText(markup) && !nodes.isEmpty() && isText(nodes.last()))
+        nodes.last() += markup;
+    else
+        nodes.append(markup);
 }
 
 KeptRecept& keptRecept(KeptContent& kept, int index)
@@ -222,38 +263,85 @@ KeptRecept& keptRecept(KeptContent& kept, int index)
     return kept.recepts[static_cast<size_t>(index)];
 }
 
+XmlAttributes attributesOf(const QDomElement& element, int ordinal, const SourceMap* source)
+{
+    if (source && ordinal >= 0 && static_cast<size_t>(ordinal) < source->attributes.size())
+        return source->attributes[static_cast<size_t>(ordinal)];
+    XmlAttributes attributes;
+    const QDomNamedNodeMap map = element.attributes();
+    for (int i = 0; i < map.count(); ++i) {
+        const QDomAttr attribute = map.item(i).toAttr();
+        attributes.append({attribute.name(), attribute.value()});
+    }
+    return attributes;
+}
+
+bool hasOthersThanValue(const XmlAttributes& attributes)
+{
+    return std::any_of(attributes.cbegin(), attributes.cend(),
+                       [](const auto& attribute) { return attribute.first != ValueAttribute; });
+}
+
+// `from` over `into`: a name already there takes the new value in its place.
+void mergeAttributes(XmlAttributes& into, const XmlAttributes& from)
+{
+    for (const auto& attribute : from) {
+        const auto same = std::find_if(into.begin(), into.end(),
+                                       [&attribute](const auto& old) { return old.first == attribute.first; });
+        if (same == into.end())
+            into.append(attribute);
+        else
+            same->second = attribute.second;
+    }
+}
+
+// A number field's value: the number when its text is a whole number written as the writer
+// writes it, else 0 with the text kept in the record.
+int numberOf(const QString& text, Recept& recept, const QString& key)
+{
+    bool ok = false;
+    const int number = text.toInt(&ok, 10);
+    if (ok && QString::number(number) == text) {
+        recept.storedTexts.remove(key);
+        return number;
+    }
+    recept.storedTexts.insert(key, text);
+    return 0;
+}
+
 // Applies one element to the records. `current` is the position of the record that the
-// fields go to among the element's siblings. The attributes of a field other than "Value" go
-// to `kept`, when given, with the record the field fills.
-void applyElement(const QDomElement& element, std::vector<Recept>& records, int& current, KeptContent* kept)
+// fields go to among the element's siblings. `attributes` are the element's own.
+void applyElement(const QDomElement& element, const XmlAttributes& attributes, std::vector<Recept>& records,
+                  int& current, KeptContent* kept)
 {
     const QString tag = element.tagName();
     const QString value = element.attribute(ValueAttribute);
-    const int number = value.toInt(nullptr, 10);
     const int count = static_cast<int>(records.size());
 
     if (tag == IdTag) {
         // The fields after an "ID" fill the record it has just made, whatever its value: going
         // by the value, a second "ID" 0 would fill the first record again and leave its own
-        // empty, and a save would lose a recipe. The writer's files hold the position anyway.
+        // empty, and a save would lose a recipe.
         records.emplace_back();
+        records.back().id = value;
         current = count;
     } else if (current < 0 || current >= count || !isField(element)) {
         return; // a field before any record, or no field: nothing to fill
     }
     Recept& recept = records[static_cast<size_t>(current)];
     const int slot = isSlotTag(tag) ? slotOf(element) : -1;
+    const QString key = fieldKey(tag, slot);
 
     if (tag == NameTag) {
         recept.shortName = value;
     } else if (tag == FullNameTag) {
         recept.fullName = value;
     } else if (tag == SugarTag) {
-        recept.sugarRashod = number;
+        recept.sugarRashod = numberOf(value, recept, key);
     } else if (tag == WaterTag) {
-        recept.waterRashod = number;
+        recept.waterRashod = numberOf(value, recept, key);
     } else if (slot >= 0) {
-        const int amount = element.text().toInt(nullptr, 10);
+        const int amount = numberOf(element.text(), recept, key);
         const auto index = static_cast<size_t>(slot);
         if (tag == ComponentTag)
             recept.component[index] = amount;
@@ -262,11 +350,16 @@ void applyElement(const QDomElement& element, std::vector<Recept>& records, int&
         else
             recept.ingridientWater[index] = amount;
     }
-    if (!kept)
-        return;
-    const XmlAttributes others = attributesOf(element, false);
-    if (!others.isEmpty())
-        keptRecept(*kept, current).fieldAttributes[fieldKey(tag, slot)].insert(others);
+    if (kept && hasOthersThanValue(attributes)) {
+        XmlAttributes withValue = attributes;
+        if (!element.hasAttribute(ValueAttribute))
+            withValue.prepend({ValueAttribute, QString()}); // where the writer puts it
+        for (auto& attribute : withValue) {
+            if (attribute.first == ValueAttribute)
+                attribute.second.clear(); // the field's value is the record's
+        }
+        mergeAttributes(keptRecept(*kept, current).fieldAttributes[key], withValue);
+    }
 }
 
 // Checks well-formedness and nesting depth with the stream reader alone, before any
@@ -275,32 +368,54 @@ void applyElement(const QDomElement& element, std::vector<Recept>& records, int&
 // entity just under the reader's expansion limit multiplies a small file into gigabytes.
 // The "ID" elements are counted here as well, since each of them makes a record.
 // The format has no namespaces: a prefix is just part of a name, declared or not.
-bool checkStructure(const QByteArray& contents, ReceptsFileError* error)
+// With `source`, notes where the nodes stand in `text`.
+bool checkStructure(const QString& text, ReceptsFileError* error, SourceMap* source)
 {
-    QXmlStreamReader reader(contents);
+    QXmlStreamReader reader(text);
     reader.setNamespaceProcessing(false);
     int depth = 0;
     int ids = 0;
+    int end = 0; // of the token before
+    std::vector<size_t> openElements;
+    auto refuse = [&reader, error](ReceptsFileError::Kind kind) {
+        if (error)
+            *error = {kind, QString(), reader.lineNumber(), reader.columnNumber()};
+        return false;
+    };
     while (!reader.atEnd()) {
         const QXmlStreamReader::TokenType token = reader.readNext();
-        if (token == QXmlStreamReader::DTD && !reader.entityDeclarations().isEmpty()) {
-            if (error)
-                *error = {ReceptsFileError::Kind::Entities, QString(), reader.lineNumber(), reader.columnNumber()};
-            return false;
-        }
+        const int start = end;
+        end = int(reader.characterOffset());
+        if (token == QXmlStreamReader::DTD && !reader.entityDeclarations().isEmpty())
+            return refuse(ReceptsFileError::Kind::Entities);
         if (token == QXmlStreamReader::StartElement) {
-            if (++depth > MaxReceptsFileDepth) {
-                if (error)
-                    *error = {ReceptsFileError::Kind::TooDeep, QString(), reader.lineNumber(), reader.columnNumber()};
-                return false;
-            }
-            if (reader.qualifiedName() == IdTag && ++ids > MaxReceptsCount) {
-                if (error)
-                    *error = {ReceptsFileError::Kind::TooMany, QString(), reader.lineNumber(), reader.columnNumber()};
-                return false;
-            }
+            if (++depth > MaxReceptsFileDepth)
+                return refuse(ReceptsFileError::Kind::TooDeep);
+            if (reader.qualifiedName() == IdTag && ++ids > MaxReceptsCount)
+                return refuse(ReceptsFileError::Kind::TooMany);
         } else if (token == QXmlStreamReader::EndElement) {
             --depth;
+        }
+        if (!source)
+            continue;
+        // A text takes in the "<" of the markup after it.
+        if (token == QXmlStreamReader::StartDocument && !reader.documentVersion().isEmpty()) {
+            source->declaration = text.left(end);
+        } else if (token == QXmlStreamReader::StartElement) {
+            openElements.push_back(source->elements.size());
+            source->elements.push_back({int(text.lastIndexOf(QLatin1Char('<'), end - 1)), end});
+            XmlAttributes attributes;
+            const QXmlStreamAttributes inFile = reader.attributes();
+            for (const QXmlStreamAttribute& attribute : inFile)
+                attributes.append({attribute.qualifiedName().toString(), attribute.value().toString()});
+            source->attributes.push_back(attributes);
+        } else if (token == QXmlStreamReader::EndElement && !openElements.empty()) {
+            source->elements[openElements.back()].end = end;
+            openElements.pop_back();
+        } else if (token == QXmlStreamReader::Comment && depth > 0) {
+            source->comments.push_back({int(text.indexOf(QLatin1String("<!--"), std::max(start - 1, 0))), end});
+        } else if (token == QXmlStreamReader::ProcessingInstruction && depth > 0) {
+            source->instructions.push_back({int(text.indexOf(QLatin1String("<?"), std::max(start - 1, 0))), end});
         }
     }
     if (reader.hasError()) {
@@ -313,22 +428,216 @@ bool checkStructure(const QByteArray& contents, ReceptsFileError* error)
 }
 
 // Appends the nodes of the kept markup to `parent`.
-void appendMarkup(QDomDocument& doc, QDomNode parent, const QStringList& markup)
+void appendMarkup(QDomDocument& doc, QDomNode parent, const QString& markup)
 {
     QDomDocument holder;
-    if (markup.isEmpty() || !readDocument("<kept>" + markup.join(QString()).toUtf8() + "</kept>", holder, nullptr))
+    if (markup.isEmpty() || !readDocument(QStringLiteral("<kept>") + markup + QStringLiteral("</kept>"), holder, nullptr))
         return; // it reads: it was written from a document
-    // The nodes were serialized one by one: line breaks to drop are inside each, not between.
-    for (QDomNode node = holder.documentElement().firstChild(); !node.isNull(); node = node.nextSibling()) {
-        dropBreaksAfterInstructions(node);
+    for (QDomNode node = holder.documentElement().firstChild(); !node.isNull(); node = node.nextSibling())
         parent.appendChild(doc.importNode(node, true));
-    }
 }
 
-void setAttributes(QDomElement& element, const XmlAttributes& attributes)
+// Placeholders for what goes back as its text in the file: the DOM would indent it anew, and
+// writes attributes in an order of its own. They are replaced in the serialized document.
+// The markup "<" only ever starts markup there: texts and values have theirs escaped.
+const QString PiecePrefix = QStringLiteral("quellaro-piece ");
+const QString PieceAttribute = QStringLiteral("quellaro-attributes");
+
+// An attribute value escaped so that it reads back as itself.
+QString escapedValue(const QString& value)
 {
-    for (auto it = attributes.cbegin(); it != attributes.cend(); ++it)
-        element.setAttribute(it.key(), it.value());
+    QString escaped;
+    escaped.reserve(value.size());
+    for (const QChar c : value) {
+        switch (c.unicode()) {
+        case '&': escaped += QLatin1String("&amp;"); break;
+        case '<': escaped += QLatin1String("&lt;"); break;
+        case '>': escaped += QLatin1String("&gt;"); break;
+        case '"': escaped += QLatin1String("&quot;"); break;
+        case '\t': escaped += QLatin1String("&#9;"); break;
+        case '\n': escaped += QLatin1String("&#10;"); break;
+        case '\r': escaped += QLatin1String("&#13;"); break;
+        default: escaped += c;
+        }
+    }
+    return escaped;
+}
+
+// The attributes of a field or recipe element in their order; "Value" gets `value`, and is
+// left out when that is empty.
+QString attributeText(const XmlAttributes& attributes, const QString* value)
+{
+    QString text;
+    for (const auto& [name, old] : attributes) {
+        const bool isValue = value && name == ValueAttribute;
+        if (isValue && value->isEmpty())
+            continue;
+        text += QLatin1Char(' ') + name + QStringLiteral("=\"") + escapedValue(isValue ? *value : old)
+            + QLatin1Char('"');
+    }
+    return text;
+}
+
+// Builds the recipes document, with kept content as placeholders when `pieces` is given.
+class DocumentBuilder
+{
+public:
+    DocumentBuilder(const KeptContent* kept, QStringList* placeholders)
+        : extra(kept ? *kept : nothing)
+        , pieces(placeholders)
+    {
+    }
+
+    QDomDocument build(const std::vector<Recept>& records)
+    {
+        QDomElement root = doc.createElement(QStringLiteral("Recepts"));
+        doc.appendChild(root);
+        for (size_t i = 0; i < records.size(); ++i) {
+            appendKept(root, between(i));
+            appendRecept(root, records[i], i);
+        }
+        appendKept(root, between(records.size()));
+        return doc;
+    }
+
+private:
+    const QStringList& between(size_t i) const { return i < extra.between.size() ? extra.between[i] : noNodes; }
+
+    void appendKept(QDomNode parent, const QStringList& nodes)
+    {
+        for (const QString& node : nodes) {
+            if (pieces && isSourceText(node)) {
+                parent.appendChild(doc.createComment(PiecePrefix + QString::number(pieces->size())));
+                pieces->append(node);
+            } else {
+                appendMarkup(doc, parent, node);
+            }
+        }
+    }
+
+    void setAttributes(QDomElement& element, const XmlAttributes& attributes, const QString* value)
+    {
+        if (attributes.isEmpty())
+            return;
+        if (pieces) {
+            element.setAttribute(PieceAttribute, QString::number(pieces->size()));
+            pieces->append(attributeText(attributes, value));
+            return;
+        }
+        for (const auto& [name, old] : attributes) {
+            if (!value || name != ValueAttribute)
+                element.setAttribute(name, old);
+            else if (!value->isEmpty())
+                element.setAttribute(name, *value);
+        }
+    }
+
+    void appendRecept(QDomElement& root, const Recept& recept, size_t i)
+    {
+        const KeptRecept& keptHere = i < extra.recepts.size() ? extra.recepts[i] : noRecept;
+        const QString position = QString::number(i);
+        QDomElement element = doc.createElement(recept.elementName.isEmpty() ? QStringLiteral("Recept_") + position
+                                                                              : recept.elementName);
+        setAttributes(element, keptHere.attributes, nullptr);
+        root.appendChild(element);
+        auto field = [&](const QString& tag, int slot, const QString& value, const QString& text) {
+            const QString key = fieldKey(tag, slot);
+            const auto attributes = keptHere.fieldAttributes.constFind(key);
+            QDomElement made = attributes == keptHere.fieldAttributes.cend()
+                ? makeElement(doc, tag, value, text)
+                : makeElement(doc, tag, QString(), text);
+            if (attributes != keptHere.fieldAttributes.cend())
+                setAttributes(made, *attributes, &value);
+            element.appendChild(made);
+        };
+        auto number = [&recept](const QString& key, int value) {
+            return recept.storedTexts.value(key, QString::number(value));
+        };
+
+        field(IdTag, -1, recept.id.value_or(position), QString());
+        field(NameTag, -1, xmlSafe(recept.shortName), QString());
+        field(FullNameTag, -1, xmlSafe(recept.fullName), QString());
+        field(SugarTag, -1, number(SugarTag, recept.sugarRashod), QString());
+        field(WaterTag, -1, number(WaterTag, recept.waterRashod), QString());
+        for (int k = 0; k < Recept::SlotCount; ++k) {
+            const QString slot = QString::number(k);
+            const auto index = static_cast<size_t>(k);
+            field(ComponentTag, k, slot, number(fieldKey(ComponentTag, k), recept.component[index]));
+            field(IngridientRashodTag, k, slot,
+                  number(fieldKey(IngridientRashodTag, k), recept.ingridientRashod[index]));
+            field(IngridientWaterTag, k, slot, number(fieldKey(IngridientWaterTag, k), recept.ingridientWater[index]));
+        }
+        appendKept(element, keptHere.children);
+    }
+
+    QDomDocument doc{QStringLiteral("Recepts")};
+    const KeptContent nothing;
+    const KeptContent& extra;
+    const KeptRecept noRecept;
+    const QStringList noNodes;
+    QStringList* pieces;
+};
+
+// The decimal number in `text` from `from` up to `to`.
+int numberIn(const QString& text, int from, int to)
+{
+    int number = 0;
+    for (int i = from; i < to; ++i)
+        number = number * 10 + text.at(i).digitValue();
+    return number;
+}
+
+// The serialized document with its placeholders replaced by their pieces.
+QString withPieces(const QString& serialized, const QStringList& pieces)
+{
+    if (pieces.isEmpty())
+        return serialized;
+    const QString commentStart = QStringLiteral("<!--") + PiecePrefix;
+    const QString attributeStart = QLatin1Char(' ') + PieceAttribute + QStringLiteral("=\"");
+    QString result;
+    result.reserve(serialized.size() + serialized.size() / 4);
+    int from = 0;
+    for (int at = int(serialized.indexOf(QLatin1Char('<'))); at >= 0; at = int(serialized.indexOf(QLatin1Char('<'), from))) {
+        result += QStringView(serialized).mid(from, at - from);
+        from = at;
+        if (serialized.mid(at, 9) == QLatin1String("<![CDATA[")) {
+            const int end = int(serialized.indexOf(QLatin1String("]]>"), at)) + 3;
+            result += QStringView(serialized).mid(at, end - at);
+            from = end;
+        } else if (QStringView(serialized).mid(at).startsWith(commentStart)) {
+            const int numberAt = at + int(commentStart.size());
+            const int end = int(serialized.indexOf(QLatin1String("-->"), numberAt));
+            result += pieces.value(numberIn(serialized, numberAt, end));
+            from = end + 3;
+        } else {
+            int nameEnd = at + 1;
+            while (nameEnd < serialized.size() && !serialized.at(nameEnd).isSpace() && serialized.at(nameEnd) != QLatin1Char('>')
+                   && serialized.at(nameEnd) != QLatin1Char('/'))
+                ++nameEnd;
+            result += QStringView(serialized).mid(at, nameEnd - at);
+            from = nameEnd;
+            if (QStringView(serialized).mid(nameEnd).startsWith(attributeStart)) {
+                const int numberAt = nameEnd + int(attributeStart.size());
+                const int end = int(serialized.indexOf(QLatin1Char('"'), numberAt));
+                result += pieces.value(numberIn(serialized, numberAt, end));
+                from = end + 1;
+            }
+        }
+    }
+    result += QStringView(serialized).mid(from);
+    return result;
+}
+
+void traverse(const QDomNode& node, std::vector<Recept>& records, KeptContent* kept, const SourceMap* source);
+
+// Keeps the name of a recipe's element unless it is the one the writer gives it anyway, or a
+// field's tag: written under the document element, that would read as a field.
+void nameRecord(std::vector<Recept>& records, int index, const QString& name)
+{
+    const bool fieldTag = name == IdTag || name == NameTag || name == FullNameTag || name == SugarTag
+        || name == WaterTag || isSlotTag(name);
+    if (!fieldTag && name != QStringLiteral("Recept_") + QString::number(index))
+        records[static_cast<size_t>(index)].elementName = name;
 }
 
 } // namespace
@@ -345,55 +654,26 @@ QDomElement makeElement(QDomDocument& doc, const QString& name, const QString& v
 
 QDomDocument receptsDocument(const std::vector<Recept>& records, const KeptContent* kept)
 {
-    QDomDocument doc(QStringLiteral("Recepts"));
-    QDomElement root = doc.createElement(QStringLiteral("Recepts"));
-    doc.appendChild(root);
-    const KeptContent nothing;
-    const KeptContent& extra = kept ? *kept : nothing;
-    const KeptRecept none;
-    auto between = [&extra, &doc, &root](size_t i) {
-        if (i < extra.between.size())
-            appendMarkup(doc, root, extra.between[i]);
-    };
-
-    for (size_t i = 0; i < records.size(); ++i) {
-        const Recept& recept = records[i];
-        const KeptRecept& keptHere = i < extra.recepts.size() ? extra.recepts[i] : none;
-        const QString number = QString::number(i);
-        between(i);
-        QDomElement element = doc.createElement(QStringLiteral("Recept_") + number);
-        setAttributes(element, keptHere.attributes);
-        root.appendChild(element);
-        auto field = [&](const QString& tag, int slot, const QString& value, const QString& text) {
-            QDomElement made = makeElement(doc, tag, value, text);
-            setAttributes(made, keptHere.fieldAttributes.value(fieldKey(tag, slot)));
-            element.appendChild(made);
-        };
-
-        field(IdTag, -1, number, QString());
-        field(NameTag, -1, xmlSafe(recept.shortName), QString());
-        field(FullNameTag, -1, xmlSafe(recept.fullName), QString());
-        field(SugarTag, -1, QString::number(recept.sugarRashod), QString());
-        field(WaterTag, -1, QString::number(recept.waterRashod), QString());
-        for (int k = 0; k < Recept::SlotCount; ++k) {
-            const QString slot = QString::number(k);
-            const auto index = static_cast<size_t>(k);
-            field(ComponentTag, k, slot, QString::number(recept.component[index]));
-            field(IngridientRashodTag, k, slot, QString::number(recept.ingridientRashod[index]));
-            field(IngridientWaterTag, k, slot, QString::number(recept.ingridientWater[index]));
-        }
-        appendMarkup(doc, element, keptHere.children);
-    }
-    between(records.size());
-    return doc;
+    return DocumentBuilder(kept, nullptr).build(records);
 }
 
 QByteArray receptsFileBytes(const std::vector<Recept>& records, const KeptContent* kept)
 {
-    return receptsDocument(records, kept).toString(1).toUtf8();
+    QStringList pieces;
+    QString text = withPieces(DocumentBuilder(kept, &pieces).build(records).toString(1), pieces);
+    if (kept && !kept->declaration.isEmpty())
+        text.prepend(kept->declaration + QLatin1Char('\n'));
+    return encodeXml(text, kept ? kept->encoding : XmlEncoding());
 }
 
 void traverseReceptNodes(const QDomNode& node, std::vector<Recept>& records, KeptContent* kept)
+{
+    traverse(node, records, kept, nullptr);
+}
+
+namespace {
+
+void traverse(const QDomNode& node, std::vector<Recept>& records, KeptContent* kept, const SourceMap* source)
 {
     // What is kept of a parent's children: in the document element, what stands between the
     // recipes; in a recipe's element (one with an "ID" child), what it holds beyond the fields,
@@ -409,17 +689,22 @@ void traverseReceptNodes(const QDomNode& node, std::vector<Recept>& records, Kep
         Role role;
         int owner;          // the record of a recipe's element, once its first "ID" made it
         KeptRecept pending; // kept of a recipe's element before that
+        QString name;       // of a recipe's element that is a child of the document element
     };
-    auto open = [kept](const QDomNode& parent, bool top) {
-        Frame frame{parent.firstChild(), 0, top ? Role::Top : Role::Other, -1, {}};
+    QStringList dropped;
+    auto open = [kept, source](const QDomNode& parent, bool top, int ordinal, size_t level) {
+        Frame frame{parent.firstChild(), 0, top ? Role::Top : Role::Other, -1, {}, QString()};
         if (kept && hasIdChild(parent)) {
             frame.role = Role::Recipe;
-            frame.pending.attributes = attributesOf(parent.toElement(), true);
+            frame.pending.attributes = attributesOf(parent.toElement(), ordinal, source);
         }
+        if (hasIdChild(parent) && level == 1)
+            frame.name = parent.toElement().tagName();
         return frame;
     };
+    Ordinals ordinals;
     std::vector<Frame> frames;
-    frames.push_back(open(node, true));
+    frames.push_back(open(node, true, 0, 0));
     while (!frames.empty()) {
         Frame& frame = frames.back();
         if (frame.next.isNull()) {
@@ -428,37 +713,45 @@ void traverseReceptNodes(const QDomNode& node, std::vector<Recept>& records, Kep
         }
         const QDomNode child = frame.next;
         frame.next = child.nextSibling();
+        const int ordinal = ordinals.count(child);
         // The document element as a recipe's element: its children are written a level
         // deeper, in "Recept_0", and must stay within the nesting limit there.
         if (kept && frame.role != Role::Other && !holdsField(child)
             && (frames.size() > 1 || frame.role == Role::Top || elementLevels(child) + 2 <= MaxReceptsFileDepth)) {
+            ordinals.countInside(child);
             if (frame.role == Role::Top) {
                 kept->between.resize(std::max(kept->between.size(), records.size() + 1));
-                keepNode(kept->between[records.size()], child);
+                keepNode(kept->between[records.size()], child, ordinal, source, dropped);
             } else if (frame.owner >= 0) {
-                keepNode(keptRecept(*kept, frame.owner).children, child);
+                keepNode(keptRecept(*kept, frame.owner).children, child, ordinal, source, dropped);
             } else {
-                keepNode(frame.pending.children, child);
+                keepNode(frame.pending.children, child, ordinal, source, dropped);
             }
             continue; // nothing inside it fills a record
         }
         if (child.isElement()) {
-            applyElement(child.toElement(), records, frame.current, kept);
-            if (frame.role == Role::Recipe && frame.owner < 0 && child.toElement().tagName() == IdTag) {
+            const QDomElement element = child.toElement();
+            applyElement(element, attributesOf(element, ordinal, source), records, frame.current, kept);
+            if (element.tagName() == IdTag && frame.current >= 0)
+                nameRecord(records, frame.current, frame.name);
+            if (frame.role == Role::Recipe && frame.owner < 0 && element.tagName() == IdTag) {
                 frame.owner = frame.current;
                 KeptRecept& owner = keptRecept(*kept, frame.owner);
-                owner.attributes.insert(frame.pending.attributes);
+                mergeAttributes(owner.attributes, frame.pending.attributes);
                 owner.children = frame.pending.children;
             }
         }
         if (child.hasChildNodes())
-            frames.push_back(open(child, false)); // `frame` is not used past this point
+            frames.push_back(open(child, false, ordinal, frames.size())); // `frame` is not used past this point
     }
     if (kept) {
         kept->recepts.resize(records.size());
         kept->between.resize(records.size() + 1);
+        kept->dropped = dropped;
     }
 }
+
+} // namespace
 
 bool parseReceptsFile(const QByteArray& contents, std::vector<Recept>& records, ReceptsFileError* error,
                       KeptContent* kept)
@@ -466,12 +759,26 @@ bool parseReceptsFile(const QByteArray& contents, std::vector<Recept>& records, 
     records.clear();
     if (kept)
         *kept = KeptContent();
-    if (!checkStructure(contents, error))
+    SourceMap source;
+    const XmlEncoding encoding = detectXmlEncoding(contents);
+    if (!decodeXml(contents, encoding, &source.text)) {
+        if (error)
+            *error = {ReceptsFileError::Kind::NotWellFormed,
+                      QCoreApplication::translate("ReceptsDialog", "The file is not valid %1 text.")
+                          .arg(QString::fromLatin1(encoding.name)),
+                      1, 1};
+        return false;
+    }
+    if (!checkStructure(source.text, error, kept ? &source : nullptr))
         return false;
 
     QDomDocument doc;
-    if (!readDocument(contents, doc, error))
+    if (!readDocument(source.text, doc, error))
         return false;
-    traverseReceptNodes(doc.documentElement(), records, kept);
+    traverse(doc.documentElement(), records, kept, kept ? &source : nullptr);
+    if (kept) {
+        kept->declaration = source.declaration;
+        kept->encoding = encoding;
+    }
     return true;
 }

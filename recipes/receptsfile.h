@@ -23,12 +23,15 @@ inline constexpr int MaxReceptsCount = 500;
 // child `text`, each only when not empty.
 QDomElement makeElement(QDomDocument& doc, const QString& name, const QString& value, const QString& text);
 
-// The recipes document: document type "Recepts", element "Recepts", one "Recept_<i>" per record.
+// The recipes document: document type "Recepts", element "Recepts", one element per record
+// ("Recept_<i>" unless the record has the name it was read with), its "ID" the record's or <i>.
 // With `kept`, each recipe's element gets its kept attributes, its fields theirs, and its kept
 // child nodes after the fields; the kept top-level nodes go back between the recipes.
 QDomDocument receptsDocument(const std::vector<Recept>& records, const KeptContent* kept = nullptr);
 
-// The exact contents of a recipes file holding `records` (UTF-8, one-space indentation).
+// The exact contents of a recipes file holding `records` (one-space indentation). With `kept`,
+// in the encoding the file was read in, behind its declaration, and with kept elements, comments
+// and instructions as they stood in the file and attributes in their order; else UTF-8.
 QByteArray receptsFileBytes(const std::vector<Recept>& records, const KeptContent* kept = nullptr);
 
 // Walks the descendants of `node` in document order without recursion: each "ID" element

@@ -7,6 +7,7 @@ packages=(
     build-essential cmake ninja-build
     qtbase5-dev qttools5-dev qttools5-dev-tools
     qt6-base-dev qt6-tools-dev qt6-l10n-tools linguist-qt6 libgl-dev
+    qttranslations5-l10n qt6-translations-l10n
     clang-14 libclang-rt-14-dev llvm-14 clang-tidy-14 clang-format-14 clazy
     xvfb xauth dpkg-dev file fonts-dejavu-core
     lintian desktop-file-utils appstream

@@ -1,6 +1,9 @@
 #include "settings/controller_address.h"
 
+#include <QHostAddress>
 #include <QStringList>
+
+#include <algorithm>
 
 namespace {
 
@@ -13,11 +16,27 @@ bool isDigits(const QString& text)
     return !text.isEmpty();
 }
 
+// A host name as the resolver takes it: text without blanks, control characters or the
+// colon of an IPv6 address. Whether it names a machine, only the resolver can say.
+bool isHostName(const QString& text)
+{
+    if (text.isEmpty())
+        return false;
+    return std::none_of(text.cbegin(), text.cend(), [](const QChar c) {
+        return c.isSpace() || c.category() == QChar::Other_Control || c == QLatin1Char(':');
+    });
+}
+
 } // namespace
 
 QString ControllerAddress::text() const
 {
     return host + QLatin1Char(':') + QString::number(port);
+}
+
+QString ControllerAddress::hostAndPort() const
+{
+    return isIpv6Address(host) ? QLatin1Char('[') + host + QStringLiteral("]:") + QString::number(port) : text();
 }
 
 ControllerAddress ControllerAddress::fromSettings(const QString& storedHost, const QString& storedPort)
@@ -26,7 +45,7 @@ ControllerAddress ControllerAddress::fromSettings(const QString& storedHost, con
     const QString host = storedHost.trimmed();
     address.host = isDottedAddress(host) ? normalizedDottedAddress(host) : host;
     address.port = portFromText(storedPort);
-    address.valid = !address.host.isEmpty() && address.port != 0;
+    address.valid = isUsableHost(host) && address.port != 0;
     if (address.host.isEmpty())
         address.host = host;
     return address;
@@ -34,7 +53,17 @@ ControllerAddress ControllerAddress::fromSettings(const QString& storedHost, con
 
 bool isUsableHost(const QString& host)
 {
-    return ControllerAddress::fromSettings(host, QStringLiteral("1")).valid;
+    const QString trimmed = host.trimmed();
+    if (isDottedAddress(trimmed))
+        return !normalizedDottedAddress(trimmed).isEmpty();
+    return isIpv6Address(trimmed) || isHostName(trimmed);
+}
+
+bool isIpv6Address(const QString& text)
+{
+    QHostAddress address;
+    return text.contains(QLatin1Char(':')) && address.setAddress(text)
+        && address.protocol() == QAbstractSocket::IPv6Protocol;
 }
 
 bool isDottedAddress(const QString& text)

@@ -6,7 +6,7 @@
 // Technicians write three-digit groups ("192.168.001.010", as the field's former mask had
 // them); the resolver would take a leading zero for octal and reach another machine, so a
 // dotted address is read group by group as decimal numbers. Host names ("localhost", "::1")
-// are kept as they are.
+// and IPv6 addresses ("2001:db8::1") are kept as they are.
 struct ControllerAddress
 {
     QString host; // what to connect to: four plain decimal groups, or the host name
@@ -15,12 +15,18 @@ struct ControllerAddress
 
     // "HOST:PORT", as the panels name the controller.
     QString text() const;
+    // The same with an IPv6 address in brackets, "[2001:db8::1]:2050", so that the port
+    // stands apart.
+    QString hostAndPort() const;
 
     static ControllerAddress fromSettings(const QString& storedHost, const QString& storedPort);
 };
 
-// Whether a connection may be made to `host`: a host name, or a dotted address of four groups
-// of 0 to 255. Blank text is not a host.
+// Whether a connection may be made to `host`: a dotted address of four groups of 0 to 255, an
+// IPv6 address, or a host name (any text without blanks, control characters or colons; in any
+// script). Typed or stored, the same rule decides.
+// True for an IPv6 address ("::1", "fe80::1%eth0").
+bool isIpv6Address(const QString& text);
 bool isUsableHost(const QString& host);
 
 // True for text made only of digits and dots: such an address is read as four decimal groups.

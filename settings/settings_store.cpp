@@ -7,9 +7,20 @@
 
 namespace {
 
+// Qt 6 reads and writes the settings file as UTF-8; Qt 5 as Latin-1 unless told.
+void useUtf8(QSettings& settings)
+{
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+    settings.setIniCodec("UTF-8");
+#else
+    Q_UNUSED(settings)
+#endif
+}
+
 QVariant readValue(const QString& group, const QString& key, const QVariant& fallback)
 {
     QSettings settings;
+    useUtf8(settings);
     settings.beginGroup(group);
     return settings.value(key, fallback);
 }
@@ -17,6 +28,7 @@ QVariant readValue(const QString& group, const QString& key, const QVariant& fal
 bool writeValue(const QString& group, const QString& key, const QVariant& value)
 {
     QSettings settings;
+    useUtf8(settings);
     settings.beginGroup(group);
     settings.setValue(key, value);
     settings.endGroup();
@@ -58,7 +70,17 @@ bool setControllerPort(const QString& port)
 
 int boilerTemperature()
 {
-    return readValue(TemperatureGroup, Temperature, QString::number(DefaultTemperature)).toInt();
+    return boilerTemperatureText().toInt(nullptr, 10); // QVariant's toInt() would wrap beyond 32 bits
+}
+
+QString boilerTemperatureText()
+{
+    return readValue(TemperatureGroup, Temperature, QString::number(DefaultTemperature)).toString();
+}
+
+bool setBoilerTemperatureText(const QString& text)
+{
+    return writeValue(TemperatureGroup, Temperature, text);
 }
 
 bool setBoilerTemperature(int degrees)

@@ -8,7 +8,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
-#include <QIntValidator>
+#include <QBoxLayout>
 #include <QLabel>
 #include <QSettings>
 #include <QShowEvent>
@@ -19,26 +19,11 @@ namespace {
 // The top of the temperature field; a stored value beyond it is shown and kept as it is.
 constexpr int MaxTemperature = 99;
 
-// Takes every keystroke: a digit the field refused without a word would have a port saved cut
-// short (70000 as 7000). A port that cannot be used is refused on Save, with a message.
-class PortValidator : public QIntValidator
-{
-public:
-    using QIntValidator::QIntValidator;
-
-    State validate(QString& input, int& pos) const override
-    {
-        const State state = QIntValidator::validate(input, pos);
-        return state == Invalid ? Intermediate : state;
-    }
-};
-
 } // namespace
 
 SettingsDialog::SettingsDialog(QWidget* parent)
     : ClosingDialog(parent)
     , ui(new Ui::SettingsDialog)
-    , portValidator(new PortValidator(1, 65535, this))
     , pickFile([](QWidget* owner, const QString& caption, const QString& dir, const QString& filter) {
         return QFileDialog::getOpenFileName(owner, caption, dir, filter);
     })
@@ -47,16 +32,39 @@ SettingsDialog::SettingsDialog(QWidget* parent)
     applyStyle(Style::Label, {ui->label, ui->label_2, ui->label_3});
     applyStyle(Style::PanelButton, {ui->saveButton, ui->cancelButton});
     applyStyle(Style::NarrowPanelButton, {ui->openpushButton});
-    ui->portEdit->setValidator(portValidator);
     applyStyle(Style::InvalidValue, {ui->addressProblemLabel, ui->portProblemLabel, ui->temperatureProblemLabel});
     // An edited field is judged again on Save.
     connect(ui->ipAdressEdit, &QLineEdit::textEdited, this, [this] { mark(ui->ipAdressEdit, QString()); });
     connect(ui->portEdit, &QLineEdit::textEdited, this, [this] { mark(ui->portEdit, QString()); });
     connect(ui->temperatureSpinBox, QOverload<int>::of(&QSpinBox::valueChanged), this, [this] {
         // Any change leaves a stored value beyond the range: the field takes its own range back.
+        temperatureEdited = true;
+        ui->temperatureSpinBox->setSpecialValueText(QString());
         ui->temperatureSpinBox->setRange(0, MaxTemperature);
         mark(ui->temperatureSpinBox, QString());
     });
+    addPathNote();
+}
+
+// Under the path: the recipes dialog reads its path once, at the program's start.
+void SettingsDialog::addPathNote()
+{
+    pathInUse = SettingsStore::receptsFilePath();
+    pathNote = new QLabel(tr("The recipes dialog uses a new path from the program's next start."), this);
+    pathNote->setObjectName(QStringLiteral("pathNote"));
+    pathNote->setWordWrap(true);
+    pathNote->hide();
+    if (auto* box = qobject_cast<QBoxLayout*>(layout()))
+        box->insertWidget(box->indexOf(ui->groupBox_3) + 1, pathNote);
+    connect(ui->receptsFilePathlineEdit, &QLineEdit::textChanged, this,
+            [this](const QString& path) { pathNote->setVisible(path != pathInUse); });
+}
+
+QString SettingsDialog::discardQuestion() const
+{
+    const bool edited = ui->ipAdressEdit->text() != shownHost || ui->portEdit->text() != shownPort
+        || temperatureEdited || ui->receptsFilePathlineEdit->text() != loadedPath;
+    return edited ? tr("Discard your changes to the settings?") : QString();
 }
 
 SettingsDialog::~SettingsDialog()
@@ -77,6 +85,10 @@ void SettingsDialog::showEvent(QShowEvent* event)
 
 void SettingsDialog::closeEvent(QCloseEvent* event)
 {
+    if (askToDiscard(discardQuestion())) {
+        event->ignore();
+        return;
+    }
     showParentWidget();
     ClosingDialog::closeEvent(event);
 }
@@ -90,8 +102,10 @@ void SettingsDialog::on_openpushButton_clicked()
 
 void SettingsDialog::on_saveButton_clicked()
 {
-    if (SaveSettings())
-        close();
+    if (!SaveSettings())
+        return;
+    setDiscardApproved(true);
+    close();
 }
 
 void SettingsDialog::on_cancelButton_clicked()
@@ -110,25 +124,49 @@ void SettingsDialog::LoadSettings()
     ui->portEdit->setText(storedPort);
     shownPort = ui->portEdit->text();
     mark(ui->portEdit, portFromText(storedPort) != 0 ? QString() : portProblem(storedPort));
-    // A stored temperature beyond the field's range is shown and kept as stored until edited.
-    const int temperature = SettingsStore::boilerTemperature();
+    loadTemperature();
+    loadedPath = SettingsStore::receptsFilePath();
+    ui->receptsFilePathlineEdit->setText(loadedPath);
+    setDiscardApproved(false);
+}
+
+// A stored temperature that is not a whole number from 0 to 99 is shown as stored, marked, and
+// kept as stored until edited: a number beyond the range as the field's value, anything else
+// ("abc", "85.5", "99999999999") as its text.
+void SettingsDialog::loadTemperature()
+{
+    storedTemperature = SettingsStore::boilerTemperatureText();
+    bool number = false;
+    const int temperature = storedTemperature.toInt(&number, 10);
+    number = number && QString::number(temperature) == storedTemperature;
     {
         const QSignalBlocker blocker(ui->temperatureSpinBox);
-        ui->temperatureSpinBox->setRange(qMin(0, temperature), qMax(MaxTemperature, temperature));
-        ui->temperatureSpinBox->setValue(temperature);
+        if (number) {
+            ui->temperatureSpinBox->setSpecialValueText(QString());
+            ui->temperatureSpinBox->setRange(qMin(0, temperature), qMax(MaxTemperature, temperature));
+            ui->temperatureSpinBox->setValue(temperature);
+        } else {
+            ui->temperatureSpinBox->setRange(-1, MaxTemperature);
+            ui->temperatureSpinBox->setSpecialValueText(storedTemperature.isEmpty() ? QStringLiteral("\"\"")
+                                                                                    : storedTemperature);
+            ui->temperatureSpinBox->setValue(-1);
+        }
     }
-    const bool inRange = temperature >= 0 && temperature <= MaxTemperature;
-    mark(ui->temperatureSpinBox,
-         inRange ? QString()
-                 : tr("The stored temperature %1 is outside the range from 0 to %2: it is kept unless you change it.")
-                       .arg(temperature)
-                       .arg(MaxTemperature));
-    ui->receptsFilePathlineEdit->setText(SettingsStore::receptsFilePath());
+    temperatureEdited = false;
+    QString problem;
+    if (!number)
+        problem = tr("The stored temperature %1 is not a whole number from 0 to %2: it is kept unless you change it.");
+    else if (temperature < 0 || temperature > MaxTemperature)
+        problem = tr("The stored temperature %1 is outside the range from 0 to %2: it is kept unless you change it.");
+    mark(ui->temperatureSpinBox, problem.isEmpty() ? problem : problem.arg(storedTemperature).arg(MaxTemperature));
+
 }
 
 QString SettingsDialog::addressProblem(const QString& address) const
 {
-    return tr("The address %1 cannot be used: give four numbers from 0 to 255 separated by dots.").arg(address);
+    return tr("The address %1 cannot be used: give four numbers from 0 to 255 separated by dots, a host name "
+              "or an IPv6 address.")
+        .arg(address);
 }
 
 QString SettingsDialog::portProblem(const QString& port) const
@@ -157,8 +195,11 @@ bool SettingsDialog::SaveSettings()
     // An untouched address or port is written back as stored, but only one that can be used.
     QString host = storedHost;
     const QString typedHost = ui->ipAdressEdit->text();
-    if (typedHost != shownHost) // plain decimal groups: the resolver would read "010" as octal
-        host = normalizedDottedAddress(typedHost.trimmed());
+    if (typedHost != shownHost) { // plain decimal groups: the resolver would read "010" as octal
+        host = typedHost.trimmed();
+        if (isDottedAddress(host))
+            host = normalizedDottedAddress(host);
+    }
     if (!isUsableHost(host))
         return refuse(ui->ipAdressEdit, "addressMessage", addressProblem(typedHost));
     const QString typedPort = ui->portEdit->text();
@@ -168,7 +209,9 @@ bool SettingsDialog::SaveSettings()
 
     bool written = SettingsStore::setControllerHost(host);
     written = SettingsStore::setControllerPort(port) && written;
-    written = SettingsStore::setBoilerTemperature(ui->temperatureSpinBox->value()) && written;
+    written = (temperatureEdited ? SettingsStore::setBoilerTemperature(ui->temperatureSpinBox->value())
+                                 : SettingsStore::setBoilerTemperatureText(storedTemperature))
+        && written;
     written = SettingsStore::setReceptsFilePath(ui->receptsFilePathlineEdit->text()) && written;
     if (!written) {
         showMessage("saveFailedMessage",

@@ -11,7 +11,7 @@ class SettingsDialog;
 }
 
 class QCloseEvent;
-class QIntValidator;
+class QLabel;
 class QShowEvent;
 
 // Edits the four stored settings: the machine's address and port, a boiler temperature and
@@ -20,12 +20,14 @@ class QShowEvent;
 // on every close.
 // Nothing changes without a word. The address and port fields take every keystroke and Save
 // judges what was typed (an input mask moved a fourth digit into the next group: 1000.1.1.1
-// was saved as 100.0.1.11). A stored host name is shown and written back as stored; a
+// was saved as 100.0.1.11). The address may be four decimal numbers, a host name or an IPv6
+// address, typed or stored. A stored host name is shown and written back as stored; a
 // stored address or port that cannot be used is marked (a red frame and a line saying why)
 // and Save refuses it, as it refuses a typed one, until it is edited. A stored temperature
-// beyond the field's range is shown, marked and written back as stored unless edited. A
-// refused value, or a store that cannot be written, is reported in a message and the dialog
-// stays open with the values.
+// that is not a whole number from 0 to 99 is shown, marked and written back as stored unless
+// edited. A refused value, or a store that cannot be written, is reported in a message and the
+// dialog stays open with the values. Closing with edits asks first; a path other than the one
+// in use gets a note ("pathNote") that the recipes dialog takes it at the next start.
 class SettingsDialog : public ClosingDialog
 {
     Q_OBJECT
@@ -50,6 +52,10 @@ private slots:
 
 private:
     void LoadSettings();
+    void loadTemperature();
+    void addPathNote();
+    // "Discard your changes to the settings?", empty without edits.
+    QString discardQuestion() const;
     bool SaveSettings();
     QString addressProblem(const QString& address) const;
     QString portProblem(const QString& port) const;
@@ -58,11 +64,15 @@ private:
     void showMessage(const char* objectName, const QString& text);
 
     Ui::SettingsDialog* ui;
-    QIntValidator* portValidator;
     FilePicker pickFile;
     // The texts as stored and as the fields showed them when loaded: an untouched field
     // writes back the stored text, never what the field made of it.
     QString storedHost, shownHost;
     QString storedPort, shownPort;
+    QString storedTemperature;
+    bool temperatureEdited = false;
+    QString loadedPath;
+    QString pathInUse; // the recipes path the program started with
+    QLabel* pathNote = nullptr;
     QPointer<QMessageBox> shownMessage; // the one message on screen, if any
 };

@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QKeyEvent>
 #include <QPointer>
+#include <QPushButton>
 #include <QShowEvent>
 
 namespace {
@@ -105,6 +106,27 @@ QMessageBox* ClosingDialog::message(const char* objectName, QMessageBox::Icon ic
     box->setObjectName(QLatin1String(objectName));
     box->setAttribute(Qt::WA_DeleteOnClose);
     return box;
+}
+
+bool ClosingDialog::askToDiscard(const QString& question)
+{
+    if (question.isEmpty() || discardApproved)
+        return false;
+    QMessageBox* box = message("discardQuestion", QMessageBox::Question, question);
+    QPushButton* discard = box->addButton(tr("Discard"), QMessageBox::DestructiveRole);
+    discard->setObjectName(QStringLiteral("discardButton"));
+    box->addButton(tr("Keep editing"), QMessageBox::RejectRole)->setObjectName(QStringLiteral("keepEditingButton"));
+    connect(discard, &QPushButton::clicked, this, [this] {
+        discardApproved = true;
+        close();
+    });
+    box->open();
+    return true;
+}
+
+void ClosingDialog::setDiscardApproved(bool approved)
+{
+    discardApproved = approved;
 }
 
 void ClosingDialog::showParentWidget()

@@ -33,7 +33,17 @@ protected:
     // no nested event loop runs; it gets an OK button unless the caller adds others.
     QMessageBox* message(const char* objectName, QMessageBox::Icon icon, const QString& text);
 
+    // For a close handler of a dialog that holds edits: asks `question` ("discardQuestion",
+    // with "discardButton" and "keepEditingButton") instead of closing, and Discard closes.
+    // False, asking nothing, when `question` is empty (no edits) or closing is approved.
+    bool askToDiscard(const QString& question);
+    // Approves the next close without a question (after a save); a new showing withdraws it.
+    void setDiscardApproved(bool approved);
+
     // Shows the parent window again; the dialogs opened from the main menu call this
     // from their close handler, because the menu hides itself while they are shown.
     void showParentWidget();
+
+private:
+    bool discardApproved = false;
 };

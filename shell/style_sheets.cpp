@@ -130,6 +130,14 @@ bool holdsUnstyledSpinBox(const QWidget* window)
     return std::any_of(boxes.begin(), boxes.end(), [](const QAbstractSpinBox* box) { return box->styleSheet().isEmpty(); });
 }
 
+// A styled spin box draws no arrows of its own on its buttons: they get images.
+QString spinBoxArrows()
+{
+    return QStringLiteral("QSpinBox::up-arrow { image: url(%1); width: 10px; height: 6px; }\n"
+                          "QSpinBox::down-arrow { image: url(%2); width: 10px; height: 6px; }\n")
+        .arg(imageFor(":/images/Images/spinbox_up.png"), imageFor(":/images/Images/spinbox_down.png"));
+}
+
 } // namespace
 
 QString styleSheet(Style style)
@@ -158,7 +166,7 @@ QString styleSheet(Style style)
     case Style::InvalidValue:
         return QStringLiteral("QLineEdit, QSpinBox { border: 2px solid #B00020; }\nQLabel { color: #B00020; }");
     case Style::SpinBox:
-        return QLatin1String(spinBoxStyle);
+        return QLatin1String(spinBoxStyle) + spinBoxArrows();
     case Style::InputsCheckBox:
         return checkBoxStyle(CheckBoxImages::InputsChecked, CheckBoxImages::InputsUnchecked);
     case Style::OutputsCheckBox:

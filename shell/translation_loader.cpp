@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QLoggingCategory>
 #include <QTranslator>
@@ -11,14 +12,38 @@
 // QT_LOGGING_RULES="quellaro.startup.debug=true" says which translation was loaded, if any.
 Q_LOGGING_CATEGORY(lcStartup, "quellaro.startup", QtWarningMsg)
 
-bool loadTranslation(QTranslator& translator, const QStringList& dirs, const QString& localeName)
+namespace {
+
+bool loadFrom(QTranslator& translator, const QStringList& dirs, const QString& baseName)
 {
-    const QString baseName = QStringLiteral("Quellaro_") + localeName;
     for (const QString& dir : dirs) {
         if (translator.load(baseName, dir))
             return true;
     }
     return false;
+}
+
+QString qtTranslationsDir()
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    return QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+#else
+    return QLibraryInfo::location(QLibraryInfo::TranslationsPath);
+#endif
+}
+
+} // namespace
+
+bool loadTranslation(QTranslator& translator, const QStringList& dirs, const QString& localeName)
+{
+    return loadFrom(translator, dirs, QStringLiteral("Quellaro_") + localeName)
+        || loadFrom(translator, dirs, QStringLiteral("Quellaro_en"));
+}
+
+bool loadQtTranslation(QTranslator& translator, const QString& localeName)
+{
+    // Qt's texts are English: an English or unknown locale needs nothing.
+    return translator.load(QStringLiteral("qtbase_") + localeName, qtTranslationsDir());
 }
 
 QStringList translationDirs()
@@ -40,4 +65,12 @@ void prepareApplication(QTranslator& translator)
     else
         qCDebug(lcStartup).noquote() << "no translation for" << locale << "in" << dirs.join(QStringLiteral(", "));
     QCoreApplication::installTranslator(&translator);
+    // In the language the program speaks: German Qt buttons beside the English fallback would
+    // make a mixture.
+    const QString language = translator.language().isEmpty() ? locale : translator.language();
+    auto* qtTranslator = new QTranslator(QCoreApplication::instance()); // goes with the application
+    if (loadQtTranslation(*qtTranslator, language)) {
+        qCDebug(lcStartup).noquote() << "Qt's translation loaded:" << qtTranslator->filePath();
+        QCoreApplication::installTranslator(qtTranslator);
+    }
 }

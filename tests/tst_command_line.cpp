@@ -42,6 +42,35 @@ private slots:
         const QString printed = exitCode ? program.readAllStandardError() : program.readAllStandardOutput();
         QVERIFY2(exitCode ? printed.endsWith(output) : printed.contains(output), qPrintable(printed));
     }
+
+    void language_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("output");
+        const QString programDir = QFileInfo(QUELLARO_PROGRAM).absolutePath();
+        QTest::newRow("de_DE: English") << "de_DE.UTF-8" << "--version"
+                                        << "translation loaded: " + programDir + "/Quellaro_en.qm\n";
+        QTest::newRow("C: English") << "C.UTF-8" << "--version" << "translation loaded: " + programDir + "/Quellaro_en.qm\n";
+        QTest::newRow("ru_RU: Qt's texts too") << "ru_RU.UTF-8" << "--help" << QStringLiteral("\nПараметры:\n");
+    }
+
+    // The program's translation, or the English one for a locale without its own, and Qt's beside it.
+    void language()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, option);
+        QFETCH(QString, output);
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("LC_ALL", locale);
+        environment.insert("QT_LOGGING_RULES", "quellaro.startup.debug=true");
+        program.setProcessEnvironment(environment);
+        program.start(QUELLARO_PROGRAM, {option});
+        QVERIFY(program.waitForFinished(30000));
+        const QString printed = QString::fromUtf8(program.readAllStandardOutput() + program.readAllStandardError());
+        QVERIFY2(printed.contains(output), qPrintable(printed));
+    }
 };
 
 QUELLARO_TEST_MAIN(TestCommandLine)

@@ -11,6 +11,8 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSpinBox>
+#include <QStyleOptionSpinBox>
 #include <QStyleOptionButton>
 
 Q_DECLARE_METATYPE(Style)
@@ -21,6 +23,7 @@ const QStringList checkBoxImages = {":/images/Images/checkbox_inputs_checked.png
                                     ":/images/Images/checkbox_inputs_unchecked.png",
                                     ":/images/Images/checkbox_outputs_checked.png",
                                     ":/images/Images/checkbox_outputs_unchecked.png"};
+const QStringList spinBoxImages = {":/images/Images/spinbox_up.png", ":/images/Images/spinbox_down.png"};
 
 // Each widget as it was styled before its window held the named styles: its own sheet, a button's
 // with the focus frame and the disabled look after its named style.
@@ -75,7 +78,7 @@ class TestLook : public QObject
     Q_OBJECT
 
 private slots:
-    // The style sheets name exactly the four check box images.
+    // The style sheets name exactly the four check box images and the spin box's two arrows.
     void imagesNamedByStyleSheetsResolve()
     {
         QSet<QString> named;
@@ -84,7 +87,30 @@ private slots:
             while (it.hasNext())
                 named.insert(it.next().captured(1).trimmed());
         }
-        QCOMPARE(named, QSet<QString>(checkBoxImages.begin(), checkBoxImages.end()));
+        const QStringList all = checkBoxImages + spinBoxImages;
+        QCOMPARE(named, QSet<QString>(all.begin(), all.end()));
+    }
+
+    // The spin box's buttons show their arrows: the arrow's dark grey around the middle of each.
+    void spinBoxArrows()
+    {
+        struct Box : QSpinBox { using QSpinBox::initStyleOption; } box;
+        applyStyle(Style::SpinBox, {&box});
+        box.resize(120, 40);
+        const QImage shown = box.grab().toImage();
+        QStyleOptionSpinBox option;
+        box.initStyleOption(&option);
+        for (QStyle::SubControl button : {QStyle::SC_SpinBoxUp, QStyle::SC_SpinBoxDown}) {
+            const QRect rect = box.style()->subControlRect(QStyle::CC_SpinBox, &option, button, &box);
+            int arrow = 0;
+            for (int y = rect.top(); y <= rect.bottom(); ++y) {
+                for (int x = rect.left(); x <= rect.right(); ++x) {
+                    const QColor c = shown.pixel(x, y);
+                    arrow += qAbs(c.red() - 64) + qAbs(c.green() - 64) + qAbs(c.blue() - 64) <= 48 ? 1 : 0;
+                }
+            }
+            QVERIFY2(arrow >= 4, qPrintable(QString::number(arrow)));
+        }
     }
 
     void images_data()

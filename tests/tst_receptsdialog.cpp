@@ -131,6 +131,10 @@ private slots:
     void asksBeforeOverwritingChange_data();
     void asksBeforeOverwritingChange();
     void fitsOnScreen();
+    void keepsFileAsRead_data();
+    void keepsFileAsRead();
+    void refusesFileOverLimit();
+    void strayEscapeKeepsEdits();
 };
 
 void TestReceptsDialog::closeWithEdits_data()
@@ -164,6 +168,10 @@ void TestReceptsDialog::closeWithEdits()
     f.onTab<QLineEdit>(0, "Name")->setText(QStringLiteral("Ристретто & <co>"));
     f.tabs()->setCurrentIndex(2);
     f.click(save ? "saveButton" : "cancelButton");
+    if (!save) {
+        QCOMPARE(f.box("discardQuestion")->text(), QStringLiteral("Discard your changes to 2 recipe(s)?"));
+        QTest::mouseClick(f.box("discardQuestion")->findChild<QPushButton*>("discardButton"), Qt::LeftButton);
+    }
     QVERIFY(!f.dialog->isVisible() && f.menu.isVisible());
     expected[2].ingridientWater[3] = 42;
     expected[0].shortName = QStringLiteral("Ристретто & <co>");
@@ -429,6 +437,88 @@ void TestReceptsDialog::fitsOnScreen()
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     QCOMPARE(screen.width(), 1600); // Qt 6 makes it 1600 high, Qt 5 1200
     QVERIFY(screen.contains(frame));
+}
+
+void TestReceptsDialog::keepsFileAsRead_data()
+{
+    QTest::addColumn<QString>("file"); // under data/kept/, and <file>_edited.xml
+    QTest::addColumn<QString>("edit"); // the first recipe's new full name
+    QTest::addColumn<QString>("secondTab");
+    QTest::addColumn<QString>("marked"); // a widget of the first recipe and its tooltip's start
+    QTest::addColumn<QString>("tooltip");
+    QTest::newRow("sparse IDs") << "sparse_ids" << "Edited" << " Recept 2" << "" << "";
+    QTest::newRow("shared IDs") << "shared_ids" << "Edited" << " Recept 2 (shares ID 0)" << "" << "";
+    QTest::newRow("text value") << "text_value" << "Edited" << "" << "sugarRashod" << "Stored value: \"abc\".";
+    QTest::newRow("empty value") << "empty_value" << "Edited" << "" << "waterRashod" << "Stored value: \"\".";
+    QTest::newRow("fraction") << "fraction" << "Edited" << "" << "milkRashod" << "Stored value: \"5.0\".";
+    QTest::newRow("overflow") << "overflow" << "Edited" << "" << "component_1" << "Stored value: \"99999999999\".";
+    QTest::newRow("long name") << "long_name" << "Edited" << "" << "" << "";
+    QTest::newRow("windows-1251") << "windows1251" << QStringLiteral("Чай \u4E2D") << "" << "" << "";
+    QTest::newRow("UTF-16") << "utf16" << "Edited" << "" << "" << "";
+    QTest::newRow("attribute order") << "attribute_order" << "Edited" << "" << "" << "";
+    QTest::newRow("nested kept elements") << "nested_kept" << "Edited" << "" << "" << "";
+}
+
+// Saved with no edit, twice, the file is unchanged; an edit elsewhere changes just that field.
+void TestReceptsDialog::keepsFileAsRead()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, edit);
+    QFETCH(QString, secondTab);
+    QFETCH(QString, marked);
+    QFETCH(QString, tooltip);
+    const QByteArray original = readFile(QFINDTESTDATA("data/kept/" + file + ".xml"));
+    Fixture f;
+    f.openWith(original);
+    if (!secondTab.isEmpty())
+        QCOMPARE(f.tabs()->tabText(1), secondTab);
+    if (!marked.isEmpty())
+        QVERIFY2(f.onTab<QWidget>(0, marked)->toolTip().startsWith(tooltip), qPrintable(f.onTab<QWidget>(0, marked)->toolTip()));
+    for (int save = 0; save < 2; ++save) {
+        QVERIFY(f.save());
+        QCOMPARE(readFile(f.path), original);
+        f.open();
+    }
+    f.onTab<QLineEdit>(0, "fullName_lineEdit")->setText(edit);
+    QVERIFY(f.save());
+    QCOMPARE(readFile(f.path), readFile(QFINDTESTDATA("data/kept/" + file + "_edited.xml")));
+}
+
+// A file just under the reading limit saves unchanged; an edit that takes it over is refused.
+void TestReceptsDialog::refusesFileOverLimit()
+{
+    QByteArray original = readFile(QFINDTESTDATA("data/kept/text_value.xml"));
+    const QByteArray comment(" <!--" + QByteArray(1000, 'c') + "-->\n");
+    original.insert(original.indexOf(" <Recept_0>"), comment.repeated(4150)); // 4,187,350 + 736 bytes
+    QCOMPARE(original.size(), 4188086);
+    Fixture f;
+    f.openWith(original);
+    QVERIFY(f.save());
+    QCOMPARE(readFile(f.path), original);
+    f.open();
+    f.onTab<QLineEdit>(0, "fullName_lineEdit")->setText(QString(20000, QLatin1Char('x')));
+    f.click("saveButton");
+    QVERIFY(f.box("tooLargeWarning") && f.dialog->isVisible());
+    QCOMPARE(f.onTab<QLineEdit>(0, "fullName_lineEdit")->text().size(), 20000);
+    QCOMPARE(readFile(f.path), original);
+}
+
+// Escape with edits asks; Keep editing keeps them, Discard drops them.
+void TestReceptsDialog::strayEscapeKeepsEdits()
+{
+    Fixture f;
+    f.openWith(receptsFileBytes(threeRecepts));
+    f.onTab<QSpinBox>(1, "waterRashod")->setValue(77);
+    QTest::keyClick(f.dialog, Qt::Key_Escape);
+    QVERIFY(f.dialog->isVisible());
+    QCOMPARE(f.box("discardQuestion")->text(), QStringLiteral("Discard your changes to 1 recipe(s)?"));
+    QTest::mouseClick(f.box("discardQuestion")->findChild<QPushButton*>("keepEditingButton"), Qt::LeftButton);
+    QVERIFY(f.dialog->isVisible());
+    QCOMPARE(f.onTab<QSpinBox>(1, "waterRashod")->value(), 77);
+    QTest::keyClick(f.dialog, Qt::Key_Escape);
+    QTest::mouseClick(f.box("discardQuestion")->findChild<QPushButton*>("discardButton"), Qt::LeftButton);
+    QVERIFY(!f.dialog->isVisible());
+    QCOMPARE(readFile(f.path), receptsFileBytes(threeRecepts));
 }
 
 QUELLARO_TEST_MAIN(TestReceptsDialog)

@@ -1,5 +1,6 @@
 #include "test_support.h"
 
+#include "settings/controller_address.h"
 #include "settings/settingsdialog.h"
 
 #include <QDir>
@@ -131,7 +132,11 @@ private slots:
         row("letters typed whole", {none, none, none, none, "6553a6", none, "portMessage"});
         row("group above 255", {none, none, none, "192.168.1.256", none, none, "addressMessage"});
         row("1000.1.1.1 typed whole", {none, none, none, "1000.1.1.1", none, none, "addressMessage"});
-        row("host name typed", {"localhost", "2050", none, "otherhost", none, none, "addressMessage"});
+        row("host name typed", {"localhost", "2050", none, "otherhost", none, "otherhost", "2050"});
+        row("IPv6 typed", {none, none, none, "2001:db8::1", none, "2001:db8::1", "2050"});
+        row("IPv6 stored", {"::1", "2050", none, none, none, "::1", "2050"});
+        row("blank in a typed name", {none, none, none, "my host", none, none, "addressMessage"});
+        row("bad IPv6 typed", {none, none, none, "2001:db8::zz", none, none, "addressMessage"});
         row("port 0", {none, none, none, none, "0", none, "portMessage"});
     }
     void addressAndPort()
@@ -172,20 +177,54 @@ private slots:
         expectRefusal(savedPort, before, refused);
     }
 
-    // A stored temperature beyond the field's 0 to 99 is shown, marked and kept unless edited.
-    void temperatureBeyondRange()
+    void temperatureAsStored_data()
     {
-        SettingsStore::setBoilerTemperature(150);
+        QTest::addColumn<QString>("stored");
+        for (const char* stored : {"150", "abc", "85.5", "0x50", "99999999999", "-4"})
+            QTest::newRow(stored) << QString(stored);
+    }
+
+    // A stored temperature that is no whole number from 0 to 99 is shown as stored, marked and
+    // kept unless edited; it never wraps.
+    void temperatureAsStored()
+    {
+        QFETCH(QString, stored);
+        SettingsStore::setBoilerTemperatureText(stored);
         showDialog();
-        QCOMPARE(temperature->value(), 150);
+        QCOMPARE(temperature->text(), stored);
         QCOMPARE(problemShown(), "temperatureProblemLabel");
         click("saveButton");
-        QVERIFY(readFile(storePath()).contains("Temperature_1=150\n"));
+        QVERIFY(readFile(storePath()).contains("Temperature_1=" + stored.toLatin1() + "\n"));
         showDialog();
         temperature->setValue(85);
         QCOMPARE(problemShown(), QString());
         click("saveButton");
         QVERIFY(readFile(storePath()).contains("Temperature_1=85\n"));
+    }
+
+    // As the panels' link-state line names the controller: an IPv6 address in brackets.
+    void hostAndPort()
+    {
+        QCOMPARE(ControllerAddress::fromSettings("2001:db8::1", "2050").hostAndPort(), "[2001:db8::1]:2050");
+        QCOMPARE(ControllerAddress::fromSettings("192.168.001.010", "2050").hostAndPort(), "192.168.1.10:2050");
+        QCOMPARE(ControllerAddress::fromSettings("localhost", "80").hostAndPort(), "localhost:80");
+    }
+
+    // Written by hand in UTF-8, or by Qt 5 with escapes: read the same on both Qts.
+    void readsHandEditedUtf8_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QString>("host");
+        QTest::newRow("UTF-8") << QByteArray("IPAdress=\xd0\xba\xd0\xbe\xd1\x84\xd0\xb5.local") << QStringLiteral("кофе.local");
+        QTest::newRow("escaped") << QByteArray("IPAdress=caf\\xe9") << QStringLiteral("café");
+    }
+
+    void readsHandEditedUtf8()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(QString, host);
+        QVERIFY(writeFile(storePath(), "[Settings]\nNetwork\\" + line + "\n"));
+        QCOMPARE(SettingsStore::controllerHost(), host);
     }
 
     void failedSaveKeepsTheDialogOpen()
@@ -214,7 +253,16 @@ private slots:
         retype(port, "4444");
         temperature->setValue(12);
         path->setText("/srv/b.xml");
+        QVERIFY(dialog->findChild<QLabel*>("pathNote")->isVisibleTo(dialog));
+        QTest::keyClick(dialog, Qt::Key_Escape); // a stray key keeps the edits
+        auto* question = dialog->findChild<QMessageBox*>("discardQuestion");
+        QCOMPARE(question->text(), "Discard your changes to the settings?");
+        QTest::mouseClick(question->findChild<QPushButton*>("keepEditingButton"), Qt::LeftButton);
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(port->text(), "4444");
         click("cancelButton");
+        QTest::mouseClick(dialog->findChild<QMessageBox*>("discardQuestion")->findChild<QPushButton*>("discardButton"),
+                          Qt::LeftButton);
         QVERIFY2(!dialog->isVisible() && menu->isVisible(), "the main menu comes back");
         QCOMPARE(readFile(storePath()), before);
         showDialog();

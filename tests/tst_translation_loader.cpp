@@ -35,7 +35,9 @@ private slots:
                                           << QStringList{"Quellaro_ru_RU.qm=shared"} << "PROGRAM";
         QTest::newRow("shared Quellaro_ru.qm serves ru_RU")
             << QStringList{"Quellaro="} << QStringList{"Quellaro_ru.qm=shared"} << "SHARED";
-        QTest::newRow("none found: English") << QStringList{"Quellaro="} << QStringList{} << "";
+        QTest::newRow("no ru file: the English one")
+            << QStringList{"Quellaro="} << QStringList{"Quellaro_en.qm=shared"} << "SHARED";
+        QTest::newRow("none found: source texts") << QStringList{"Quellaro="} << QStringList{} << "";
     }
 
     // Whether start-up finds a translation for ru_RU, and which file it is.

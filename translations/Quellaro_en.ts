@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>ClosingDialog</name>
+    <message>
+        <source>Discard</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>Keep editing</source>
+        <translation>Keep editing</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Service tool for the controller of a vending coffee machine.</source>
@@ -565,6 +576,37 @@
             <numerusform>The file holds %n things that the forms cannot show: other elements, attributes or comments, or values beyond a field&apos;s range, which are marked. Save writes them back unchanged; a marked field keeps its value unless you change it.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>File: %1</source>
+        <translation>File: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Discard your changes to %n recipe(s)?</source>
+        <translation>
+            <numerusform>Discard your changes to %n recipe?</numerusform>
+            <numerusform>Discard your changes to %n recipes?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Save cannot write back as read, and leaves out: %1.</source>
+        <translation>Save cannot write these back as they were read and leaves them out: %1.</translation>
+    </message>
+    <message>
+        <source> (shares ID %1)</source>
+        <translation> (shares ID %1)</translation>
+    </message>
+    <message>
+        <source>The recipes would make a file of %1 bytes, larger than the %2 MB the program reads. Shorten the names or save fewer changes.</source>
+        <translation>The recipes would make a file of %1 bytes, larger than the %2 MB the program reads. Shorten the names or save fewer changes.</translation>
+    </message>
+    <message>
+        <source>Save cannot write back as read, and leaves out: %1. Save anyway?</source>
+        <translation>Save cannot write these back as they were read and leaves them out: %1. Save anyway?</translation>
+    </message>
+    <message>
+        <source>The file is not valid %1 text.</source>
+        <translation>The file is not valid %1 text.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsDialog</name>
@@ -617,10 +659,6 @@
         <translation>Recipes files (*.xml);;</translation>
     </message>
     <message>
-        <source>The address %1 cannot be used: give four numbers from 0 to 255 separated by dots.</source>
-        <translation>The address %1 cannot be used: give four numbers from 0 to 255 separated by dots.</translation>
-    </message>
-    <message>
         <source>The port %1 cannot be used: give a number from 1 to 65535.</source>
         <translation>The port %1 cannot be used: give a number from 1 to 65535.</translation>
     </message>
@@ -631,6 +669,22 @@
     <message>
         <source>The stored temperature %1 is outside the range from 0 to %2: it is kept unless you change it.</source>
         <translation>The stored temperature %1 is outside the range from 0 to %2: it is kept unless you change it.</translation>
+    </message>
+    <message>
+        <source>The recipes dialog uses a new path from the program&apos;s next start.</source>
+        <translation>The recipes dialog uses a new path from the program&apos;s next start.</translation>
+    </message>
+    <message>
+        <source>Discard your changes to the settings?</source>
+        <translation>Discard your changes to the settings?</translation>
+    </message>
+    <message>
+        <source>The stored temperature %1 is not a whole number from 0 to %2: it is kept unless you change it.</source>
+        <translation>The stored temperature %1 is not a whole number from 0 to %2: it is kept unless you change it.</translation>
+    </message>
+    <message>
+        <source>The address %1 cannot be used: give four numbers from 0 to 255 separated by dots, a host name or an IPv6 address.</source>
+        <translation>The address %1 cannot be used: give four numbers from 0 to 255 separated by dots, a host name or an IPv6 address.</translation>
     </message>
 </context>
 <context>

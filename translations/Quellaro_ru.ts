@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>ClosingDialog</name>
+    <message>
+        <source>Discard</source>
+        <translation>Отменить изменения</translation>
+    </message>
+    <message>
+        <source>Keep editing</source>
+        <translation>Продолжить правку</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Service tool for the controller of a vending coffee machine.</source>
@@ -566,6 +577,38 @@
             <numerusform>Файл содержит %n фрагментов, которые формы не могут показать: другие элементы, атрибуты или комментарии либо значения вне диапазона поля (такие поля отмечены). При сохранении всё это записывается без изменений; отмеченное поле сохраняет своё значение, пока вы его не измените.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>File: %1</source>
+        <translation>Файл: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Discard your changes to %n recipe(s)?</source>
+        <translation>
+            <numerusform>Отменить изменения в %n рецепте?</numerusform>
+            <numerusform>Отменить изменения в %n рецептах?</numerusform>
+            <numerusform>Отменить изменения в %n рецептах?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Save cannot write back as read, and leaves out: %1.</source>
+        <translation>Сохранение не может записать их как прочитано и пропускает: %1.</translation>
+    </message>
+    <message>
+        <source> (shares ID %1)</source>
+        <translation> (общий ID %1)</translation>
+    </message>
+    <message>
+        <source>The recipes would make a file of %1 bytes, larger than the %2 MB the program reads. Shorten the names or save fewer changes.</source>
+        <translation>Рецепты заняли бы файл в %1 байт, больше %2 МБ, которые читает программа. Сократите названия или сохраните меньше изменений.</translation>
+    </message>
+    <message>
+        <source>Save cannot write back as read, and leaves out: %1. Save anyway?</source>
+        <translation>Сохранение не может записать их как прочитано и пропускает: %1. Всё равно сохранить?</translation>
+    </message>
+    <message>
+        <source>The file is not valid %1 text.</source>
+        <translation>Файл не является правильным текстом в кодировке %1.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsDialog</name>
@@ -618,10 +661,6 @@
         <translation>Файлы рецептов (*.xml);;</translation>
     </message>
     <message>
-        <source>The address %1 cannot be used: give four numbers from 0 to 255 separated by dots.</source>
-        <translation>Адрес %1 не подходит: укажите четыре числа от 0 до 255, разделённые точками.</translation>
-    </message>
-    <message>
         <source>The port %1 cannot be used: give a number from 1 to 65535.</source>
         <translation>Порт %1 не подходит: укажите число от 1 до 65535.</translation>
     </message>
@@ -632,6 +671,22 @@
     <message>
         <source>The stored temperature %1 is outside the range from 0 to %2: it is kept unless you change it.</source>
         <translation>Сохранённая температура %1 вне диапазона от 0 до %2: она останется прежней, пока вы её не измените.</translation>
+    </message>
+    <message>
+        <source>The recipes dialog uses a new path from the program&apos;s next start.</source>
+        <translation>Окно рецептов использует новый путь со следующего запуска программы.</translation>
+    </message>
+    <message>
+        <source>Discard your changes to the settings?</source>
+        <translation>Отменить изменения настроек?</translation>
+    </message>
+    <message>
+        <source>The stored temperature %1 is not a whole number from 0 to %2: it is kept unless you change it.</source>
+        <translation>Сохранённая температура %1 не является целым числом от 0 до %2: она сохраняется, пока вы её не измените.</translation>
+    </message>
+    <message>
+        <source>The address %1 cannot be used: give four numbers from 0 to 255 separated by dots, a host name or an IPv6 address.</source>
+        <translation>Адрес %1 нельзя использовать: укажите четыре числа от 0 до 255 через точку, имя хоста или адрес IPv6.</translation>
     </message>
 </context>
 <context>
