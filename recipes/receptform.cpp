@@ -122,9 +122,14 @@ void restyle(QWidget* widget, const QString& sheet)
 
 void mark(QWidget* widget, const QString& stored)
 {
-    // Unmarked, a widget has no sheet of its own: the form's sheet styles it.
+    // The mark goes on top of whatever sheet the widget has of its own (none, in the form: the
+    // form's sheet styles it), and comes off leaving that sheet.
     const bool spinBox = qobject_cast<QSpinBox*>(widget) != nullptr;
-    const QString sheet = stored.isNull() ? QString() : QString::fromLatin1(storedValueMark).arg(spinBox ? "QSpinBox" : "QComboBox");
+    const QString markRule = QLatin1Char('\n') + QString::fromLatin1(storedValueMark).arg(spinBox ? "QSpinBox" : "QComboBox");
+    QString sheet = widget->styleSheet();
+    sheet.remove(markRule);
+    if (!stored.isNull())
+        sheet += markRule;
     if (widget->styleSheet() != sheet)
         restyle(widget, sheet);
     widget->setToolTip(stored.isNull() ? QString()
