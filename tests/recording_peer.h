@@ -28,6 +28,8 @@ public:
     // Writes to the newest open connection and flushes. False when there is none.
     bool send(const QByteArray& bytes);
     void closeConnections();
+    // Answers each poll (a read of 01 00 or 04 00 alone) with `answer`; empty: none.
+    void answerPolls(const QByteArray& answer) { pollAnswer = answer; }
     // Stops accepting new connections (existing ones stay).
     void stopListening() { server.close(); }
 
@@ -57,5 +59,6 @@ private:
     QTimer pacer;
     QElapsedTimer paceClock;
     QByteArray paced;
+    QByteArray pollAnswer;
     int pacedSent = 0;
 };
