@@ -27,9 +27,17 @@ void FrameAssembler::dropKept(const char* reason, Report* report)
 
 void FrameAssembler::pollWritten(qint64 now, Report* report)
 {
-    if (!kept.isEmpty())
-        dropKept(keptIsFresh(now) ? "no part of the next poll's reply" : "unfinished for more than 50 ms", report);
     remains = false;
+    if (kept.isEmpty())
+        return;
+    if (keptIsFresh(now)) {
+        dropKept("no part of the next poll's reply", report);
+        return;
+    }
+    // A reply stalled for longer than its poll waits: its rest may still come, just before the
+    // next reply.
+    owed = FrameCodec::replyFrameLength(static_cast<unsigned char>(kept.at(0))) - kept.size();
+    dropKept("unfinished for more than 50 ms", report);
 }
 
 QByteArray FrameAssembler::take(const char* data, int size, qint64 now, Report* report)
@@ -45,6 +53,16 @@ QByteArray FrameAssembler::take(const char* data, int size, qint64 now, Report* 
         if (report)
             note(report, Fate::Dropped, QByteArray(data, size), 0, size, "rest of a dropped reply");
         return QByteArray();
+    }
+    if (owed > 0) {
+        const int rest = qMin(owed, size);
+        if (report)
+            note(report, Fate::Dropped, QByteArray(data, rest), 0, rest, "rest of a dropped reply");
+        owed -= rest;
+        data += rest;
+        size -= rest;
+        if (size == 0)
+            return QByteArray();
     }
     if (qint64(kept.size()) + size > MaxKeptBytes) {
         if (report) {

@@ -12,6 +12,10 @@
 // Once an unfinished frame or a byte that starts no reply has been dropped, the bytes that
 // follow are the rest of that reply: read as a frame of their own they would show values the
 // controller never sent. They are dropped too, until the next poll is written (pollWritten).
+// A frame still unfinished when the next poll is written stalled for longer than the poll
+// waited: as many bytes as it lacks are its rest, dropped when they come. If they never come
+// (a lost byte), the next reply loses its head and is dropped whole: values are lost, never
+// made up.
 //
 // Apart from any socket and clock: the caller passes the time of each read in milliseconds.
 class FrameAssembler
@@ -57,5 +61,6 @@ private:
 
     QByteArray kept;
     bool remains = false;
+    int owed = 0; // bytes still to come of a frame given up when a poll was written
     qint64 lastBytesAt = 0; // when the kept frame's latest bytes arrived
 };

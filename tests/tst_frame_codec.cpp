@@ -26,6 +26,8 @@ void TestFrameCodec::assembleFrames_data()
     QTest::newRow("stale after 51 ms: dropped with its rest, until a poll")
         << QStringList{"0: 01 00 02", "51: E8 03 00 00", "60: 03 00 07", "70: poll", "80: 03 00 08"}
         << QStringList{"-", "-", "-", "-", "03 00 08"} << 0;
+    QTest::newRow("a frame given up at a poll: as many bytes as it lacked are dropped")
+        << QStringList{"0: 03 00", "60: poll", "500: 07 03 00 08"} << QStringList{"-", "-", "03 00 08"} << 0;
     QTest::newRow("a poll drops what is kept") << QStringList{"0: 04 00 01", "10: poll", "20: 03 00 07"}
                                                << QStringList{"-", "-", "03 00 07"} << 0;
     QTest::newRow("silence counts from the last bytes") << QStringList{"0: 01", "40: 00 02", "80: E8", "130: 03 00 00"}
