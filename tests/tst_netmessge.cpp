@@ -9,6 +9,7 @@
 
 #include <QLoggingCategory>
 #include <QRegularExpression>
+#include <QElapsedTimer>
 #include <QTcpSocket>
 
 #include <memory>
@@ -65,6 +66,8 @@ private slots:
     void trace();
     void addresses_data();
     void addresses();
+    void triesAgainAtItsDelays();
+    void healthLine();
 };
 
 void TestNetMessge::requestsOnTheWire_data()
@@ -220,6 +223,75 @@ void TestNetMessge::addresses()
     QTRY_COMPARE_WITH_TIMEOUT(client.linkState(), CM_NetMessge::LinkState::Connected, 5000);
     QCOMPARE(client.SendMessage(4, 0, 0, 0), 2);
     QTRY_COMPARE_WITH_TIMEOUT(peer.received(), hexBytes("04 00"), 5000);
+}
+
+// Intervals a tenth of the program's: attempts 20, 40, 80, then every 100 ms after each loss.
+void TestNetMessge::triesAgainAtItsDelays()
+{
+    RecordingPeer peer;
+    const QString port = QString::number(peer.port());
+    peer.stopListening();
+    LinkTiming timing;
+    timing.retryDelaysMs = {20, 40, 80, 100};
+    CM_NetMessge client(ControllerAddress::fromSettings("127.0.0.1", port), timing);
+    QElapsedTimer clock;
+    clock.start();
+    QList<qint64> attempts;
+    QList<int> countdown;
+    connect(&client, &CM_NetMessge::LinkStateChanged, this, [&](CM_NetMessge::LinkState state) {
+        if (state == CM_NetMessge::LinkState::Connecting)
+            attempts << clock.restart();
+    });
+    connect(&client, &CM_NetMessge::RetryCountdown, this, [&](int attempt, int seconds) { countdown << attempt << seconds; });
+    QTRY_COMPARE_WITH_TIMEOUT(attempts.size(), 5, 5000);
+    const QList<qint64> least{20, 40, 80, 100, 100};
+    for (int i = 0; i < 5; ++i)
+        QVERIFY2(attempts[i] >= least[i] && attempts[i] < least[i] + 1000, qPrintable(QString::number(attempts[i])));
+    QCOMPARE(countdown.mid(0, 6), (QList<int>{1, 1, 2, 1, 3, 1}));
+    // Back: polls at once, and the next loss starts again from the first delay.
+    peer.answerPolls(hexBytes("01 00 02 E8 03 00 00"));
+    QVERIFY(peer.listenAgain());
+    client.startPolling(1, 50);
+    QTRY_COMPARE_WITH_TIMEOUT(client.linkState(), CM_NetMessge::LinkState::Connected, 5000);
+    QTRY_VERIFY(peer.received().startsWith(hexBytes("01 00 01 00")));
+    peer.stopListening();
+    peer.closeConnections();
+    QTRY_COMPARE(client.linkState(), CM_NetMessge::LinkState::WaitingToRetry);
+    QCOMPARE(client.retryAttempt(), 1);
+}
+
+// Once per interval and when the link closes: what the polls met since the last such line.
+void TestNetMessge::healthLine()
+{
+    static QStringList lines;
+    lines.clear();
+    QLoggingCategory::setFilterRules("quellaro.link.debug=true");
+    const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) {
+        if (text.contains(" health: "))
+            lines << text.section(" health: ", 1);
+    });
+    {
+        RecordingPeer peer;
+        peer.answerPolls(hexBytes("01 00 02 E8 03 00 00"));
+        LinkTiming timing;
+        timing.healthEveryMs = 1000;
+        CM_NetMessge client(ControllerAddress::fromSettings("127.0.0.1", QString::number(peer.port())), timing);
+        client.startPolling(1, 100);
+        QTRY_COMPARE_WITH_TIMEOUT(lines.size(), 1, 5000);
+        // A poll answered short is given up after 500 ms; the next poll drops the stale piece, and
+        // the three bytes of its own answer as the piece's rest.
+        peer.answerPolls(hexBytes("01 00 02"));
+        const int polls = peer.received().size() / 2;
+        QTRY_COMPARE_WITH_TIMEOUT(peer.received().size() / 2, polls + 2, 5000);
+        QTest::qWait(100);
+    }
+    qInstallMessageHandler(previous);
+    QLoggingCategory::setFilterRules("quellaro.link.debug=false");
+    QCOMPARE(lines.size(), 2);
+    const QRegularExpression first(R"(^(9|10) requests, \1 replies, round trip median \d+ ms, largest \d+ ms, 0 timeouts, 0 dropped \(0 bytes\)$)");
+    QVERIFY2(first.match(lines[0]).hasMatch(), qPrintable(lines[0]));
+    const QRegularExpression last(R"(^\d requests, \d replies, (no round trip|round trip median \d+ ms, largest \d+ ms), 1 timeouts, 2 dropped \(6 bytes\)$)");
+    QVERIFY2(last.match(lines[1]).hasMatch(), qPrintable(lines[1]));
 }
 
 QUELLARO_TEST_MAIN(TestNetMessge)

@@ -217,6 +217,79 @@ private slots:
         QCOMPARE(rig.shownLine(), QString());
     }
 
+    // A lost link is tried again after 1 s, 2 s, 4 s: the panel is live again within 8 s of the
+    // controller's return, and the line goes with the first answer.
+    void comesBackByItself_data()
+    {
+        QTest::addColumn<QString>("loss");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("refused, then the controller starts")
+            << "refused" << "The connection was refused: nothing listens at that port.";
+        QTest::newRow("closed by the controller, then it listens again")
+            << "closed" << "The controller closed the connection.";
+    }
+
+    void comesBackByItself()
+    {
+        QFETCH(QString, loss);
+        QFETCH(QString, line);
+        Rig rig(Boiler);
+        const QString at = "127.0.0.1:" + QString::number(rig.peer.port());
+        rig.peer.answerPolls(rig.reply(3, 0, 1));
+        if (loss == "refused") {
+            rig.peer.stopListening();
+            rig.panel->show();
+        } else {
+            QVERIFY(rig.open());
+            QTRY_COMPARE(rig.fields(), (QStringList{"Operator", "Start mode", "Timeout diagnosis"}));
+            rig.peer.stopListening();
+            rig.peer.closeConnections();
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(rig.shownLine().section('\n', 0, 2),
+                                  "No connection to the controller at " + at + '\n' + line + Retry, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(rig.shownLine().section('\n', 2, 2), "Trying again in 2 s (attempt 2).", 5000);
+        rig.peer.answerPolls(rig.reply(2, 1000, 0));
+        QVERIFY(rig.peer.listenAgain());
+        QTRY_COMPARE_WITH_TIMEOUT(rig.fields(), (QStringList{"Trade", "Waiting", "All correct"}), 8000);
+        QTRY_COMPARE(rig.shownLine(), QString());
+    }
+
+    // A press without a connection is not sent, now or later, and the line names the button.
+    void pressWhileLost()
+    {
+        Rig rig(Boiler);
+        rig.peer.stopListening();
+        rig.panel->show();
+        QTRY_VERIFY_WITH_TIMEOUT(rig.shownLine().contains("Trying again"), 5000);
+        rig.click("PompaOnButton");
+        QVERIFY(rig.shownLine().endsWith(QString::fromUtf8("\n“Pump On” was not sent: no connection to the controller.")));
+        rig.peer.answerPolls(rig.reply(2, 1000, 0));
+        QVERIFY(rig.peer.listenAgain());
+        QTRY_COMPARE_WITH_TIMEOUT(rig.fields(), (QStringList{"Trade", "Waiting", "All correct"}), 8000);
+        QTRY_COMPARE(rig.shownLine(), QString());
+        QTest::qWait(300);
+        QCOMPARE(rig.sent(), QByteArrayList());
+    }
+
+    // Values of a controller that falls silent say their time within 3 s, and look old.
+    void oldValuesSayHowOld()
+    {
+        Rig rig(Boiler);
+        rig.peer.answerPolls(rig.reply(2, 1000, 0));
+        QVERIFY(rig.open());
+        QTRY_COMPARE(rig.fields(), (QStringList{"Trade", "Waiting", "All correct"}));
+        const auto* field = rig.panel->findChild<QLineEdit*>("curentModelineEdit");
+        const QString liveLook = field->styleSheet();
+        rig.peer.answerPolls(QByteArray());
+        const QString silent = "The controller at 127.0.0.1:" + QString::number(rig.peer.port()) + " does not answer";
+        QTRY_COMPARE_WITH_TIMEOUT(rig.shownLine(), silent + AsOf, 3000);
+        QCOMPARE(rig.fields(), (QStringList{"Trade", "Waiting", "All correct"}));
+        QVERIFY(field->styleSheet() != liveLook);
+        rig.peer.answerPolls(rig.reply(2, 1000, 0));
+        QTRY_COMPARE(rig.shownLine(), QString());
+        QCOMPARE(field->styleSheet(), liveLook);
+    }
+
     // A serial gateway forwards the replies slowly, in pieces: every reply is shown, and nothing else.
     void showsRepliesAGatewayForwards_data()
     {
