@@ -126,10 +126,16 @@ void PollingDialog::showLinkState()
         statusFields->setStale(valuesAreOld);
     if (!linkStateLabel)
         return;
-    QStringList lines{heldLinkText};
+    // A press not sent takes the place of the next attempt's countdown while it is said, so
+    // that the line needs no more room than it did.
+    QStringList lines = heldLinkText.split(QLatin1Char('\n'));
+    if (!notSentText.isEmpty()) {
+        if (lines.size() == 3)
+            lines.removeLast();
+        lines << notSentText;
+    }
     if (valuesAreOld)
         lines << tr("Values as of %1").arg(lastAnswerAt.toString(QStringLiteral("HH:mm:ss")));
-    lines << notSentText;
     lines.removeAll(QString());
     if (lines.isEmpty()) {
         linkStateLabel->hide();
