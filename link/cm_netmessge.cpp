@@ -117,6 +117,14 @@ CM_NetMessge::CM_NetMessge(const ControllerAddress& controller, const QString& g
     connect(socket, &QTcpSocket::disconnected, this, &CM_NetMessge::slotDisconnected);
     connect(socket, &QTcpSocket::readyRead, this, &CM_NetMessge::slotReadyRead);
     connect(socket, &QTcpSocket::errorOccurred, this, &CM_NetMessge::slotError);
+    setUpTimers();
+    prepareTextMessages();
+    clock.start();
+    ConnectToCM();
+}
+
+void CM_NetMessge::setUpTimers()
+{
     const auto singleShot = [this](QTimer& timer, int intervalMs, void (CM_NetMessge::*handler)()) {
         timer.setSingleShot(true);
         timer.setTimerType(Qt::PreciseTimer);
@@ -129,9 +137,6 @@ CM_NetMessge::CM_NetMessge(const ControllerAddress& controller, const QString& g
     singleShot(silenceTimer, timing.silenceMs, &CM_NetMessge::silenceTimedOut);
     healthTimer.setInterval(timing.healthEveryMs);
     connect(&healthTimer, &QTimer::timeout, this, &CM_NetMessge::traceHealth);
-    prepareTextMessages();
-    clock.start();
-    ConnectToCM();
 }
 
 CM_NetMessge::~CM_NetMessge()

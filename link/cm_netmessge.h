@@ -127,6 +127,7 @@ private:
 
     CM_NetMessge(const ControllerAddress& controller, const QString& givenHost, const QString& givenPort,
                  const LinkTiming& linkTiming);
+    void setUpTimers();
     void connectTimedOut();
     void silenceTimedOut();
     void fail(LinkFailure why, const QString& text = QString());
