@@ -573,9 +573,10 @@ void CM_NetMessge::traceHealth()
     trace(linkNumber, [this] {
         QVector<qint64> trips = health.roundTrips;
         std::sort(trips.begin(), trips.end());
-        const QString roundTrip = trips.isEmpty()
-            ? QStringLiteral("no round trip")
-            : QStringLiteral("round trip median %1 ms, largest %2 ms").arg(trips.at(trips.size() / 2)).arg(trips.last());
+        const QString roundTrip = trips.isEmpty() ? QStringLiteral("no round trip")
+                                                  : QStringLiteral("round trip median %1 ms, largest %2 ms")
+                                                        .arg(trips.at(trips.size() / 2))
+                                                        .arg(trips.last());
         return QStringLiteral("health: %1 requests, %2 replies, %3, %4 timeouts, %5 dropped (%6 bytes)")
             .arg(health.requests)
             .arg(health.replies)

@@ -185,8 +185,8 @@ private:
     int pollPeriodMs = 0;
     bool awaitingReply = false;
     bool quietFirst = false; // a reply was dropped or timed out: the line must be quiet first
-    qint64 pollSlot = 0;   // when the last poll was due
-    qint64 pollSentAt = 0; // when it was written
+    qint64 pollSlot = 0;     // when the last poll was due
+    qint64 pollSentAt = 0;   // when it was written
     qint64 lastBytesAt = 0;
     QTimer pollTimer;
     QTimer silenceTimer;

@@ -61,6 +61,6 @@ private:
 
     QByteArray kept;
     bool remains = false;
-    int owed = 0; // bytes still to come of a frame given up when a poll was written
+    int owed = 0;           // bytes still to come of a frame given up when a poll was written
     qint64 lastBytesAt = 0; // when the kept frame's latest bytes arrived
 };

@@ -91,7 +91,7 @@ private:
     QLabel* linkStateLabel = nullptr;
     std::unique_ptr<StatusFields> statusFields;
     QDateTime lastAnswerAt; // of the values shown; null before the first answer
-    QString heldLinkText; // what the link lacked, until the next answer
+    QString heldLinkText;   // what the link lacked, until the next answer
     QString notSentText;
     QTimer* notSentTimer = nullptr;
 };
@@ -102,8 +102,8 @@ class PollingPanel : public PollingDialog
 {
 protected:
     PollingPanel(int intervalMs, QWidget* parent)
-        : PollingDialog(std::is_same<Record, _tag_getstate_answer>::value ? Answer::Short : Answer::Extended, intervalMs,
-                        parent)
+        : PollingDialog(std::is_same<Record, _tag_getstate_answer>::value ? Answer::Short : Answer::Extended,
+                        intervalMs, parent)
     {
         static_assert(std::is_same<Record, _tag_getstate_answer>::value
                           || std::is_same<Record, _tag_getxstate_answer>::value,

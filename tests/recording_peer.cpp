@@ -30,7 +30,6 @@ void RecordingPeer::sendPaced(const QByteArray& bytes, int piece, int everyUs)
     pacer.setTimerType(Qt::PreciseTimer);
     pacer.start(qMax(1, everyUs / 1000));
     sendDue(); // the first piece at once
-
 }
 
 bool RecordingPeer::hangConnections()

@@ -94,13 +94,17 @@ private slots:
         QVERIFY(sampleUntil(
             [&] {
                 const int shown = qRound(rig.temperature() * 10);
-                if (shown > 0)
-                    ++samples, ++behind[peer.polls() - shown];
+                if (shown > 0) {
+                    ++samples;
+                    ++behind[peer.polls() - shown];
+                }
             },
             [&] { return clock.elapsed() >= 15000; }));
         QVERIFY(!behind.isEmpty());
-        QVERIFY2(behind.lastKey() <= 2 && behind.value(2) * 20 <= samples,
-                 qPrintable(QStringLiteral("%1 of %2 samples %3 behind").arg(behind.last()).arg(samples).arg(behind.lastKey())));
+        QVERIFY2(
+            behind.lastKey() <= 2 && behind.value(2) * 20 <= samples,
+            qPrintable(
+                QStringLiteral("%1 of %2 samples %3 behind").arg(behind.last()).arg(samples).arg(behind.lastKey())));
         QVERIFY2(peer.polls() >= polls, qPrintable(QString::number(peer.polls())));
     }
 
