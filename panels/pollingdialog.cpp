@@ -126,16 +126,17 @@ void PollingDialog::showLinkState()
         statusFields->setStale(valuesAreOld);
     if (!linkStateLabel)
         return;
-    // A press not sent takes the place of the next attempt's countdown while it is said, so
-    // that the line needs no more room than it did.
+    // The line needs no more room than three lines: the values' time joins the countdown, and a
+    // press not sent takes the countdown's place while it is said.
     QStringList lines = heldLinkText.split(QLatin1Char('\n'));
-    if (!notSentText.isEmpty()) {
-        if (lines.size() == 3)
-            lines.removeLast();
-        lines << notSentText;
-    }
-    if (valuesAreOld)
-        lines << tr("Values as of %1").arg(lastAnswerAt.toString(QStringLiteral("HH:mm:ss")));
+    const QString asOf =
+        valuesAreOld ? tr("Values as of %1").arg(lastAnswerAt.toString(QStringLiteral("HH:mm:ss"))) : QString();
+    if (lines.size() == 3 && !notSentText.isEmpty())
+        lines.last() = notSentText;
+    else if (lines.size() == 3 && valuesAreOld)
+        lines.last() += QLatin1Char(' ') + asOf;
+    else
+        lines << notSentText << asOf;
     lines.removeAll(QString());
     if (lines.isEmpty()) {
         linkStateLabel->hide();

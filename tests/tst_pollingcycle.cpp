@@ -177,7 +177,7 @@ private slots:
                 QVERIFY(rig.answer(rig.reply(3, 0, 1), "Operator"));
                 silence.start();
                 fields = QStringList{"Operator", "Start mode", "Timeout diagnosis"};
-                expected += fault == "refused" ? "" : AsOf;
+                expected += fault == "refused" ? "" : silent ? AsOf : QString(" Values as of hh:mm:ss");
                 QCOMPARE(rig.shownLine(), QString());
             }
             if (fault == "closed after 3") {
@@ -246,9 +246,10 @@ private slots:
             rig.peer.stopListening();
             rig.peer.closeConnections();
         }
-        QTRY_COMPARE_WITH_TIMEOUT(rig.shownLine().section('\n', 0, 2),
-                                  "No connection to the controller at " + at + '\n' + line + Retry, 5000);
-        QTRY_COMPARE_WITH_TIMEOUT(rig.shownLine().section('\n', 2, 2), "Trying again in 2 s (attempt 2).", 5000);
+        const QString asOf = loss == "closed" ? " Values as of hh:mm:ss" : "";
+        QTRY_COMPARE_WITH_TIMEOUT(rig.shownLine(),
+                                  "No connection to the controller at " + at + '\n' + line + Retry + asOf, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(rig.shownLine().section('\n', 2, 2), "Trying again in 2 s (attempt 2)." + asOf, 5000);
         rig.peer.answerPolls(rig.reply(2, 1000, 0));
         QVERIFY(rig.peer.listenAgain());
         QTRY_COMPARE_WITH_TIMEOUT(rig.fields(), (QStringList{"Trade", "Waiting", "All correct"}), 8000);

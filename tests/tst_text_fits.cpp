@@ -175,14 +175,13 @@ private slots:
                 }
             }
             if (auto* line = shown->findChild<QLabel*>(QStringLiteral("linkStateLabel"), Qt::FindDirectChildrenOnly)) {
-                // The longest the line gets: no link, why, a press not sent (else the next attempt), the
-                // values' time.
+                // The longest the line gets: no link, why, and a press not sent (else the next attempt
+                // and the values' time).
                 const auto said = [](const char* text) { return QCoreApplication::translate("PollingDialog", text); };
                 line->setText(QStringList{line->text(),
-                                          said("The connection was refused: nothing listens at that port."),
+                                          "Connection refused",
                                           said("“%1” was not sent: no connection to the controller.")
-                                              .arg(QCoreApplication::translate("TestBoilerDialog", "Pump On")),
-                                          said("Values as of %1").arg("14:30:05")}
+                                              .arg(QCoreApplication::translate("TestBoilerDialog", "Pump On"))}
                                   .join('\n'));
                 QCoreApplication::processEvents();
                 shown->resize(shown->width(), qMax(shown->height(), shown->sizeHint().height()));
