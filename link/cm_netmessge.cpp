@@ -4,11 +4,15 @@
 #include "link/status_texts.h"
 #include "settings/settings_store.h"
 
+#include "link/protocol.h"
+
 #include <QDateTime>
 #include <QHostAddress>
 #include <QLocale>
 #include <QLoggingCategory>
 #include <QTcpSocket>
+
+#include <algorithm>
 
 // Off by default; QT_LOGGING_RULES="quellaro.link.debug=true" turns it on. qCDebug evaluates
 // its arguments only when the category is on, so the trace costs nothing while it is off.
@@ -77,10 +81,34 @@ CM_NetMessge::LinkFailure failureOf(QAbstractSocket::SocketError error, bool con
     }
 }
 
+// The reply a poll asks for: reply 1 to request 1, reply 4 to request 4.
+bool answersPoll(FrameCodec::Reply::Kind kind, int pollType)
+{
+    using Kind = FrameCodec::Reply::Kind;
+    return (kind == Kind::StateAnswer && pollType == Protocol::RequestState)
+        || (kind == Kind::XStateAnswer && pollType == Protocol::RequestXState);
+}
+
 } // namespace
 
 CM_NetMessge::CM_NetMessge()
+    : CM_NetMessge(ControllerAddress::fromSettings(SettingsStore::controllerHost(), SettingsStore::controllerPort()),
+                   SettingsStore::controllerHost(), SettingsStore::controllerPort(), LinkTiming())
+{
+}
+
+CM_NetMessge::CM_NetMessge(const ControllerAddress& controller, const LinkTiming& linkTiming)
+    : CM_NetMessge(controller, controller.host, QString::number(controller.port), linkTiming)
+{
+}
+
+CM_NetMessge::CM_NetMessge(const ControllerAddress& controller, const QString& givenHost, const QString& givenPort,
+                           const LinkTiming& linkTiming)
     : QObject(nullptr)
+    , address(controller)
+    , givenHostText(givenHost)
+    , givenPortText(givenPort)
+    , timing(linkTiming)
     , linkNumber(nextLinkNumber())
 {
     qRegisterMetaType<QAbstractSocket::SocketError>("QAbstractSocket::SocketError");
@@ -89,16 +117,33 @@ CM_NetMessge::CM_NetMessge()
     connect(socket, &QTcpSocket::disconnected, this, &CM_NetMessge::slotDisconnected);
     connect(socket, &QTcpSocket::readyRead, this, &CM_NetMessge::slotReadyRead);
     connect(socket, &QTcpSocket::errorOccurred, this, &CM_NetMessge::slotError);
-    connectTimer.setSingleShot(true);
-    connectTimer.setInterval(ConnectTimeoutMs);
-    connect(&connectTimer, &QTimer::timeout, this, &CM_NetMessge::connectTimedOut);
+    setUpTimers();
     prepareTextMessages();
-    LoadSettings();
     clock.start();
     ConnectToCM();
 }
 
-CM_NetMessge::~CM_NetMessge() = default;
+void CM_NetMessge::setUpTimers()
+{
+    const auto singleShot = [this](QTimer& timer, int intervalMs, void (CM_NetMessge::*handler)()) {
+        timer.setSingleShot(true);
+        timer.setTimerType(Qt::PreciseTimer);
+        timer.setInterval(intervalMs);
+        connect(&timer, &QTimer::timeout, this, handler);
+    };
+    singleShot(connectTimer, timing.connectTimeoutMs, &CM_NetMessge::connectTimedOut);
+    singleShot(pollTimer, 0, &CM_NetMessge::pollDue);
+    singleShot(retryTimer, 0, &CM_NetMessge::retryTick);
+    singleShot(silenceTimer, timing.silenceMs, &CM_NetMessge::silenceTimedOut);
+    healthTimer.setInterval(timing.healthEveryMs);
+    connect(&healthTimer, &QTimer::timeout, this, &CM_NetMessge::traceHealth);
+}
+
+CM_NetMessge::~CM_NetMessge()
+{
+    if (isOpen())
+        traceHealth();
+}
 
 CM_NetMessge::LinkState CM_NetMessge::linkState() const
 {
@@ -120,6 +165,24 @@ const ControllerAddress& CM_NetMessge::controllerAddress() const
     return address;
 }
 
+int CM_NetMessge::retryAttempt() const
+{
+    return retries;
+}
+
+int CM_NetMessge::secondsToRetry() const
+{
+    return int((msToRetry() + 999) / 1000);
+}
+
+void CM_NetMessge::startPolling(int type, int periodMs)
+{
+    pollType = type;
+    pollPeriodMs = periodMs;
+    pollSlot = clock.elapsed();
+    schedulePoll();
+}
+
 int CM_NetMessge::SendMessage(int type, int arg1, int arg2, int arg3)
 {
     try {
@@ -128,13 +191,20 @@ int CM_NetMessge::SendMessage(int type, int arg1, int arg2, int arg3)
             return 0;
         // A request written while connecting would wait in the socket and reach the machine
         // in a burst, seconds late, when the connection comes up.
-        if (socket->state() != QAbstractSocket::ConnectedState) {
-            trace(linkNumber,
-                  [&] { return QStringLiteral("request not sent, %1: %2").arg(notSentReason(), hex(frame)); });
+        if (!isOpen()) {
+            traceNotSent(frame);
             return -1;
         }
+        // A poll's reply comes after what the line still holds: that is no part of it.
+        if (type == Protocol::RequestState || type == Protocol::RequestXState) {
+            FrameAssembler::Report report;
+            assembler.pollWritten(clock.elapsed(), &report);
+            noteDrops(report);
+            tracePieces(report);
+        }
         const int written = int(socket->write(frame));
-        trace(linkNumber, [&] { return QStringLiteral("request to %1: %2").arg(peerText(), hex(frame)); });
+        traceRequest(frame);
+        ++health.requests;
         return written;
     } catch (...) {
         // Deliberate: callers are button and timer slots, and an exception (an allocation that
@@ -162,16 +232,14 @@ QString CM_NetMessge::GetCMErrorString(int code)
 int CM_NetMessge::ConnectToCM()
 {
     if (!address.valid) {
-        trace(linkNumber, [] {
-            return QStringLiteral("address or port not valid, nothing tried: \"%1\" \"%2\"")
-                .arg(SettingsStore::controllerHost(), SettingsStore::controllerPort());
-        });
+        traceInvalidAddress();
         setLinkState(LinkState::InvalidAddress);
         return -1;
     }
-    trace(linkNumber, [this] { return QStringLiteral("connecting to ") + address.text(); });
+    traceConnecting();
     setLinkState(LinkState::Connecting);
     connectTimer.start();
+    socket->abort();
     socket->connectToHost(address.host, address.port, QIODevice::ReadWrite, QAbstractSocket::AnyIPProtocol);
     return 0;
 }
@@ -193,15 +261,24 @@ void CM_NetMessge::readMessages(QIODevice& device)
     const QByteArray bytes = device.read(device.bytesAvailable());
     if (bytes.isEmpty())
         return;
-    trace(linkNumber, [&] { return QStringLiteral("read: ") + hex(bytes); });
+    lastBytesAt = now;
+    traceRead(bytes);
 
     FrameAssembler::Report report;
-    const bool tracing = lcLink().isDebugEnabled();
-    const QByteArray frame = assembler.take(bytes.constData(), bytes.size(), now, tracing ? &report : nullptr);
-    for (const FrameAssembler::Piece& piece : qAsConst(report))
-        trace(linkNumber, [&] { return pieceText(piece); });
-    if (!frame.isEmpty())
-        handleMessage(frame.constData(), frame.size());
+    const QByteArray frame = assembler.take(bytes.constData(), bytes.size(), now, &report);
+    noteDrops(report);
+    tracePieces(report);
+    if (frame.isEmpty())
+        return;
+    silenceTimer.start();
+    retries = 0;
+    ++health.replies;
+    if (state == LinkState::NotAnswering)
+        setLinkState(LinkState::Connected);
+    const FrameCodec::Reply::Kind kind = FrameCodec::decodeReply(frame.constData(), frame.size()).kind;
+    if (awaitingReply && answersPoll(kind, pollType))
+        pollAnswered(now);
+    handleMessage(frame.constData(), frame.size());
 }
 
 void CM_NetMessge::handleMessage(const char* data, int size)
@@ -239,21 +316,25 @@ void CM_NetMessge::prepareTextMessages()
 
 void CM_NetMessge::slotError(QAbstractSocket::SocketError err)
 {
-    trace(linkNumber, [this] { return QStringLiteral("error with %1: %2").arg(peerText(), socket->errorString()); });
-    // Not retried: the owner makes a new client to try again.
+    traceError(socket->errorString());
     fail(failureOf(err, state == LinkState::Connecting), socket->errorString());
 }
 
 void CM_NetMessge::slotConnected()
 {
     connectTimer.stop();
-    trace(linkNumber, [this] { return QStringLiteral("connected to ") + peerText(); });
+    traceConnected();
+    assembler = FrameAssembler();
+    silenceTimer.start();
+    healthTimer.start();
     setLinkState(LinkState::Connected);
+    // Back after a loss: the first poll goes at once.
+    schedulePoll();
 }
 
 void CM_NetMessge::slotDisconnected()
 {
-    trace(linkNumber, [this] { return QStringLiteral("disconnected from ") + peerText(); });
+    traceDisconnected();
     fail(LinkFailure::ClosedByController);
 }
 
@@ -261,25 +342,40 @@ void CM_NetMessge::connectTimedOut()
 {
     if (state != LinkState::Connecting)
         return;
-    trace(linkNumber, [this] {
-        return QStringLiteral("error with %1: no connection within %2 ms").arg(address.text()).arg(ConnectTimeoutMs);
-    });
+    traceError(QStringLiteral("no connection within %1 ms").arg(timing.connectTimeoutMs));
     socket->abort();
     fail(LinkFailure::TimedOut);
+}
+
+void CM_NetMessge::silenceTimedOut()
+{
+    if (state == LinkState::Connected)
+        setLinkState(LinkState::NotAnswering);
 }
 
 // The first failure is the reason: the disconnect that follows an error says less.
 void CM_NetMessge::fail(LinkFailure why, const QString& text)
 {
     connectTimer.stop();
-    if (state == LinkState::Lost)
+    if (state == LinkState::Lost || state == LinkState::WaitingToRetry)
         return;
+    if (state == LinkState::Connected || state == LinkState::NotAnswering)
+        traceHealth();
+    resetPolling();
+    silenceTimer.stop();
+    healthTimer.stop();
     failure = why;
     failureString = text;
     setLinkState(LinkState::Lost);
+    scheduleRetry();
 }
 
-// The address the connection reached, else the one from the settings.
+bool CM_NetMessge::isOpen() const
+{
+    return socket->state() == QAbstractSocket::ConnectedState;
+}
+
+// The address the connection reached, else the one it was given.
 QString CM_NetMessge::peerText() const
 {
     const QHostAddress peer = socket->peerAddress();
@@ -306,4 +402,188 @@ void CM_NetMessge::setLinkState(LinkState newState)
         return;
     state = newState;
     emit LinkStateChanged(state);
+}
+
+// The next poll goes a period after the last one, and not before the last one's reply has come
+// or timed out; after a reply was lost or dropped, not before the line has been quiet. On time,
+// the polls keep to their slots as a repeating timer would, without drifting.
+qint64 CM_NetMessge::nextPollAt() const
+{
+    if (awaitingReply)
+        return pollSentAt + timing.replyTimeoutMs;
+    const qint64 due = pollSlot + pollPeriodMs;
+    return quietFirst ? std::max(due, lastBytesAt + timing.quietMs) : due;
+}
+
+void CM_NetMessge::schedulePoll()
+{
+    if (!pollType || !isOpen()) {
+        pollTimer.stop();
+        return;
+    }
+    pollTimer.start(int(std::max<qint64>(0, nextPollAt() - clock.elapsed())));
+}
+
+void CM_NetMessge::pollDue()
+{
+    const qint64 now = clock.elapsed();
+    if (awaitingReply && now >= nextPollAt()) {
+        awaitingReply = false;
+        quietFirst = true;
+        ++health.timeouts;
+        traceTimeout();
+    }
+    const qint64 due = nextPollAt();
+    if (!awaitingReply && now >= due && isOpen()) {
+        // Late by a period or more (a reply that took long, a reconnection): a new slot from now.
+        pollSlot = now - due < pollPeriodMs ? due : now;
+        writePoll(now);
+    }
+    schedulePoll();
+}
+
+void CM_NetMessge::writePoll(qint64 now)
+{
+    if (SendMessage(pollType, 0, 0, 0) <= 0)
+        return;
+    awaitingReply = true;
+    quietFirst = false;
+    pollSentAt = now;
+}
+
+void CM_NetMessge::pollAnswered(qint64 now)
+{
+    awaitingReply = false;
+    health.roundTrips.append(now - pollSentAt);
+    schedulePoll();
+}
+
+// Dropped bytes count in the health line; dropped while a poll waits, its reply may be the next
+// bytes' victim, so the line must be quiet before the next poll.
+void CM_NetMessge::noteDrops(const FrameAssembler::Report& report)
+{
+    for (const FrameAssembler::Piece& piece : report) {
+        if (piece.fate != FrameAssembler::Piece::Fate::Dropped)
+            continue;
+        ++health.drops;
+        health.droppedBytes += piece.bytes.size();
+        quietFirst = quietFirst || awaitingReply;
+    }
+}
+
+void CM_NetMessge::resetPolling()
+{
+    pollTimer.stop();
+    awaitingReply = false;
+    quietFirst = false;
+}
+
+void CM_NetMessge::scheduleRetry()
+{
+    if (timing.retryDelaysMs.isEmpty())
+        return;
+    const int delay = timing.retryDelaysMs.at(std::min(retries, int(timing.retryDelaysMs.size()) - 1));
+    ++retries;
+    retryAt = clock.elapsed() + delay;
+    setLinkState(LinkState::WaitingToRetry);
+    retryTick();
+}
+
+// Counts down in whole seconds, then makes the attempt.
+void CM_NetMessge::retryTick()
+{
+    const qint64 left = msToRetry();
+    if (left <= 0) {
+        traceAttempt(timing.retryDelaysMs.at(std::min(retries, int(timing.retryDelaysMs.size())) - 1));
+        ConnectToCM();
+        return;
+    }
+    emit RetryCountdown(retries, secondsToRetry());
+    retryTimer.start(int(left % 1000 ? left % 1000 : 1000));
+}
+
+qint64 CM_NetMessge::msToRetry() const
+{
+    return state == LinkState::WaitingToRetry ? std::max<qint64>(0, retryAt - clock.elapsed()) : 0;
+}
+
+void CM_NetMessge::traceConnecting()
+{
+    trace(linkNumber, [this] { return QStringLiteral("connecting to ") + address.text(); });
+}
+
+void CM_NetMessge::traceConnected()
+{
+    trace(linkNumber, [this] { return QStringLiteral("connected to ") + peerText(); });
+}
+
+void CM_NetMessge::traceDisconnected()
+{
+    trace(linkNumber, [this] { return QStringLiteral("disconnected from ") + peerText(); });
+}
+
+void CM_NetMessge::traceError(const QString& reason)
+{
+    trace(linkNumber, [&] { return QStringLiteral("error with %1: %2").arg(peerText(), reason); });
+}
+
+void CM_NetMessge::traceInvalidAddress()
+{
+    trace(linkNumber, [this] {
+        return QStringLiteral("address or port not valid, nothing tried: \"%1\" \"%2\"")
+            .arg(givenHostText, givenPortText);
+    });
+}
+
+void CM_NetMessge::traceRequest(const QByteArray& frame)
+{
+    trace(linkNumber, [&] { return QStringLiteral("request to %1: %2").arg(peerText(), hex(frame)); });
+}
+
+void CM_NetMessge::traceNotSent(const QByteArray& frame)
+{
+    trace(linkNumber, [&] { return QStringLiteral("request not sent, %1: %2").arg(notSentReason(), hex(frame)); });
+}
+
+void CM_NetMessge::traceRead(const QByteArray& bytes)
+{
+    trace(linkNumber, [&] { return QStringLiteral("read: ") + hex(bytes); });
+}
+
+void CM_NetMessge::tracePieces(const FrameAssembler::Report& report)
+{
+    for (const FrameAssembler::Piece& piece : report)
+        trace(linkNumber, [&] { return pieceText(piece); });
+}
+
+void CM_NetMessge::traceTimeout()
+{
+    trace(linkNumber, [this] { return QStringLiteral("no reply within %1 ms").arg(timing.replyTimeoutMs); });
+}
+
+void CM_NetMessge::traceAttempt(int delayMs)
+{
+    trace(linkNumber, [&] { return QStringLiteral("attempt %1 after %2 ms").arg(retries).arg(delayMs); });
+}
+
+// "health: 600 requests, 598 replies, round trip median 54 ms, largest 61 ms, 2 timeouts,
+// 1 dropped (48 bytes)", over the time since the last such line.
+void CM_NetMessge::traceHealth()
+{
+    trace(linkNumber, [this] {
+        QVector<qint64> trips = health.roundTrips;
+        std::sort(trips.begin(), trips.end());
+        const QString roundTrip = trips.isEmpty() ? QStringLiteral("no round trip")
+                                                  : QStringLiteral("round trip median %1 ms, largest %2 ms")
+                                                        .arg(trips.at(trips.size() / 2))
+                                                        .arg(trips.last());
+        return QStringLiteral("health: %1 requests, %2 replies, %3, %4 timeouts, %5 dropped (%6 bytes)")
+            .arg(health.requests)
+            .arg(health.replies)
+            .arg(roundTrip)
+            .arg(health.timeouts)
+            .arg(health.drops)
+            .arg(health.droppedBytes);
+    });
+    health = Health();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/frame_assembler.h"
+#include "link/link_timing.h"
 #include "link/state_records.h"
 #include "settings/controller_address.h"
 
@@ -10,17 +11,24 @@
 #include <QObject>
 #include <QString>
 #include <QTimer>
+#include <QVector>
 
 class QIODevice;
 class QTcpSocket;
 
-// The machine link client. Each object owns one TCP connection to the controller, opened at
-// construction to the address and port of the settings. It writes requests, rebuilds reply
-// frames across reads (FrameAssembler) and emits at most one reply per read as a signal.
+// The machine link client. Each object owns one TCP connection to one controller, opened at
+// construction, and everything about its health:
+// - the poll discipline: startPolling() hands it the poll request and its period; one poll is
+//   in flight at a time (the next goes a period after the last, once its reply has come or
+//   its reply timeout has passed, and after a lost or dropped reply only once the line has been
+//   quiet), so the shown values are never more than one reply behind on a slow line;
+// - the link state: connecting, connected, not answering, lost (linkFailure() says why),
+//   waiting to try again, address not valid; LinkStateChanged tells each change;
+// - reconnection after a loss, at the delays of its LinkTiming;
+// - a health line in the trace once a minute and when the link closes.
+// Replies are rebuilt across reads (FrameAssembler); at most one is emitted per read.
 // The category "quellaro.link" traces requests, reads, replies and the connection, one line
 // each in a stable format that tools read back (see README).
-// Errors are not retried: a lost connection stays lost until the owner makes a new client.
-// The owner learns of them through linkState(), linkFailure() and LinkStateChanged.
 class CM_NetMessge : public QObject
 {
     Q_OBJECT
@@ -28,9 +36,11 @@ class CM_NetMessge : public QObject
 public:
     enum class LinkState {
         Connecting,     // connection under way
-        Connected,      // connection open
-        Lost,           // never made or gone: linkFailure() says why
-        InvalidAddress, // the settings hold no usable address or port: nothing was tried
+        Connected,      // connection open, the controller answers (or has had no time to)
+        Lost,           // never made or gone, not tried again: linkFailure() says why
+        InvalidAddress, // no usable address or port: nothing was tried
+        NotAnswering,   // connection open, no reply for LinkTiming::silenceMs
+        WaitingToRetry, // lost (linkFailure() says why), tried again in secondsToRetry()
     };
     Q_ENUM(LinkState)
 
@@ -46,22 +56,30 @@ public:
     };
     Q_ENUM(LinkFailure)
 
-    // How long a connection attempt may take. A host that drops the attempt would leave it
-    // pending for minutes.
+    // How long a connection attempt may take by default. A host that drops the attempt would
+    // leave it pending for minutes.
     static constexpr int ConnectTimeoutMs = 2000;
 
+    // To the controller of the settings.
     CM_NetMessge();
+    explicit CM_NetMessge(const ControllerAddress& controller, const LinkTiming& timing = LinkTiming());
     ~CM_NetMessge() override;
 
     LinkState linkState() const;
     LinkFailure linkFailure() const;
     // The socket's error text of the failure (for Other), empty before any.
     QString failureText() const;
-    // The controller this client talks to, as read from the settings.
     const ControllerAddress& controllerAddress() const;
+    // While WaitingToRetry: the number of the next attempt (from 1) and the whole seconds until it.
+    int retryAttempt() const;
+    int secondsToRetry() const;
 
-    // Writes one request (see FrameCodec::composeRequest) on an open connection. Returns the
-    // frame length when the socket took it, 0 for an unknown type, and -1 when no connection
+    // Polls with request `type` (1 or 4) every `periodMs` under the poll discipline, from one
+    // period from now; the replies come as SendStateAnswer or SendXStateAnswer.
+    void startPolling(int type, int periodMs);
+
+    // Writes one request (see FrameCodec::composeRequest) at once on an open connection. Returns
+    // the frame length when the socket took it, 0 for an unknown type, and -1 when no connection
     // is open: nothing is sent or queued then, so a command never reaches the machine late.
     int SendMessage(int type, int arg1, int arg2, int arg3);
 
@@ -85,6 +103,8 @@ signals:
     void SendStateAnswer(const _tag_getstate_answer& answer);
     void SendXStateAnswer(const _tag_getxstate_answer& answer);
     void LinkStateChanged(CM_NetMessge::LinkState state);
+    // Once a second while WaitingToRetry.
+    void RetryCountdown(int attempt, int seconds);
 
 private slots:
     void slotReadyRead();
@@ -94,13 +114,60 @@ private slots:
     void slotDisconnected();
 
 private:
+    // What the health line sums up since the last one.
+    struct Health
+    {
+        int requests = 0;
+        int replies = 0;
+        int timeouts = 0;
+        int drops = 0;
+        int droppedBytes = 0;
+        QVector<qint64> roundTrips;
+    };
+
+    CM_NetMessge(const ControllerAddress& controller, const QString& givenHost, const QString& givenPort,
+                 const LinkTiming& linkTiming);
+    void setUpTimers();
     void connectTimedOut();
+    void silenceTimedOut();
     void fail(LinkFailure why, const QString& text = QString());
     void setLinkState(LinkState state);
+    bool isOpen() const;
     QString peerText() const;
     QString notSentReason() const;
 
+    // The poll discipline.
+    qint64 nextPollAt() const;
+    void schedulePoll();
+    void pollDue();
+    void writePoll(qint64 now);
+    void pollAnswered(qint64 now);
+    void noteDrops(const FrameAssembler::Report& report);
+    void resetPolling();
+
+    // Reconnection.
+    void scheduleRetry();
+    void retryTick();
+    qint64 msToRetry() const;
+
+    // The trace, one function per kind of event.
+    void traceConnecting();
+    void traceConnected();
+    void traceDisconnected();
+    void traceError(const QString& reason);
+    void traceInvalidAddress();
+    void traceRequest(const QByteArray& frame);
+    void traceNotSent(const QByteArray& frame);
+    void traceRead(const QByteArray& bytes);
+    void tracePieces(const FrameAssembler::Report& report);
+    void traceTimeout();
+    void traceAttempt(int delayMs);
+    void traceHealth();
+
     ControllerAddress address;
+    const QString givenHostText;
+    const QString givenPortText;
+    const LinkTiming timing;
     LinkState state = LinkState::Connecting;
     LinkFailure failure = LinkFailure::None;
     QString failureString;
@@ -111,6 +178,23 @@ private:
     QMap<int, QString> modeTexts;
     QMap<int, QString> errorTexts;
     FrameAssembler assembler;
-    QElapsedTimer clock; // the time of each read, for how long an unfinished frame is kept
+    QElapsedTimer clock; // the time of each read and write, in ms since construction
     QTimer connectTimer;
+
+    int pollType = 0;
+    int pollPeriodMs = 0;
+    bool awaitingReply = false;
+    bool quietFirst = false; // a reply was dropped or timed out: the line must be quiet first
+    qint64 pollSlot = 0;     // when the last poll was due
+    qint64 pollSentAt = 0;   // when it was written
+    qint64 lastBytesAt = 0;
+    QTimer pollTimer;
+    QTimer silenceTimer;
+
+    int retries = 0; // attempts since the last answered connection
+    qint64 retryAt = 0;
+    QTimer retryTimer;
+
+    Health health;
+    QTimer healthTimer;
 };

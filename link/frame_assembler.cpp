@@ -19,15 +19,51 @@ bool FrameAssembler::keptIsFresh(qint64 now) const
     return !kept.isEmpty() && now - lastBytesAt <= MaxSilenceMs;
 }
 
+void FrameAssembler::dropKept(const char* reason, Report* report)
+{
+    note(report, Piece::Fate::Dropped, kept, 0, kept.size(), reason);
+    kept.clear();
+}
+
+void FrameAssembler::pollWritten(qint64 now, Report* report)
+{
+    remains = false;
+    if (kept.isEmpty())
+        return;
+    if (keptIsFresh(now)) {
+        dropKept("no part of the next poll's reply", report);
+        return;
+    }
+    // A reply stalled for longer than its poll waits: its rest may still come, just before the
+    // next reply.
+    owed = FrameCodec::replyFrameLength(static_cast<unsigned char>(kept.at(0))) - kept.size();
+    dropKept("unfinished for more than 50 ms", report);
+}
+
 QByteArray FrameAssembler::take(const char* data, int size, qint64 now, Report* report)
 {
     using Fate = Piece::Fate;
     if (!kept.isEmpty() && !keptIsFresh(now)) {
-        note(report, Fate::Dropped, kept, 0, kept.size(), "unfinished for more than 50 ms");
-        kept.clear();
+        dropKept("unfinished for more than 50 ms", report);
+        remains = true;
     }
     if (size <= 0)
         return QByteArray();
+    if (remains) {
+        if (report)
+            note(report, Fate::Dropped, QByteArray(data, size), 0, size, "rest of a dropped reply");
+        return QByteArray();
+    }
+    if (owed > 0) {
+        const int rest = qMin(owed, size);
+        if (report)
+            note(report, Fate::Dropped, QByteArray(data, rest), 0, rest, "rest of a dropped reply");
+        owed -= rest;
+        data += rest;
+        size -= rest;
+        if (size == 0)
+            return QByteArray();
+    }
     if (qint64(kept.size()) + size > MaxKeptBytes) {
         if (report) {
             const QByteArray all = kept + QByteArray(data, size);
@@ -47,6 +83,7 @@ QByteArray FrameAssembler::take(const char* data, int size, qint64 now, Report* 
         const int length = FrameCodec::replyFrameLength(static_cast<unsigned char>(pending.at(at)));
         if (length == 0) {
             note(report, Fate::Dropped, pending, at, pending.size() - at, "no reply type at a frame boundary");
+            remains = true;
             return first;
         }
         if (pending.size() - at < length)

@@ -9,6 +9,14 @@
 // Each read still yields at most one frame, the first complete one; the panels poll, and a
 // later frame of the same read would only repeat or overtake it.
 //
+// Once an unfinished frame or a byte that starts no reply has been dropped, the bytes that
+// follow are the rest of that reply: read as a frame of their own they would show values the
+// controller never sent. They are dropped too, until the next poll is written (pollWritten).
+// A frame still unfinished when the next poll is written stalled for longer than the poll
+// waited: as many bytes as it lacks are its rest, dropped when they come. If they never come
+// (a lost byte), the next reply loses its head and is dropped whole: values are lost, never
+// made up.
+//
 // Apart from any socket and clock: the caller passes the time of each read in milliseconds.
 class FrameAssembler
 {
@@ -38,12 +46,21 @@ public:
     // dropped is listed there in order.
     QByteArray take(const char* data, int size, qint64 now, Report* report = nullptr);
 
+    // A poll has been written at `now`: whatever is still kept is no part of its reply, and the
+    // bytes that follow are read again.
+    void pollWritten(qint64 now, Report* report = nullptr);
+
     // Bytes of the unfinished frame kept for the next read.
     int keptSize() const { return kept.size(); }
+    // Whether bytes are being dropped as the rest of a dropped reply.
+    bool droppingRemains() const { return remains; }
 
 private:
     bool keptIsFresh(qint64 now) const;
+    void dropKept(const char* reason, Report* report);
 
     QByteArray kept;
+    bool remains = false;
+    int owed = 0;           // bytes still to come of a frame given up when a poll was written
     qint64 lastBytesAt = 0; // when the kept frame's latest bytes arrived
 };

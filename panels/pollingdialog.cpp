@@ -4,6 +4,7 @@
 #include "link/protocol.h"
 #include "panels/status_fields.h"
 
+#include <QAbstractButton>
 #include <QBoxLayout>
 #include <QCloseEvent>
 #include <QHideEvent>
@@ -12,12 +13,26 @@
 #include <QShowEvent>
 #include <QTimer>
 
+namespace {
+
+// How long the line says that a pressed command was not sent.
+constexpr int NotSentShownMs = 5000;
+
+} // namespace
+
 PollingDialog::PollingDialog(Answer answer, int intervalMs, QWidget* parent)
     : ClosingDialog(parent)
     , answerKind(answer)
     , interval(intervalMs)
 {
     setWindowModality(Qt::WindowModal);
+    notSentTimer = new QTimer(this);
+    notSentTimer->setSingleShot(true);
+    notSentTimer->setInterval(NotSentShownMs);
+    connect(notSentTimer, &QTimer::timeout, this, [this] {
+        notSentText.clear();
+        showLinkState();
+    });
 }
 
 PollingDialog::~PollingDialog()
@@ -27,8 +42,10 @@ PollingDialog::~PollingDialog()
 
 void PollingDialog::sendCommand(int type, int arg1, int arg2, int arg3)
 {
-    if (netMessage)
-        netMessage->SendMessage(type, arg1, arg2, arg3);
+    if (!netMessage || netMessage->SendMessage(type, arg1, arg2, arg3) >= 0)
+        return;
+    const auto* button = qobject_cast<const QAbstractButton*>(sender());
+    sayNotSent(button ? button->text().remove(QLatin1Char('&')) : QString());
 }
 
 void PollingDialog::applyPanelStyles(Style buttonStyle)
@@ -68,19 +85,12 @@ void PollingDialog::hideEvent(QHideEvent* event)
     ClosingDialog::hideEvent(event);
 }
 
-void PollingDialog::GetCurentState()
-{
-    const int request = answerKind == Answer::Short ? Protocol::RequestState : Protocol::RequestXState;
-    sendCommand(request, 0, 0, 0);
-    showLinkState();
-}
-
 // A panel asks for one kind of answer only; the other kind never comes to it.
-void PollingDialog::SetStateAnswer(const _tag_getstate_answer& /*answer*/)
+void PollingDialog::takeAnswer(const _tag_getstate_answer& /*answer*/)
 {
 }
 
-void PollingDialog::SetStateAnswer(const _tag_getxstate_answer& /*answer*/)
+void PollingDialog::takeAnswer(const _tag_getxstate_answer& /*answer*/)
 {
 }
 
@@ -100,37 +110,77 @@ void PollingDialog::addLinkStateLine()
 
 void PollingDialog::answerArrived()
 {
-    sinceAnswer.start();
-    if (linkStateLabel)
-        linkStateLabel->hide();
+    lastAnswerAt = QDateTime::currentDateTime();
+    heldLinkText.clear();
+    showLinkState();
 }
 
+// What the link lacks stays said until the next answer, through a reconnection too.
 void PollingDialog::showLinkState()
 {
-    if (!linkStateLabel || !netMessage)
+    const QString fresh = linkText();
+    if (!fresh.isEmpty())
+        heldLinkText = fresh;
+    const bool valuesAreOld = lastAnswerAt.isValid() && !heldLinkText.isEmpty();
+    if (statusFields)
+        statusFields->setStale(valuesAreOld);
+    if (!linkStateLabel)
         return;
-    const CM_NetMessge::LinkState state = netMessage->linkState();
-    const bool silent = sinceAnswer.elapsed() >= SilenceMs;
-    const auto controller = [this] { return netMessage->controllerAddress().hostAndPort(); };
-    QString text;
-    if (state == CM_NetMessge::LinkState::InvalidAddress) {
-        text = tr("Controller address or port in the settings is not valid");
-    } else if (state == CM_NetMessge::LinkState::Lost) {
-        text = tr("No connection to the controller at %1").arg(controller()) + QLatin1Char('\n') + failureText()
-            + QLatin1Char('\n') + tr("Close the panel and open it again to retry.");
-    } else if (state == CM_NetMessge::LinkState::Connected && silent) {
-        text = tr("The controller at %1 does not answer").arg(controller());
-    }
-    if (text.isEmpty()) {
+    // The line needs no more room than three lines: the values' time joins the countdown, and a
+    // press not sent takes the countdown's place while it is said.
+    QStringList lines = heldLinkText.split(QLatin1Char('\n'));
+    const QString asOf =
+        valuesAreOld ? tr("Values as of %1").arg(lastAnswerAt.toString(QStringLiteral("HH:mm:ss"))) : QString();
+    if (lines.size() == 3 && !notSentText.isEmpty())
+        lines.last() = notSentText;
+    else if (lines.size() == 3 && valuesAreOld)
+        lines.last() += QLatin1Char(' ') + asOf;
+    else
+        lines << notSentText << asOf;
+    lines.removeAll(QString());
+    if (lines.isEmpty()) {
         linkStateLabel->hide();
         return;
     }
-    linkStateLabel->setText(text);
+    linkStateLabel->setText(lines.join(QLatin1Char('\n')));
     linkStateLabel->show();
     // The line takes room from the rest of the panel: grow instead, so no button's text is cut.
     const int wanted = sizeHint().height();
     if (height() < wanted)
         resize(width(), wanted);
+}
+
+// What the link lacks, as the client tells it; empty while it is live or has not yet had its chance.
+QString PollingDialog::linkText() const
+{
+    if (!netMessage)
+        return QString();
+    using State = CM_NetMessge::LinkState;
+    const State state = netMessage->linkState();
+    const QString controller = netMessage->controllerAddress().hostAndPort();
+    const int attempt = netMessage->retryAttempt();
+    switch (state) {
+    case State::InvalidAddress:
+        return tr("Controller address or port in the settings is not valid");
+    case State::NotAnswering:
+        return tr("The controller at %1 does not answer").arg(controller);
+    case State::Lost:
+    case State::WaitingToRetry:
+    case State::Connecting: {
+        if (state == State::Connecting && attempt == 0)
+            return QString();
+        const QString retry = state == State::Lost ? QString()
+            : state == State::Connecting
+            ? tr("Trying again now (attempt %1).").arg(attempt)
+            : tr("Trying again in %1 s (attempt %2).").arg(netMessage->secondsToRetry()).arg(attempt);
+        return QStringList{tr("No connection to the controller at %1").arg(controller), failureText(), retry}
+            .join(QLatin1Char('\n'))
+            .trimmed();
+    }
+    case State::Connected:
+        break;
+    }
+    return QString();
 }
 
 // Why the link was lost, in the technician's words.
@@ -157,29 +207,32 @@ QString PollingDialog::failureText() const
 
 void PollingDialog::startCycle()
 {
-    timer = new QTimer(this);
-    connect(timer, &QTimer::timeout, this, &PollingDialog::GetCurentState);
-
     netMessage = new CM_NetMessge();
     if (answerKind == Answer::Short) {
-        connect(netMessage, &CM_NetMessge::SendStateAnswer, this,
-                qOverload<const _tag_getstate_answer&>(&PollingDialog::SetStateAnswer));
-        connect(netMessage, &CM_NetMessge::SendStateAnswer, this, [this] { answerArrived(); });
+        connect(netMessage, &CM_NetMessge::SendStateAnswer, this, [this](const _tag_getstate_answer& answer) {
+            takeAnswer(answer);
+            answerArrived();
+        });
     } else {
-        connect(netMessage, &CM_NetMessge::SendXStateAnswer, this,
-                qOverload<const _tag_getxstate_answer&>(&PollingDialog::SetStateAnswer));
-        connect(netMessage, &CM_NetMessge::SendXStateAnswer, this, [this] { answerArrived(); });
+        connect(netMessage, &CM_NetMessge::SendXStateAnswer, this, [this](const _tag_getxstate_answer& answer) {
+            takeAnswer(answer);
+            answerArrived();
+        });
     }
     connect(netMessage, &CM_NetMessge::LinkStateChanged, this, [this](CM_NetMessge::LinkState state) {
-        // The silence of an open connection counts from its opening.
-        if (state == CM_NetMessge::LinkState::Connected)
-            sinceAnswer.start();
+        if (state == CM_NetMessge::LinkState::Connected && notSentTimer->isActive()) {
+            notSentTimer->stop();
+            notSentText.clear();
+        }
         showLinkState();
     });
-    sinceAnswer.start();
+    connect(netMessage, &CM_NetMessge::RetryCountdown, this, &PollingDialog::showLinkState);
     // The line left from the last showing goes; an address the client could not use shows at once.
+    lastAnswerAt = QDateTime();
+    heldLinkText.clear();
+    notSentText.clear();
     showLinkState();
-    timer->start(interval);
+    netMessage->startPolling(answerKind == Answer::Short ? Protocol::RequestState : Protocol::RequestXState, interval);
 }
 
 void PollingDialog::endCycle()
@@ -194,11 +247,6 @@ void PollingDialog::endCycle()
 
 void PollingDialog::stopCycle()
 {
-    if (timer) {
-        timer->stop();
-        delete timer;
-        timer = nullptr;
-    }
     delete netMessage;
     netMessage = nullptr;
 }
@@ -213,4 +261,11 @@ void PollingDialog::showStatusCodes(int mode, int state, int error)
     statusFields->show(known(netMessage->GetCMModeString(mode), tr("Unknown mode %1"), mode),
                        known(netMessage->GetCMStateString(state), tr("Unknown state %1"), state),
                        known(netMessage->GetCMErrorString(error), tr("Unknown error %1"), error));
+}
+
+void PollingDialog::sayNotSent(const QString& button)
+{
+    notSentText = tr("“%1” was not sent: no connection to the controller.").arg(button);
+    notSentTimer->start();
+    showLinkState();
 }

@@ -4,9 +4,10 @@
 #include "shell/closingdialog.h"
 #include "shell/style_sheets.h"
 
-#include <QElapsedTimer>
+#include <QDateTime>
 
 #include <memory>
+#include <type_traits>
 
 class CM_NetMessge;
 class QHideEvent;
@@ -14,16 +15,17 @@ class QLabel;
 class QTimer;
 class StatusFields;
 
-// The polling cycle that every service panel runs while it is shown: on show a fresh
-// machine link client (and so a fresh connection) and a timer that sends the panel's state
-// request at its interval; each answer goes straight to the panel's SetStateAnswer slot;
-// on close, or on any other hide by the program, both are deleted. A panel class derives
-// from this, sets up its form and overrides the SetStateAnswer of its answer kind.
+// The polling cycle that every service panel runs while it is shown: on show a fresh machine
+// link client (and so a fresh connection) that polls with the panel's state request at its
+// interval; each answer goes straight to the panel's SetStateAnswer slot; on close, or on any
+// other hide by the program, the client is deleted. A panel class derives from PollingPanel
+// below, which names its answer kind once.
 //
-// A line on top of the panel (linkStateLabel) says when the shown values are not live: no
-// connection (and why, as the client tells it), a controller that has not answered for two seconds, or no usable address in the
-// settings. It is hidden while answers arrive, and then takes no room. The cycle never
-// reconnects: reopening the panel makes the next attempt.
+// A line on top of the panel (linkStateLabel) shows the link's state as the client tells it
+// when the shown values are not live: no connection (why, and when the client tries again), a
+// controller that does not answer, or no usable address in the settings; then also since when
+// the values are old ("Values as of 14:30:05"), and the status fields look stale. It says too
+// when a pressed command was not sent. It is hidden while answers arrive, and then takes no room.
 class PollingDialog : public ClosingDialog
 {
     Q_OBJECT
@@ -38,7 +40,9 @@ protected:
     PollingDialog(Answer answer, int intervalMs, QWidget* parent);
     ~PollingDialog() override;
 
-    // Sends one request through the running cycle's client; nothing while the panel is closed.
+    // Sends one command through the running cycle's client at once; nothing while the panel is
+    // closed. Without a connection it is not sent, and the line names the button pressed (the
+    // sender of the slot that calls this).
     void sendCommand(int type, int arg1, int arg2 = 0, int arg3 = 0);
 
     // Fills the three status fields of the form (curentModelineEdit, curentStatelineEdit,
@@ -64,32 +68,51 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
-protected slots:
-    void GetCurentState();
-    // The answers of the running cycle, by kind; a panel overrides the one it asked for.
-    virtual void SetStateAnswer(const _tag_getstate_answer& answer);
-    virtual void SetStateAnswer(const _tag_getxstate_answer& answer);
+    // PollingPanel hands each answer of its kind on to its panel.
+    virtual void takeAnswer(const _tag_getstate_answer& answer);
+    virtual void takeAnswer(const _tag_getxstate_answer& answer);
 
 private:
-    // How long an open connection may stay without an answer before the panel says so.
-    static constexpr int SilenceMs = 2000;
-
     void addLinkStateLine();
     void answerArrived();
     void showLinkState();
+    QString linkText() const;
     QString failureText() const;
     void startCycle();
     void stopCycle();
     void endCycle();
     void showStatusCodes(int mode, int state, int error);
+    void sayNotSent(const QString& button);
 
     const Answer answerKind;
     const int interval;
     bool showsParentOnClose = false;
-    QTimer* timer = nullptr;
     CM_NetMessge* netMessage = nullptr;
     QLabel* linkStateLabel = nullptr;
     std::unique_ptr<StatusFields> statusFields;
-    // Since the cycle started, the connection opened or the last answer came.
-    QElapsedTimer sinceAnswer;
+    QDateTime lastAnswerAt; // of the values shown; null before the first answer
+    QString heldLinkText;   // what the link lacked, until the next answer
+    QString notSentText;
+    QTimer* notSentTimer = nullptr;
+};
+
+// A panel that polls for answers of one kind, `Record`, and overrides its SetStateAnswer slot.
+template <typename Record>
+class PollingPanel : public PollingDialog
+{
+protected:
+    PollingPanel(int intervalMs, QWidget* parent)
+        : PollingDialog(std::is_same<Record, _tag_getstate_answer>::value ? Answer::Short : Answer::Extended,
+                        intervalMs, parent)
+    {
+        static_assert(std::is_same<Record, _tag_getstate_answer>::value
+                          || std::is_same<Record, _tag_getxstate_answer>::value,
+                      "a panel polls for a reply 1 or a reply 4");
+    }
+
+    virtual void SetStateAnswer(const Record& answer) = 0;
+
+private:
+    using PollingDialog::takeAnswer;
+    void takeAnswer(const Record& answer) final { SetStateAnswer(answer); }
 };

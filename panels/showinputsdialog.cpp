@@ -7,7 +7,7 @@
 #include <utility>
 
 ShowInputsDialog::ShowInputsDialog(QWidget* parent)
-    : PollingDialog(Answer::Extended, 100, parent)
+    : PollingPanel(100, parent)
     , ui(new Ui::ShowInputsDialog)
 {
     ui->setupUi(this);

@@ -8,7 +8,7 @@ class ShowInputsDialog;
 }
 
 // Shows the machine's 18 inputs live, one disabled check box each. Sends nothing but the poll.
-class ShowInputsDialog : public PollingDialog
+class ShowInputsDialog : public PollingPanel<_tag_getxstate_answer>
 {
     Q_OBJECT
 

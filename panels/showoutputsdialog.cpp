@@ -6,7 +6,7 @@
 #include <QCheckBox>
 
 ShowOutputsDialog::ShowOutputsDialog(QWidget* parent)
-    : PollingDialog(Answer::Extended, 100, parent)
+    : PollingPanel(100, parent)
     , ui(new Ui::ShowOutputsDialog)
 {
     ui->setupUi(this);

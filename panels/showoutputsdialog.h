@@ -10,7 +10,7 @@ class ShowOutputsDialog;
 // Switches each of the machine's 22 outputs by hand, one check box each. The boxes show what
 // the technician last chose here, not what the machine reports: polling feeds only the three
 // status fields, so no answer ever changes a box or sends a request.
-class ShowOutputsDialog : public PollingDialog
+class ShowOutputsDialog : public PollingPanel<_tag_getxstate_answer>
 {
     Q_OBJECT
 

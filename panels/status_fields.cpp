@@ -96,3 +96,17 @@ void StatusFields::show(const QString& mode, const QString& state, const QString
     if (owner->height() < wanted)
         owner->resize(owner->width(), wanted);
 }
+
+void StatusFields::setStale(bool old)
+{
+    if (old == stale)
+        return;
+    stale = old;
+    // #595959 on the fields' #EFEFEF: 6.1:1, against the live values' #262626 at 13:1.
+    const QString sheet = styleSheet(Style::LineEdit)
+        + (stale ? QStringLiteral("\nQLineEdit:disabled { color: #595959; font-style: italic; }") : QString());
+    for (QLineEdit* field : fields) {
+        if (field)
+            field->setStyleSheet(sheet);
+    }
+}

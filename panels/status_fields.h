@@ -18,10 +18,13 @@ public:
     explicit StatusFields(QWidget* panel);
 
     void show(const QString& mode, const QString& state, const QString& error);
+    // Old values look different from live ones and stay as legible: grey italics at 6:1.
+    void setStale(bool stale);
 
 private:
     QWidget* const owner;
     QLineEdit* fields[3] = {};
     QLabel* fullTextLabel = nullptr;
     QString shown[3]; // the texts last shown, so that a repeated answer costs nothing
+    bool stale = false;
 };

@@ -4,7 +4,7 @@
 #include "ui_switchmodedialog.h"
 
 SwitchModeDialog::SwitchModeDialog(QWidget* parent)
-    : PollingDialog(Answer::Short, 500, parent)
+    : PollingPanel(500, parent)
     , ui(new Ui::SwitchModeDialog)
 {
     ui->setupUi(this);

@@ -9,7 +9,7 @@ class SwitchModeDialog;
 
 // Switches the machine's operating mode and shows the mode, state and error it reports.
 // Opened by the main menu, which hides itself meanwhile: closing brings the menu back.
-class SwitchModeDialog : public PollingDialog
+class SwitchModeDialog : public PollingPanel<_tag_getstate_answer>
 {
     Q_OBJECT
 

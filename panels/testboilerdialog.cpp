@@ -4,7 +4,7 @@
 #include "ui_testboilerdialog.h"
 
 TestBoilerDialog::TestBoilerDialog(QWidget* parent)
-    : PollingDialog(Answer::Extended, 100, parent)
+    : PollingPanel(100, parent)
     , ui(new Ui::TestBoilerDialog)
 {
     ui->setupUi(this);

@@ -9,7 +9,7 @@ class TestBoilerDialog;
 
 // The boiler test panel: runs the test commands of the boiler and its water paths and shows
 // the boiler temperature with the related input and outputs.
-class TestBoilerDialog : public PollingDialog
+class TestBoilerDialog : public PollingPanel<_tag_getxstate_answer>
 {
     Q_OBJECT
 

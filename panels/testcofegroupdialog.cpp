@@ -4,7 +4,7 @@
 #include "ui_testcofegroupdialog.h"
 
 TestCofeGroupDialog::TestCofeGroupDialog(QWidget* parent)
-    : PollingDialog(Answer::Extended, 100, parent)
+    : PollingPanel(100, parent)
     , ui(new Ui::TestCofeGroupDialog)
 {
     ui->setupUi(this);

@@ -9,7 +9,7 @@ class TestCofeGroupDialog;
 
 // The coffee group test panel: runs the grinder, the metering unit, the press and a whole
 // working cycle of the coffee group and shows the section's three inputs and three outputs.
-class TestCofeGroupDialog : public PollingDialog
+class TestCofeGroupDialog : public PollingPanel<_tag_getxstate_answer>
 {
     Q_OBJECT
 

@@ -4,7 +4,7 @@
 #include "ui_testdispensordialog.h"
 
 TestDispensorDialog::TestDispensorDialog(QWidget* parent)
-    : PollingDialog(Answer::Extended, 500, parent)
+    : PollingPanel(500, parent)
     , ui(new Ui::TestDispensorDialog)
 {
     ui->setupUi(this);

@@ -9,7 +9,7 @@ class TestDispensorDialog;
 
 // The dispenser test panel: runs the paper cup and the sugar dispenser and shows their end
 // switches and drive outputs.
-class TestDispensorDialog : public PollingDialog
+class TestDispensorDialog : public PollingPanel<_tag_getxstate_answer>
 {
     Q_OBJECT
 

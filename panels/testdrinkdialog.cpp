@@ -4,7 +4,7 @@
 #include "ui_testdrinkdialog.h"
 
 TestDrinkDialog::TestDrinkDialog(QWidget* parent)
-    : PollingDialog(Answer::Short, 500, parent)
+    : PollingPanel(500, parent)
     , ui(new Ui::TestDrinkDialog)
 {
     ui->setupUi(this);

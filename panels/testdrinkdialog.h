@@ -9,7 +9,7 @@ class TestDrinkDialog;
 
 // Asks the machine to make one of its drinks, by number, with a chosen amount of sugar, and
 // shows the machine's mode, state and error meanwhile. The test menu sets the drink number.
-class TestDrinkDialog : public PollingDialog
+class TestDrinkDialog : public PollingPanel<_tag_getstate_answer>
 {
     Q_OBJECT
 

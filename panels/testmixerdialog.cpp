@@ -4,7 +4,7 @@
 #include "ui_testmixerdialog.h"
 
 TestMixerDialog::TestMixerDialog(QWidget* parent)
-    : PollingDialog(Answer::Extended, 500, parent)
+    : PollingPanel(500, parent)
     , ui(new Ui::TestMixerDialog)
 {
     ui->setupUi(this);

@@ -9,7 +9,7 @@ class TestMixerDialog;
 
 // The mixer test panel: runs the drive and the screw of each of the four mixers and shows
 // the eight mixer outputs.
-class TestMixerDialog : public PollingDialog
+class TestMixerDialog : public PollingPanel<_tag_getxstate_answer>
 {
     Q_OBJECT
 

@@ -4,7 +4,7 @@
 #include "ui_testselectorwaterdialog.h"
 
 TestSelectorWaterDialog::TestSelectorWaterDialog(QWidget* parent)
-    : PollingDialog(Answer::Extended, 100, parent)
+    : PollingPanel(100, parent)
     , ui(new Ui::TestSelectorWaterDialog)
 {
     ui->setupUi(this);

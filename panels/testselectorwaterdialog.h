@@ -9,7 +9,7 @@ class TestSelectorWaterDialog;
 
 // The water selector test panel: moves the selector to its positions and shows its position
 // inputs, the water sensor and the selector drive output.
-class TestSelectorWaterDialog : public PollingDialog
+class TestSelectorWaterDialog : public PollingPanel<_tag_getxstate_answer>
 {
     Q_OBJECT
 

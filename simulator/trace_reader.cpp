@@ -92,6 +92,9 @@ const KnownEvent KnownEvents[] = {
     {"reply delivered: ", Event::Other},
     {"reply dropped, ", Event::Other},
     {"reply kept, ", Event::Other},
+    {"no reply within ", Event::Other},
+    {"attempt ", Event::Other},
+    {"health: ", Event::Other},
 };
 
 class Reader

@@ -20,13 +20,16 @@ void RecordingPeer::sendPaced(const QByteArray& bytes, int piece, int everyUs)
     pacedSent = 0;
     paceClock.start();
     pacer.disconnect();
-    connect(&pacer, &QTimer::timeout, this, [this, piece, everyUs] {
+    const auto sendDue = [this, piece, everyUs] {
         const int due = int(qMin((paceClock.nsecsElapsed() / 1000 / everyUs + 1) * piece, qint64(paced.size())));
         if (!send(paced.mid(pacedSent, due - pacedSent)) || due == paced.size())
             pacer.stop();
         pacedSent = due;
-    });
+    };
+    connect(&pacer, &QTimer::timeout, this, sendDue);
+    pacer.setTimerType(Qt::PreciseTimer);
     pacer.start(qMax(1, everyUs / 1000));
+    sendDue(); // the first piece at once
 }
 
 bool RecordingPeer::hangConnections()
@@ -87,7 +90,11 @@ void RecordingPeer::onNewConnection()
         ++accepted;
         sockets.append(socket);
         connect(socket, &QTcpSocket::readyRead, this, [this, socket] {
-            data += socket->readAll();
+            const QByteArray bytes = socket->readAll();
+            data += bytes;
+            // Polls are two bytes, 01 00 or 04 00, and come one at a time.
+            if (!pollAnswer.isEmpty() && (bytes == QByteArray("\x01\x00", 2) || bytes == QByteArray("\x04\x00", 2)))
+                socket->write(pollAnswer);
             emit bytesReceived();
         });
         connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);

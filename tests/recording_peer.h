@@ -28,8 +28,16 @@ public:
     // Writes to the newest open connection and flushes. False when there is none.
     bool send(const QByteArray& bytes);
     void closeConnections();
+    // Answers each poll (a read of 01 00 or 04 00 alone) with `answer`; empty: none.
+    void answerPolls(const QByteArray& answer) { pollAnswer = answer; }
     // Stops accepting new connections (existing ones stay).
-    void stopListening() { server.close(); }
+    void stopListening()
+    {
+        listenedAt = port();
+        server.close();
+    }
+    // Listens again at the port it stopped listening at.
+    bool listenAgain() { return server.listen(QHostAddress::LocalHost, listenedAt); }
 
     // Writes `bytes` to the newest open connection as a serial gateway forwards them: in pieces
     // of `piece` bytes, piece k at k * `everyUs` microseconds from now, each its own segment.
@@ -57,5 +65,7 @@ private:
     QTimer pacer;
     QElapsedTimer paceClock;
     QByteArray paced;
+    QByteArray pollAnswer;
+    quint16 listenedAt = 0;
     int pacedSent = 0;
 };

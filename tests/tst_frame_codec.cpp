@@ -15,7 +15,7 @@ private slots:
 
 void TestFrameCodec::assembleFrames_data()
 {
-    QTest::addColumn<QStringList>("reads");     // "milliseconds: hex bytes"
+    QTest::addColumn<QStringList>("reads");     // "milliseconds: hex bytes", or "milliseconds: poll" written
     QTest::addColumn<QStringList>("delivered"); // one a read: the frame, or "-"
     QTest::addColumn<int>("kept");
 
@@ -23,15 +23,21 @@ void TestFrameCodec::assembleFrames_data()
 
     QTest::newRow("joined after 50 ms of silence")
         << QStringList{"0: 01 00 02", "50: E8 03 00 00"} << QStringList{"-", "01 00 02 e8 03 00 00"} << 0;
-    QTest::newRow("stale after 51 ms: the rest starts afresh")
-        << QStringList{"0: 01 00 02", "51: E8 03 00 00"} << QStringList{"-", "-"} << 0;
+    QTest::newRow("stale after 51 ms: dropped with its rest, until a poll")
+        << QStringList{"0: 01 00 02", "51: E8 03 00 00", "60: 03 00 07", "70: poll", "80: 03 00 08"}
+        << QStringList{"-", "-", "-", "-", "03 00 08"} << 0;
+    QTest::newRow("a frame given up at a poll: as many bytes as it lacked are dropped")
+        << QStringList{"0: 03 00", "60: poll", "500: 07 03 00 08"} << QStringList{"-", "-", "03 00 08"} << 0;
+    QTest::newRow("a poll drops what is kept") << QStringList{"0: 04 00 01", "10: poll", "20: 03 00 07"}
+                                               << QStringList{"-", "-", "03 00 07"} << 0;
     QTest::newRow("silence counts from the last bytes") << QStringList{"0: 01", "40: 00 02", "80: E8", "130: 03 00 00"}
                                                         << QStringList{"-", "-", "-", "01 00 02 e8 03 00 00"} << 0;
     QTest::newRow("lone bytes: kept, or dropped when no type")
-        << QStringList{"0: 03", "60: 07", "61: 03", "62: 00", "63: 09"} << QStringList{"-", "-", "-", "-", "03 00 09"}
-        << 0;
-    QTest::newRow("type 5 at a boundary drops the rest") << QStringList{"0: 03 00 01 05 03 00 02 03", "5: 03 00 04"}
-                                                         << QStringList{"03 00 01", "03 00 04"} << 0;
+        << QStringList{"0: 03", "60: 07", "61: 03 00 09", "62: poll", "63: 03", "64: 00", "65: 09"}
+        << QStringList{"-", "-", "-", "-", "-", "-", "03 00 09"} << 0;
+    QTest::newRow("type 5 at a boundary drops the rest")
+        << QStringList{"0: 03 00 01 05 03 00 02 03", "5: 03 00 04", "6: poll", "7: 03 00 05"}
+        << QStringList{"03 00 01", "-", "-", "03 00 05"} << 0;
     QTest::newRow("10,000 bytes taken") << QStringList{"0:" + many} << QStringList{"03 03 03"} << 1;
     QTest::newRow("10,001 bytes dropped") << QStringList{"0: 03" + many, "5: 03 00 02"}
                                           << QStringList{"-", "03 00 02"} << 0;
@@ -48,8 +54,14 @@ void TestFrameCodec::assembleFrames()
     FrameAssembler assembler;
     QStringList got;
     for (const QString& read : reads) {
+        const qint64 at = read.section(':', 0, 0).toInt();
+        if (read.endsWith(QLatin1String("poll"))) {
+            assembler.pollWritten(at);
+            got << QStringLiteral("-");
+            continue;
+        }
         const QByteArray bytes = QByteArray::fromHex(read.section(':', 1).toLatin1()); // blanks skipped
-        const QByteArray frame = assembler.take(bytes.constData(), bytes.size(), read.section(':', 0, 0).toInt());
+        const QByteArray frame = assembler.take(bytes.constData(), bytes.size(), at);
         got << (frame.isEmpty() ? QStringLiteral("-") : QString::fromLatin1(frame.toHex(' ')));
     }
     QCOMPARE(got, delivered);

@@ -9,6 +9,7 @@
 
 #include <QLoggingCategory>
 #include <QRegularExpression>
+#include <QElapsedTimer>
 #include <QTcpSocket>
 
 #include <memory>
@@ -65,6 +66,8 @@ private slots:
     void trace();
     void addresses_data();
     void addresses();
+    void triesAgainAtItsDelays();
+    void healthLine();
 };
 
 void TestNetMessge::requestsOnTheWire_data()
@@ -108,9 +111,10 @@ void TestNetMessge::replies_data()
                                       << QStringList{"state 2 1000 65535", "xstate 3 1001 10010 925 1"};
     QTest::newRow("two reply 4 merged: the first") << Reads{reply4 + hexBytes("04 00 02") + reply4.mid(3)} << 0
                                                    << QStringList{"xstate 3 1001 10010 925 1"};
-    // A cut-short frame is dropped once stale: it does not shift the next reply.
+    // A cut-short frame is dropped once stale, and what follows it too until the next poll: it
+    // may be the frame's rest.
     QTest::newRow("reply 4 cut short, 100 ms later reply 1") << Reads{reply4.left(30), reply1} << 100
-                                                             << QStringList{"state 2 1000 65535"};
+                                                             << QStringList();
     QTest::newRow("reply 2: 266, 65535") << Reads{hexBytes("02 00 00 0A 01"), hexBytes("02 00 00 FF FF")} << 0
                                          << QStringList{"curent 266", "curent 65535"};
     QTest::newRow("types 0 and 5") << Reads{hexBytes("00 00 02 E8 03 00 00"), hexBytes("05 00 02 E8 03 00 00")} << 0
@@ -149,7 +153,7 @@ void TestNetMessge::trace()
         QCOMPARE(link.client->SendMessage(4, 0, 0, 0), 2);
         QVERIFY(link.deliver(hexBytes("03 00 07 03 00 08 03")));
         link.peer.closeConnections();
-        QTRY_COMPARE_WITH_TIMEOUT(link.client->linkState(), CM_NetMessge::LinkState::Lost, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(link.client->linkState(), CM_NetMessge::LinkState::WaitingToRetry, 5000);
         QCOMPARE(link.client->SendMessage(4, 0, 0, 0), -1);
         CM_NetMessge next; // connecting
         QCOMPARE(next.SendMessage(1, 0, 0, 0), -1);
@@ -175,6 +179,7 @@ void TestNetMessge::trace()
                               "0 read: 03 00 07 03 00 08 03", "0 reply delivered: 03 00 07",
                               "0 reply dropped, one frame per read: 03 00 08", "0 reply kept, unfinished frame: 03",
                               "0 error with " + at + ": The remote host closed the connection",
+                              "0 health: 1 requests, 1 replies, no round trip, 0 timeouts, 1 dropped (3 bytes)",
                               "0 disconnected from " + at, "0 request not sent, connection lost: 04 00",
                               "1 connecting to " + at, "1 request not sent, not connected yet: 01 00"}));
     }
@@ -218,6 +223,75 @@ void TestNetMessge::addresses()
     QTRY_COMPARE_WITH_TIMEOUT(client.linkState(), CM_NetMessge::LinkState::Connected, 5000);
     QCOMPARE(client.SendMessage(4, 0, 0, 0), 2);
     QTRY_COMPARE_WITH_TIMEOUT(peer.received(), hexBytes("04 00"), 5000);
+}
+
+// Intervals a tenth of the program's: attempts 20, 40, 80, then every 100 ms after each loss.
+void TestNetMessge::triesAgainAtItsDelays()
+{
+    RecordingPeer peer;
+    const QString port = QString::number(peer.port());
+    peer.stopListening();
+    LinkTiming timing;
+    timing.retryDelaysMs = {20, 40, 80, 100};
+    CM_NetMessge client(ControllerAddress::fromSettings("127.0.0.1", port), timing);
+    QElapsedTimer clock;
+    clock.start();
+    QList<qint64> attempts;
+    QList<int> countdown;
+    connect(&client, &CM_NetMessge::LinkStateChanged, this, [&](CM_NetMessge::LinkState state) {
+        if (state == CM_NetMessge::LinkState::Connecting)
+            attempts << clock.restart();
+    });
+    connect(&client, &CM_NetMessge::RetryCountdown, this, [&](int attempt, int seconds) { countdown << attempt << seconds; });
+    QTRY_COMPARE_WITH_TIMEOUT(attempts.size(), 5, 5000);
+    const QList<qint64> least{20, 40, 80, 100, 100};
+    for (int i = 0; i < 5; ++i)
+        QVERIFY2(attempts[i] >= least[i] && attempts[i] < least[i] + 1000, qPrintable(QString::number(attempts[i])));
+    QCOMPARE(countdown.mid(0, 6), (QList<int>{1, 1, 2, 1, 3, 1}));
+    // Back: polls at once, and the next loss starts again from the first delay.
+    peer.answerPolls(hexBytes("01 00 02 E8 03 00 00"));
+    QVERIFY(peer.listenAgain());
+    client.startPolling(1, 50);
+    QTRY_COMPARE_WITH_TIMEOUT(client.linkState(), CM_NetMessge::LinkState::Connected, 5000);
+    QTRY_VERIFY(peer.received().startsWith(hexBytes("01 00 01 00")));
+    peer.stopListening();
+    peer.closeConnections();
+    QTRY_COMPARE(client.linkState(), CM_NetMessge::LinkState::WaitingToRetry);
+    QCOMPARE(client.retryAttempt(), 1);
+}
+
+// Once per interval and when the link closes: what the polls met since the last such line.
+void TestNetMessge::healthLine()
+{
+    static QStringList lines;
+    lines.clear();
+    QLoggingCategory::setFilterRules("quellaro.link.debug=true");
+    const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) {
+        if (text.contains(" health: "))
+            lines << text.section(" health: ", 1);
+    });
+    {
+        RecordingPeer peer;
+        peer.answerPolls(hexBytes("01 00 02 E8 03 00 00"));
+        LinkTiming timing;
+        timing.healthEveryMs = 1000;
+        CM_NetMessge client(ControllerAddress::fromSettings("127.0.0.1", QString::number(peer.port())), timing);
+        client.startPolling(1, 100);
+        QTRY_COMPARE_WITH_TIMEOUT(lines.size(), 1, 5000);
+        // A poll answered short is given up after 500 ms; the next poll drops the stale piece, and
+        // the three bytes of its own answer as the piece's rest.
+        peer.answerPolls(hexBytes("01 00 02"));
+        const int polls = peer.received().size() / 2;
+        QTRY_COMPARE_WITH_TIMEOUT(peer.received().size() / 2, polls + 2, 5000);
+        QTest::qWait(100);
+    }
+    qInstallMessageHandler(previous);
+    QLoggingCategory::setFilterRules("quellaro.link.debug=false");
+    QCOMPARE(lines.size(), 2);
+    const QRegularExpression first(R"(^(9|10) requests, \1 replies, round trip median \d+ ms, largest \d+ ms, 0 timeouts, 0 dropped \(0 bytes\)$)");
+    QVERIFY2(first.match(lines[0]).hasMatch(), qPrintable(lines[0]));
+    const QRegularExpression last(R"(^\d requests, \d replies, (no round trip|round trip median \d+ ms, largest \d+ ms), 1 timeouts, 2 dropped \(6 bytes\)$)");
+    QVERIFY2(last.match(lines[1]).hasMatch(), qPrintable(lines[1]));
 }
 
 QUELLARO_TEST_MAIN(TestNetMessge)

@@ -178,7 +178,14 @@ private slots:
                 }
             }
             if (auto* line = shown->findChild<QLabel*>(QStringLiteral("linkStateLabel"), Qt::FindDirectChildrenOnly)) {
-                line->setText(line->text() + "\nConnection refused\nClose the panel and open it again to retry.");
+                // The longest the line gets: no link, why, and a press not sent (else the next attempt
+                // and the values' time).
+                const auto said = [](const char* text) { return QCoreApplication::translate("PollingDialog", text); };
+                line->setText(QStringList{line->text(),
+                                          "Connection refused",
+                                          said("“%1” was not sent: no connection to the controller.")
+                                              .arg(QCoreApplication::translate("TestBoilerDialog", "Pump On"))}
+                                  .join('\n'));
                 QCoreApplication::processEvents();
                 shown->resize(shown->width(), qMax(shown->height(), shown->sizeHint().height()));
                 cut << unreadableStatusTexts(shown);

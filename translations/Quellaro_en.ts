@@ -50,10 +50,6 @@
         <translation>No connection to the controller at %1</translation>
     </message>
     <message>
-        <source>Close the panel and open it again to retry.</source>
-        <translation>Close the panel and open it again to retry.</translation>
-    </message>
-    <message>
         <source>The controller at %1 does not answer</source>
         <translation>The controller at %1 does not answer</translation>
     </message>
@@ -88,6 +84,22 @@
     <message>
         <source>Unknown error %1</source>
         <translation>Unknown error %1</translation>
+    </message>
+    <message>
+        <source>Values as of %1</source>
+        <translation>Values as of %1</translation>
+    </message>
+    <message>
+        <source>Trying again now (attempt %1).</source>
+        <translation>Trying again now (attempt %1).</translation>
+    </message>
+    <message>
+        <source>Trying again in %1 s (attempt %2).</source>
+        <translation>Trying again in %1 s (attempt %2).</translation>
+    </message>
+    <message>
+        <source>“%1” was not sent: no connection to the controller.</source>
+        <translation>“%1” was not sent: no connection to the controller.</translation>
     </message>
 </context>
 <context>

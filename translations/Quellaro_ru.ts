@@ -54,10 +54,6 @@
         <translation>Контроллер по адресу %1 не отвечает</translation>
     </message>
     <message>
-        <source>Close the panel and open it again to retry.</source>
-        <translation>Закройте панель и откройте её снова, чтобы повторить попытку.</translation>
-    </message>
-    <message>
         <source>Unknown mode %1</source>
         <translation>Неизвестный режим %1</translation>
     </message>
@@ -88,6 +84,22 @@
     <message>
         <source>The network is unreachable.</source>
         <translation>Сеть недоступна.</translation>
+    </message>
+    <message>
+        <source>Values as of %1</source>
+        <translation>Значения на %1</translation>
+    </message>
+    <message>
+        <source>Trying again now (attempt %1).</source>
+        <translation>Новая попытка сейчас (попытка %1).</translation>
+    </message>
+    <message>
+        <source>Trying again in %1 s (attempt %2).</source>
+        <translation>Новая попытка через %1 с (попытка %2).</translation>
+    </message>
+    <message>
+        <source>“%1” was not sent: no connection to the controller.</source>
+        <translation>«%1» не отправлено: нет связи с контроллером.</translation>
     </message>
 </context>
 <context>
