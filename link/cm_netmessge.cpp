@@ -1,53 +1,61 @@
 #include "link/cm_netmessge.h"
 
 #include "link/frame_codec.h"
+#include "link/link_trace.h"
 #include "link/status_texts.h"
 #include "settings/settings_store.h"
 
-#include <QDateTime>
 #include <QHostAddress>
-#include <QLocale>
-#include <QLoggingCategory>
 #include <QTcpSocket>
-
-// Off by default; QT_LOGGING_RULES="quellaro.link.debug=true" turns it on. qCDebug evaluates
-// its arguments only when the category is on, so the trace costs nothing while it is off.
-Q_LOGGING_CATEGORY(lcLink, "quellaro.link", QtWarningMsg)
 
 namespace {
 
-// ISO 8601 local time to the millisecond with its UTC offset, "+00:00" rather than "Z", so a
-// trace from another time zone reads right and every line has the same form.
-QString traceTime()
-{
-    const QDateTime now = QDateTime::currentDateTime();
-    const int offsetMinutes = now.offsetFromUtc() / 60;
-    const int minutes = qAbs(offsetMinutes);
-    return QLocale::c().toString(now, QStringLiteral("yyyy-MM-dd'T'HH:mm:ss.zzz"))
-        + QLatin1Char(offsetMinutes < 0 ? '-' : '+')
-        + QStringLiteral("%1:%2").arg(minutes / 60, 2, 10, QLatin1Char('0')).arg(minutes % 60, 2, 10, QLatin1Char('0'));
-}
+using LinkTrace::Event;
 
-// One trace line, "<time> #<link> <event>"; `event` is called only while the category is on.
-template <typename Event>
-void trace(int link, const Event& event)
+// One trace line of link `link`; `fill` sets its event and is called only while the trace is on.
+template <typename Fill>
+void trace(int link, const Fill& fill)
 {
-    qCDebug(lcLink).noquote() << traceTime() + QStringLiteral(" #%1 ").arg(link) + event();
-}
-
-QString hex(const QByteArray& bytes)
-{
-    return QString::fromLatin1(bytes.toHex(' '));
+    LinkTrace::write([&] {
+        LinkTrace::Line line;
+        line.time = LinkTrace::now();
+        line.link = link;
+        fill(line);
+        return line;
+    });
 }
 
 // "reply delivered: 03 00 07", "reply dropped, one frame per read: 03 00 08".
-QString pieceText(const FrameAssembler::Piece& piece)
+void tracePiece(int link, const FrameAssembler::Piece& piece)
 {
-    static const char* const fates[] = {"delivered", "dropped", "kept"};
-    QString text = QStringLiteral("reply ") + QLatin1String(fates[int(piece.fate)]);
-    if (*piece.reason)
-        text += QStringLiteral(", ") + QLatin1String(piece.reason);
-    return text + QStringLiteral(": ") + hex(piece.bytes);
+    static const Event fates[] = {Event::ReplyDelivered, Event::ReplyDropped, Event::ReplyKept};
+    trace(link, [&](LinkTrace::Line& line) {
+        line.event = fates[int(piece.fate)];
+        line.text = QLatin1String(piece.reason);
+        line.bytes = piece.bytes;
+    });
+}
+
+LinkTrace::Lost lostOf(CM_NetMessge::LinkFailure failure)
+{
+    using Failure = CM_NetMessge::LinkFailure;
+    using Lost = LinkTrace::Lost;
+    switch (failure) {
+    case Failure::Refused:
+        return Lost::Refused;
+    case Failure::HostNotFound:
+        return Lost::HostNotFound;
+    case Failure::ClosedByController:
+        return Lost::ClosedByController;
+    case Failure::TimedOut:
+        return Lost::TimedOut;
+    case Failure::NetworkUnreachable:
+        return Lost::NetworkUnreachable;
+    case Failure::None:
+    case Failure::Other:
+        break;
+    }
+    return Lost::Other;
 }
 
 int nextLinkNumber()
@@ -129,12 +137,19 @@ int CM_NetMessge::SendMessage(int type, int arg1, int arg2, int arg3)
         // A request written while connecting would wait in the socket and reach the machine
         // in a burst, seconds late, when the connection comes up.
         if (socket->state() != QAbstractSocket::ConnectedState) {
-            trace(linkNumber,
-                  [&] { return QStringLiteral("request not sent, %1: %2").arg(notSentReason(), hex(frame)); });
+            trace(linkNumber, [&](LinkTrace::Line& line) {
+                line.event = Event::NotSent;
+                line.text = notSentReason();
+                line.bytes = frame;
+            });
             return -1;
         }
         const int written = int(socket->write(frame));
-        trace(linkNumber, [&] { return QStringLiteral("request to %1: %2").arg(peerText(), hex(frame)); });
+        trace(linkNumber, [&](LinkTrace::Line& line) {
+            line.event = Event::Request;
+            line.peer = peerText();
+            line.bytes = frame;
+        });
         return written;
     } catch (...) {
         // Deliberate: callers are button and timer slots, and an exception (an allocation that
@@ -162,14 +177,17 @@ QString CM_NetMessge::GetCMErrorString(int code)
 int CM_NetMessge::ConnectToCM()
 {
     if (!address.valid) {
-        trace(linkNumber, [] {
-            return QStringLiteral("address or port not valid, nothing tried: \"%1\" \"%2\"")
-                .arg(SettingsStore::controllerHost(), SettingsStore::controllerPort());
+        trace(linkNumber, [](LinkTrace::Line& line) {
+            line.event = Event::AddressNotValid;
+            line.text = QStringLiteral("\"%1\" \"%2\"").arg(SettingsStore::controllerHost(), SettingsStore::controllerPort());
         });
         setLinkState(LinkState::InvalidAddress);
         return -1;
     }
-    trace(linkNumber, [this] { return QStringLiteral("connecting to ") + address.text(); });
+    trace(linkNumber, [this](LinkTrace::Line& line) {
+        line.event = Event::Connecting;
+        line.peer = address.text();
+    });
     setLinkState(LinkState::Connecting);
     connectTimer.start();
     socket->connectToHost(address.host, address.port, QIODevice::ReadWrite, QAbstractSocket::AnyIPProtocol);
@@ -193,13 +211,16 @@ void CM_NetMessge::readMessages(QIODevice& device)
     const QByteArray bytes = device.read(device.bytesAvailable());
     if (bytes.isEmpty())
         return;
-    trace(linkNumber, [&] { return QStringLiteral("read: ") + hex(bytes); });
+    trace(linkNumber, [&](LinkTrace::Line& line) {
+        line.event = Event::Read;
+        line.bytes = bytes;
+    });
 
     FrameAssembler::Report report;
     const bool tracing = lcLink().isDebugEnabled();
     const QByteArray frame = assembler.take(bytes.constData(), bytes.size(), now, tracing ? &report : nullptr);
     for (const FrameAssembler::Piece& piece : qAsConst(report))
-        trace(linkNumber, [&] { return pieceText(piece); });
+        tracePiece(linkNumber, piece);
     if (!frame.isEmpty())
         handleMessage(frame.constData(), frame.size());
 }
@@ -239,21 +260,33 @@ void CM_NetMessge::prepareTextMessages()
 
 void CM_NetMessge::slotError(QAbstractSocket::SocketError err)
 {
-    trace(linkNumber, [this] { return QStringLiteral("error with %1: %2").arg(peerText(), socket->errorString()); });
+    const LinkFailure why = failureOf(err, state == LinkState::Connecting);
+    trace(linkNumber, [&](LinkTrace::Line& line) {
+        line.event = Event::Error;
+        line.peer = peerText();
+        line.lost = lostOf(why);
+        line.text = socket->errorString();
+    });
     // Not retried: the owner makes a new client to try again.
-    fail(failureOf(err, state == LinkState::Connecting), socket->errorString());
+    fail(why, socket->errorString());
 }
 
 void CM_NetMessge::slotConnected()
 {
     connectTimer.stop();
-    trace(linkNumber, [this] { return QStringLiteral("connected to ") + peerText(); });
+    trace(linkNumber, [this](LinkTrace::Line& line) {
+        line.event = Event::Connected;
+        line.peer = peerText();
+    });
     setLinkState(LinkState::Connected);
 }
 
 void CM_NetMessge::slotDisconnected()
 {
-    trace(linkNumber, [this] { return QStringLiteral("disconnected from ") + peerText(); });
+    trace(linkNumber, [this](LinkTrace::Line& line) {
+        line.event = Event::Disconnected;
+        line.peer = peerText();
+    });
     fail(LinkFailure::ClosedByController);
 }
 
@@ -261,8 +294,11 @@ void CM_NetMessge::connectTimedOut()
 {
     if (state != LinkState::Connecting)
         return;
-    trace(linkNumber, [this] {
-        return QStringLiteral("error with %1: no connection within %2 ms").arg(address.text()).arg(ConnectTimeoutMs);
+    trace(linkNumber, [this](LinkTrace::Line& line) {
+        line.event = Event::Error;
+        line.peer = address.text();
+        line.lost = LinkTrace::Lost::TimedOut;
+        line.text = QStringLiteral("no connection within %1 ms").arg(ConnectTimeoutMs);
     });
     socket->abort();
     fail(LinkFailure::TimedOut);

@@ -59,6 +59,8 @@ public:
     QString failureText() const;
     // The controller this client talks to, as read from the settings.
     const ControllerAddress& controllerAddress() const;
+    // The number of this client in the program's run, as the trace writes it (#1, #2, ...).
+    int number() const { return linkNumber; }
 
     // Writes one request (see FrameCodec::composeRequest) on an open connection. Returns the
     // frame length when the socket took it, 0 for an unknown type, and -1 when no connection

@@ -1,6 +1,9 @@
 #include "panels/pollingdialog.h"
 
+#include "history/history_button.h"
+#include "history/program_history.h"
 #include "link/cm_netmessge.h"
+#include "link/link_trace.h"
 #include "link/protocol.h"
 #include "panels/status_fields.h"
 
@@ -27,14 +30,17 @@ PollingDialog::~PollingDialog()
 
 void PollingDialog::sendCommand(int type, int arg1, int arg2, int arg3)
 {
-    if (netMessage)
-        netMessage->SendMessage(type, arg1, arg2, arg3);
+    if (!netMessage)
+        return;
+    const int result = netMessage->SendMessage(type, arg1, arg2, arg3);
+    ProgramHistory::requested(netMessage, type, arg1, arg2, arg3, result);
 }
 
 void PollingDialog::applyPanelStyles(Style buttonStyle)
 {
     addLinkStateLine();
     statusFields = std::make_unique<StatusFields>(this);
+    HistoryButton::addBesideQuit(this);
     applyStyleToAll<QLabel>(Style::Label, this);
     applyStyleToAll<QPushButton>(buttonStyle, this);
 }
@@ -121,6 +127,9 @@ void PollingDialog::showLinkState()
     } else if (state == CM_NetMessge::LinkState::Connected && silent) {
         text = tr("The controller at %1 does not answer").arg(controller());
     }
+    if (!LinkTrace::writeFailure().isEmpty())
+        text += (text.isEmpty() ? QString() : QStringLiteral("\n"))
+            + tr("The trace file cannot be written: %1").arg(LinkTrace::writeFailure());
     if (text.isEmpty()) {
         linkStateLabel->hide();
         return;
@@ -161,6 +170,7 @@ void PollingDialog::startCycle()
     connect(timer, &QTimer::timeout, this, &PollingDialog::GetCurentState);
 
     netMessage = new CM_NetMessge();
+    ProgramHistory::follow(netMessage);
     if (answerKind == Answer::Short) {
         connect(netMessage, &CM_NetMessge::SendStateAnswer, this,
                 qOverload<const _tag_getstate_answer&>(&PollingDialog::SetStateAnswer));

@@ -15,7 +15,7 @@ private slots:
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("output"); // in stdout, or at the end of stderr
         const QString missing = QDir::temp().filePath("quellaro-no-such-folder/x.trace");
-        QTest::newRow("help") << QStringList{"--help"} << 0 << "  --trace <FILE>  Append the trace of the link";
+        QTest::newRow("help") << QStringList{"--help"} << 0 << "  --trace <FILE>        Append the trace of the link";
         QTest::newRow("version after Qt's options")
             << QStringList{"-reverse", "-platform", "offscreen", "-v"} << 0 << "Quellaro 1.0.0\n";
         QTest::newRow("unknown option") << QStringList{"--trace", "x", "--color"} << 1

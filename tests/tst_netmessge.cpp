@@ -4,11 +4,11 @@
 #include "test_support.h"
 
 #include "link/cm_netmessge.h"
+#include "link/link_trace.h"
 #include "recording_peer.h"
 #include "shell/link_trace_file.h"
 
 #include <QLoggingCategory>
-#include <QRegularExpression>
 #include <QTcpSocket>
 
 #include <memory>
@@ -132,7 +132,8 @@ void TestNetMessge::replies()
     QCOMPARE(link.log, emitted);
 }
 
-// As --trace writes it: appended to the file, each line as it comes, the link's lines only.
+// As --trace writes it: appended to the file, each line as it comes, the link's lines only,
+// whatever the logging rules say; every line read back by the trace reader as it was written.
 void TestNetMessge::trace()
 {
     QTemporaryDir dir;
@@ -141,9 +142,9 @@ void TestNetMessge::trace()
     QVERIFY(startLinkTraceFile(path)); // for the rest of this program
     qWarning("not a line of the link");
 
-    for (const bool on : {true, false}) {
-        QLoggingCategory::setFilterRules(on ? "quellaro.link.debug=true" : "quellaro.link.debug=false");
-        const QByteArray before = readFile(path);
+    for (const char* rules : {"quellaro.link.debug=true", "*.debug=false"}) {
+        QLoggingCategory::setFilterRules(QString::fromLatin1(rules));
+        const qint64 before = readFile(path).size();
         Link link;
         QVERIFY(link.open());
         QCOMPARE(link.client->SendMessage(4, 0, 0, 0), 2);
@@ -153,31 +154,40 @@ void TestNetMessge::trace()
         QCOMPARE(link.client->SendMessage(4, 0, 0, 0), -1);
         CM_NetMessge next; // connecting
         QCOMPARE(next.SendMessage(1, 0, 0, 0), -1);
-        QCOMPARE(readFile(path) == before, !on); // nothing at all while off
-        if (!on)
-            continue;
-        QStringList lines = QString::fromUtf8(readFile(path)).split('\n');
-        QCOMPARE(lines.takeFirst(), QStringLiteral("# earlier"));
-        QCOMPARE(lines.takeLast(), QString());
-        // Local time with its offset, the client's number, the event.
-        const QRegularExpression form(R"(^\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d\.\d{3}[+-]\d\d:\d\d #(\d+) (.+)$)");
+        QBuffer written;
+        written.setData(readFile(path).mid(before));
+        QVERIFY(written.open(QIODevice::ReadOnly));
         QStringList events;
-        int first = 0;
-        for (const QString& line : qAsConst(lines)) {
-            const QRegularExpressionMatch match = form.match(line);
-            QVERIFY2(match.hasMatch(), qPrintable(line));
-            first = first ? first : match.captured(1).toInt();
-            events << QStringLiteral("%1 %2").arg(match.captured(1).toInt() - first).arg(match.captured(2));
-        }
+        const LinkTrace::ReadResult result = LinkTrace::readTrace(written, [&](const LinkTrace::Line& line) {
+            const QString text = LinkTrace::format(line).mid(30); // after the time
+            events << (line.event == LinkTrace::Event::Run
+                           ? text
+                           : QStringLiteral("%1 %2").arg(line.link - link.client->number()).arg(text.section(' ', 1)));
+            return QString();
+        });
+        QCOMPARE(result.errorLine, 0);
         const QString at = QStringLiteral("127.0.0.1:%1").arg(link.peer.port());
-        QCOMPARE(events,
-                 (QStringList{"0 connecting to " + at, "0 connected to " + at, "0 request to " + at + ": 04 00",
-                              "0 read: 03 00 07 03 00 08 03", "0 reply delivered: 03 00 07",
-                              "0 reply dropped, one frame per read: 03 00 08", "0 reply kept, unfinished frame: 03",
-                              "0 error with " + at + ": The remote host closed the connection",
-                              "0 disconnected from " + at, "0 request not sent, connection lost: 04 00",
-                              "1 connecting to " + at, "1 request not sent, not connected yet: 01 00"}));
+        QStringList expected{"0 connecting to " + at, "0 connected to " + at, "0 request to " + at + ": 04 00",
+                             "0 read: 03 00 07 03 00 08 03", "0 reply delivered: 03 00 07",
+                             "0 reply dropped, one frame per read: 03 00 08", "0 reply kept, unfinished frame: 03",
+                             "0 error with " + at + ", closed-by-controller: The remote host closed the connection",
+                             "0 disconnected from " + at, "0 request not sent, connection lost: 04 00",
+                             "1 connecting to " + at, "1 request not sent, not connected yet: 01 00"};
+        if (events.first().startsWith("run: ")) // the first line of the run
+            expected.prepend(QStringLiteral("run: Quellaro 1.0.0, pid %1").arg(QCoreApplication::applicationPid()));
+        QCOMPARE(events, expected);
+        // Each line is read back to the very line written.
+        QStringList lines = QString::fromUtf8(written.data()).split('\n');
+        QCOMPARE(lines.takeLast(), QString());
+        for (const QString& line : qAsConst(lines)) {
+            LinkTrace::Line read;
+            QString error;
+            QVERIFY2(LinkTrace::parse(line.toUtf8(), &read, &error), qPrintable(error));
+            QCOMPARE(LinkTrace::format(read), line);
+        }
     }
+    QVERIFY(readFile(path).startsWith("# earlier\n"));
+    QVERIFY(readFile(path).contains(" run: Quellaro 1.0.0, pid "));
 }
 
 void TestNetMessge::addresses_data()

@@ -69,7 +69,8 @@ private slots:
         for (const QByteArray& line :
              QByteArrayList{b + "read: 01", "2026-12-06T14:30:00.100+01:00 #0 read: 01", a + "wrote: 01",
                             a + "read: 01  02", "2026-02-30T14:30:00.100+01:00 #1 read: 01", a2 + "read: 01"})
-            QTest::newRow(line) << a + "connected to h:1\n" + a2 + "connecting to h:1\n" + line << QList<Events>() << 3;
+            QTest::newRow(line) << a + "connected to h:1\n" + a2 + "connecting to h:1\n" + line + "\n" << QList<Events>()
+                                << 3;
     }
 
     void readsTraces()
