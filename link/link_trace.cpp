@@ -299,7 +299,7 @@ ReadResult readTrace(QIODevice& device, const std::function<QString(const Line&)
         return result;
     }
     if (result.linesRead == 0) {
-        result.errorLine = qMax(1, number);
+        result.errorLine = 1;
         result.error = QStringLiteral("not a trace: no line of the link trace in it");
     }
     return result;

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QLoggingCategory>
 
+#include <cerrno>
 #include <cstdio>
 #include <memory>
 
@@ -22,16 +23,18 @@ void say(const QString& message)
     std::fputs(QStringLiteral("Quellaro: %1\n").arg(message).toLocal8Bit().constData(), stderr);
 }
 
-// A write that fails (a full disk) is said once; the lines after it are not tried, so the
-// file ends with whole lines.
+// A write that fails (a full disk) is said once, and the part of the line written is taken
+// back; the lines after it are not tried, so the file ends with whole lines.
 void writeTraceLine(const QString& message)
 {
     if (!LinkTrace::writeFailure().isEmpty())
         return;
     const QByteArray line = message.toUtf8() + '\n';
-    if (traceFile->write(line) == line.size() && traceFile->flush())
+    const qint64 wholeLines = traceFile->size();
+    if (traceFile->write(line) == line.size())
         return;
-    const QString why = traceFile->errorString();
+    const QString why = qt_error_string(errno); // QFile's own text says "Unknown error"
+    traceFile->resize(wholeLines); // no cut line at the end
     LinkTrace::setWriteFailure(why);
     say(QCoreApplication::translate("CommandLine", "the trace file %1 cannot be written, tracing stops: %2")
             .arg(traceFile->fileName(), why));
@@ -73,7 +76,7 @@ bool startLinkTraceFile(const QString& path)
 {
     QString refused = refusal(path);
     auto file = std::make_unique<QFile>(path);
-    if (refused.isEmpty() && !file->open(QIODevice::Append))
+    if (refused.isEmpty() && !file->open(QIODevice::Append | QIODevice::Unbuffered))
         refused = QCoreApplication::translate("CommandLine", "cannot write the trace file %1: %2")
                       .arg(path, file->errorString());
     if (!refused.isEmpty()) {

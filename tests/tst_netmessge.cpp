@@ -11,7 +11,10 @@
 #include <QLoggingCategory>
 #include <QTcpSocket>
 
+#include <csignal>
 #include <memory>
+
+#include <sys/resource.h>
 
 namespace {
 
@@ -63,6 +66,7 @@ private slots:
     void replies_data();
     void replies();
     void trace();
+    void traceOnFullDisk();
     void addresses_data();
     void addresses();
 };
@@ -188,6 +192,34 @@ void TestNetMessge::trace()
     }
     QVERIFY(readFile(path).startsWith("# earlier\n"));
     QVERIFY(readFile(path).contains(" run: Quellaro 1.0.0, pid "));
+}
+
+// A write that fails is said once (the panels show it); the file ends with whole lines.
+void TestNetMessge::traceOnFullDisk()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("full.trace");
+    QVERIFY(startLinkTraceFile(path));
+    rlimit limit{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &limit), 0);
+    const rlimit before = limit;
+    limit.rlim_cur = 300;
+    std::signal(SIGXFSZ, SIG_IGN);
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
+    Link link;
+    QVERIFY(link.open());
+    for (int i = 0; i < 8; ++i)
+        link.client->SendMessage(4, 0, 0, 0);
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &before), 0);
+    QCOMPARE(LinkTrace::writeFailure(), QStringLiteral("File too large"));
+    const QByteArray written = readFile(path);
+    QVERIFY2(written.size() <= 300 && written.size() > 100 && written.endsWith('\n'), written.constData());
+    QBuffer buffer;
+    buffer.setData(written);
+    QVERIFY(buffer.open(QIODevice::ReadOnly));
+    const LinkTrace::ReadResult result = LinkTrace::readTrace(buffer, [](const LinkTrace::Line&) { return QString(); });
+    QCOMPARE(result.errorLine, 0);
+    QCOMPARE(result.warnings, QStringList());
 }
 
 void TestNetMessge::addresses_data()
