@@ -1,0 +1,139 @@
+// The history of a run: recorded live from a panel against the simulator, read from the
+// recordings as CSV, bounded, drawn as a curve, shown and exported by the History window.
+
+#include "test_support.h"
+
+#include "history/history_dialog.h"
+#include "history/history_model.h"
+#include "history/history_texts.h"
+#include "history/program_history.h"
+#include "history/temperature_chart.h"
+#include "panels/testdrinkdialog.h"
+#include "simulator/simulator_server.h"
+
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableView>
+
+namespace {
+
+using Row = QPair<QString, int>; // kind, code
+
+HistoryEvent made(qint64 ms, HistoryEvent::Kind kind, int code, int value = 0)
+{
+    HistoryEvent event;
+    event.msSinceEpoch = ms;
+    event.link = 1;
+    event.kind = kind;
+    event.code = code;
+    event.value = value;
+    return event;
+}
+
+QList<Row> rows(const HistoryModel& model)
+{
+    QList<Row> list;
+    for (int i = 0; i < model.count(); ++i)
+        list << Row{model.index(i, HistoryModel::WhatColumn).data().toString(), model.event(i).code};
+    return list;
+}
+
+} // namespace
+
+class TestHistory : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // A drink made from the drink panel: the first answer in full, then only the changes and
+    // the command. The machine's clock moves 500 ms a request, so each poll sees the same.
+    void liveSession()
+    {
+        SimulatorServer sim;
+        QVERIFY(sim.listen(QHostAddress::LocalHost, 0));
+        sim.setClock([&sim] { return qint64(sim.requestCount()) * 500; });
+        sim.model().setMode(Protocol::ModeTrade);
+        sim.model().setState(Protocol::StateWaiting);
+        setControllerAddress(QStringLiteral("127.0.0.1"), sim.serverPort());
+        HistoryModel& history = ProgramHistory::model();
+        {
+            TestDrinkDialog panel;
+            panel.show();
+            QTRY_VERIFY_WITH_TIMEOUT(history.count() >= 4, 5000);
+            panel.findChild<QSpinBox*>(QStringLiteral("drinkNumberBox"))->setValue(2);
+            panel.findChild<QSpinBox*>(QStringLiteral("sugarNumberBox"))->setValue(1);
+            panel.findChild<QPushButton*>(QStringLiteral("makeDrinkButton"))->click();
+            QTRY_VERIFY_WITH_TIMEOUT(rows(history).count(Row{"State", 1000}) == 2, 30000);
+            panel.close();
+        }
+        const QList<Row> expected{
+            {"Connected", 0}, {"Mode", 2},     {"State", 1000}, {"Error", 0},    {"Command", 3},
+            {"State", 110},   {"State", 115},  {"State", 116},  {"State", 118},  {"State", 120},
+            {"State", 130},   {"State", 131},  {"State", 132},  {"State", 133},  {"State", 134},
+            {"State", 121},   {"State", 140},  {"State", 142},  {"State", 141},  {"State", 1000}};
+        QCOMPARE(rows(history), expected);
+        QCOMPARE(HistoryTexts::text(history.event(4)), QStringLiteral("Make drink 2, sugar 1"));
+    }
+
+    void bound_data()
+    {
+        QTest::addColumn<bool>("oneByOne");
+        QTest::newRow("one by one, as a live panel adds them") << true;
+        QTest::newRow("all at once, as a trace is read") << false;
+    }
+    // A million events are kept; the oldest go, and the window says how many.
+    void bound()
+    {
+        QFETCH(bool, oneByOne);
+        HistoryModel history;
+        QVector<HistoryEvent> events;
+        for (int i = 0; i < 1000003; ++i)
+            events << made(i, HistoryEvent::Kind::Temperature, 0, i % 1000);
+        if (oneByOne) {
+            for (const HistoryEvent& each : qAsConst(events))
+                history.append(each);
+        } else {
+            history.appendAll(events);
+        }
+        QCOMPARE(history.rowCount(), 1000000);
+        QCOMPARE(history.dropped(), qint64(3));
+        QCOMPARE(history.event(0).value, 3);
+        HistoryDialog window(&history);
+        QCOMPARE(window.findChild<QLabel*>(QStringLiteral("droppedLabel"))->text(),
+                 QStringLiteral("Oldest events dropped: 3"));
+    }
+
+    // The curve's pixels at known times and temperatures: 80.0 at 0 s, 85.0 at 50 s, 90.0 at
+    // 100 s, a hundred readings of 80 and 90 at 60 s, Boiler On at 25 s, the setpoint 82.
+    void curve()
+    {
+        HistoryModel history;
+        history.append(made(0, HistoryEvent::Kind::Temperature, 0, 800));
+        history.append(made(25000, HistoryEvent::Kind::Command, 3));
+        history.append(made(50000, HistoryEvent::Kind::Temperature, 0, 850));
+        for (int i = 0; i < 100; ++i)
+            history.append(made(60000 + i, HistoryEvent::Kind::Temperature, 0, i % 2 ? 900 : 800));
+        history.append(made(100000, HistoryEvent::Kind::Temperature, 0, 900));
+        TemperatureChart chart(&history);
+        chart.setSetpoint(82);
+        chart.resize(400, 200);
+        const QImage drawn = chart.grab().toImage();
+        const QColor red(200, 0, 0), blue(0, 0, 200), green(0, 130, 0);
+        QCOMPARE(drawn.pixelColor(44, 177), red);  // 80.0 at 0 s
+        QCOMPARE(drawn.pixelColor(217, 93), red);  // 85.0 at 50 s
+        QCOMPARE(drawn.pixelColor(391, 8), red);   // 90.0 at 100 s
+        QCOMPARE(drawn.pixelColor(252, 40), red);  // 60 s: from 80 to 90 in one column
+        QCOMPARE(drawn.pixelColor(252, 150), red);
+        QCOMPARE(drawn.pixelColor(46, 144), blue); // the setpoint, dashed
+        QCOMPARE(drawn.pixelColor(49, 144), Qt::white);
+        QCOMPARE(drawn.pixelColor(130, 10), green); // the command's mark
+        QCOMPARE(drawn.pixelColor(300, 100), Qt::white);
+    }
+};
+
+QUELLARO_TEST_MAIN(TestHistory)
+#include "tst_history.moc"
