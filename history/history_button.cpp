@@ -17,7 +17,7 @@ void addBesideQuit(QDialog* panel)
         auto* quit = qobject_cast<QPushButton*>(column->itemAt(i)->widget());
         if (!quit)
             continue;
-        auto* history = new QPushButton(QDialog::tr("History"), panel);
+        auto* history = new QPushButton(HistoryDialog::tr("History"), panel);
         history->setObjectName(QStringLiteral("historyButton"));
         history->setAutoDefault(false);
         QObject::connect(history, &QPushButton::clicked, panel, [] { HistoryDialog::showForProgram(); });

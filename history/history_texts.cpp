@@ -128,7 +128,7 @@ QString requestCommandText(const FrameCodec::Request& request)
             return QCoreApplication::translate("TestBoilerDialog", known.caption);
     }
     if (request.arg1 == Protocol::CmdMakeDrink)
-        return tr("Make drink %1, sugar %2").arg(request.arg2).arg(request.arg3);
+        return QCoreApplication::translate("HistoryTexts", "Make drink %1, sugar %2").arg(request.arg2).arg(request.arg3);
     return QString();
 }
 
@@ -225,15 +225,15 @@ QString lostText(LinkTrace::Lost lost, const QString& socketText)
     using Lost = LinkTrace::Lost;
     switch (lost) {
     case Lost::Refused:
-        return tr("refused: nothing listens at that port");
+        return QCoreApplication::translate("HistoryTexts", "refused: nothing listens at that port");
     case Lost::HostNotFound:
-        return tr("the host name was not found");
+        return QCoreApplication::translate("HistoryTexts", "the host name was not found");
     case Lost::ClosedByController:
-        return tr("the controller closed the connection");
+        return QCoreApplication::translate("HistoryTexts", "the controller closed the connection");
     case Lost::TimedOut:
-        return tr("no connection within 2 s");
+        return QCoreApplication::translate("HistoryTexts", "no connection within 2 s");
     case Lost::NetworkUnreachable:
-        return tr("the network is unreachable");
+        return QCoreApplication::translate("HistoryTexts", "the network is unreachable");
     case Lost::Unknown:
     case Lost::Other:
         break;
@@ -244,11 +244,11 @@ QString lostText(LinkTrace::Lost lost, const QString& socketText)
 QString notSentText(const QString& traceReason)
 {
     if (traceReason == QLatin1String("not connected yet"))
-        return tr("not connected yet");
+        return QCoreApplication::translate("HistoryTexts", "not connected yet");
     if (traceReason == QLatin1String("connection lost"))
-        return tr("connection lost");
+        return QCoreApplication::translate("HistoryTexts", "connection lost");
     if (traceReason == QLatin1String("no connection"))
-        return tr("no connection");
+        return QCoreApplication::translate("HistoryTexts", "no connection");
     return traceReason;
 }
 
@@ -259,11 +259,11 @@ QString commandText(const QByteArray& frame)
         return QString();
     switch (request.type) {
     case Protocol::RequestModeSwitch:
-        return tr("Switch to mode %1").arg(statusText(statusMaps().modes, "Unknown mode %1", request.arg1));
+        return QCoreApplication::translate("HistoryTexts", "Switch to mode %1").arg(statusText(statusMaps().modes, "Unknown mode %1", request.arg1));
     case Protocol::RequestCommand:
         return requestCommandText(request);
     case Protocol::RequestOutput:
-        return tr("%1 set to %2")
+        return QCoreApplication::translate("HistoryTexts", "%1 set to %2")
             .arg(caption("ShowOutputsDialog", OutputCaptions, Protocol::OutputCount, request.arg1))
             .arg(request.arg2);
     default:
