@@ -79,6 +79,29 @@ private slots:
         QCOMPARE(HistoryTexts::text(history.event(4)), QStringLiteral("Make drink 2, sugar 1"));
     }
 
+    void csvOfRecordings_data()
+    {
+        QTest::addColumn<QString>("recording");
+        QTest::newRow("gateway at 9600 baud, heating") << "gateway_9600_heating";
+        QTest::newRow("refused, stops answering, hangs up") << "controller_stops_answering";
+    }
+    // --history-csv on each recording, without a display, against the CSV expected of it.
+    void csvOfRecordings()
+    {
+        QFETCH(QString, recording);
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANGUAGE", "LC_ALL"})
+            environment.remove(name);
+        environment.insert("LANG", "C.UTF-8");
+        program.setProcessEnvironment(environment);
+        program.start(QUELLARO_PROGRAM, {"--history-csv", QUELLARO_RECORDINGS "/" + recording + ".trace"});
+        QVERIFY(program.waitForFinished(30000));
+        QCOMPARE(program.readAllStandardError(), QByteArray());
+        QCOMPARE(program.exitCode(), 0);
+        QCOMPARE(program.readAllStandardOutput(), readFile(QUELLARO_TEST_DATA "/" + recording + ".csv"));
+    }
+
     void bound_data()
     {
         QTest::addColumn<bool>("oneByOne");
