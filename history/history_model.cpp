@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QLocale>
 
+#include <algorithm>
 #include <climits>
 
 namespace {
@@ -73,7 +74,7 @@ void HistoryModel::noteLasting(int row)
     if (previous != latestOfKind.end() && previous.value() >= firstNumber) {
         const int previousRow = int(previous.value() - firstNumber);
         HistoryEvent& earlier = events[size_t(previousRow)];
-        earlier.lastedMs = qint32(qBound<qint64>(0, latest.msSinceEpoch - earlier.msSinceEpoch, INT_MAX));
+        earlier.lastedMs = qint32(std::clamp<qint64>(latest.msSinceEpoch - earlier.msSinceEpoch, 0, INT_MAX));
         const QModelIndex changed = index(previousRow, LastedColumn);
         emit dataChanged(changed, changed);
     }
