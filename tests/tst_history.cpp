@@ -8,7 +8,9 @@
 #include "history/history_texts.h"
 #include "history/program_history.h"
 #include "history/temperature_chart.h"
+#include "panels/pollingdialog.h"
 #include "panels/testdrinkdialog.h"
+#include "shell/quellaro.h"
 #include "simulator/simulator_server.h"
 
 #include <QComboBox>
@@ -16,6 +18,7 @@
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTableView>
 
@@ -100,6 +103,69 @@ private slots:
         QCOMPARE(program.readAllStandardError(), QByteArray());
         QCOMPARE(program.exitCode(), 0);
         QCOMPARE(program.readAllStandardOutput(), readFile(QUELLARO_TEST_DATA "/" + recording + ".csv"));
+    }
+
+    // Beside Quit on every polling panel; one window for the program, not modal.
+    void historyButton()
+    {
+        Quellaro menu;
+        const QList<PollingDialog*> panels = menu.findChildren<PollingDialog*>();
+        QCOMPARE(panels.size(), 9);
+        QWidget* opened = nullptr;
+        for (PollingDialog* panel : panels) {
+            panel->show();
+            auto* button = panel->findChild<QPushButton*>(QStringLiteral("historyButton"));
+            QVERIFY2(button, panel->metaObject()->className());
+            const QList<QPushButton*> quits = panel->findChildren<QPushButton*>(QRegularExpression("^(quit|push)Button$"));
+            QCOMPARE(quits.size(), 1);
+            QCOMPARE(button->geometry().center().y(), quits.first()->geometry().center().y());
+            button->click();
+            QWidget* window = nullptr;
+            for (QWidget* top : QApplication::topLevelWidgets()) {
+                if (top->objectName() == QLatin1String("HistoryDialog") && top->isVisible())
+                    window = top;
+            }
+            QVERIFY(window);
+            QVERIFY(!window->isModal());
+            QVERIFY(!opened || opened == window);
+            opened = window;
+            panel->close();
+        }
+        opened->close();
+    }
+
+    // The kind filter, following the newest row unless scrolled up, the CSV of what is shown.
+    void window()
+    {
+        HistoryModel history;
+        for (int i = 0; i < 200; ++i)
+            history.append(made(1000 * i, i % 2 ? HistoryEvent::Kind::Temperature : HistoryEvent::Kind::State, 1000, 850 + i));
+        HistoryDialog window(&history);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto* view = window.findChild<QTableView*>(QStringLiteral("historyView"));
+        window.findChild<QComboBox*>(QStringLiteral("kindFilter"))->setCurrentIndex(2); // temperature
+        QCOMPARE(view->model()->rowCount(), 100);
+        QScrollBar* scroll = view->verticalScrollBar();
+        QTRY_COMPARE(scroll->value(), scroll->maximum());
+        history.append(made(200000, HistoryEvent::Kind::Temperature, 0, 999));
+        QTRY_COMPARE(scroll->value(), scroll->maximum());
+        scroll->setValue(0);
+        history.append(made(201000, HistoryEvent::Kind::Temperature, 0, 998));
+        QTest::qWait(50);
+        QCOMPARE(scroll->value(), 0);
+        QCOMPARE(view->model()->rowCount(), 102);
+
+        QTemporaryDir dir;
+        window.findChild<QPushButton*>(QStringLiteral("exportButton"))->click();
+        auto* chooser = window.findChild<QFileDialog*>(QStringLiteral("exportFileDialog"));
+        QVERIFY(chooser && chooser->isVisible() && chooser->isModal());
+        chooser->selectFile(dir.filePath("shown.csv"));
+        static_cast<QDialog*>(chooser)->accept(); // as its Save button does
+        const QByteArray csv = readFile(dir.filePath("shown.csv"));
+        QCOMPARE(csv.count('\n'), 103);
+        QVERIFY(csv.startsWith("time,link,kind,code,value,text\r\n1970-01-01T00:00:01.000+00:00,1,temperature,,85.1,\r\n"));
+        QVERIFY(csv.endsWith("1970-01-01T00:03:21.000+00:00,1,temperature,,99.8,\r\n"));
     }
 
     void bound_data()
