@@ -22,6 +22,12 @@ QString clockText(qint64 ms)
     return QDateTime::fromMSecsSinceEpoch(ms).toString(QStringLiteral("HH:mm:ss"));
 }
 
+// The row of `value` (tenths of a degree) in `plot`, whose bottom is `low` and top `high`.
+int yAt(const QRect& plot, int value, int low, int high)
+{
+    return plot.bottom() - int(qint64(value - low) * (plot.height() - 1) / (high - low));
+}
+
 // One pixel column of the curve.
 struct Column
 {
@@ -112,7 +118,7 @@ void TemperatureChart::paintEvent(QPaintEvent* /*event*/)
     const auto [lowest, highest] = std::minmax_element(tenths.cbegin(), tenths.cend());
     const int low = int(std::floor(std::min(*lowest, setpointTenths) / 100.0)) * 100;
     const int high = std::max(low + 100, int(std::ceil(std::max(*highest, setpointTenths) / 100.0)) * 100);
-    const auto yOf = [&](int value) { return plot.bottom() - int(qint64(value - low) * (plot.height() - 1) / (high - low)); };
+    const auto yOf = [&](int tenthsOf) { return yAt(plot, tenthsOf, low, high); };
     const auto xOf = [&](qint64 ms) { return plot.left() + int((ms - from) * (plot.width() - 1) / (to - from)); };
 
     painter.setPen(Qt::black);
@@ -145,18 +151,19 @@ void TemperatureChart::drawCurve(QPainter& painter, const QRect& plot, qint64 fr
     QVector<Column> columns(plot.width());
     const auto begin = std::lower_bound(times.cbegin(), times.cend(), from);
     const auto end = std::upper_bound(begin, times.cend(), to);
-    for (auto at = begin; at != end; ++at) {
-        const int value = tenths.at(int(at - times.cbegin()));
-        Column& column = columns[int((*at - from) * (plot.width() - 1) / (to - from))];
+    const double pixelsPerMs = double(plot.width() - 1) / double(to - from);
+    const int* reading = tenths.constData() + (begin - times.cbegin());
+    for (auto at = begin; at != end; ++at, ++reading) {
+        Column& column = columns[qBound(0, int(double(*at - from) * pixelsPerMs), plot.width() - 1)];
         if (!column.used) {
-            column = Column{value, value, value, value, true};
+            column = Column{*reading, *reading, *reading, *reading, true};
             continue;
         }
-        column.last = value;
-        column.low = std::min(column.low, value);
-        column.high = std::max(column.high, value);
+        column.last = *reading;
+        column.low = std::min(column.low, *reading);
+        column.high = std::max(column.high, *reading);
     }
-    const auto yOf = [&](int value) { return plot.bottom() - int(qint64(value - low) * (plot.height() - 1) / (high - low)); };
+    const auto yOf = [&](int tenthsOf) { return yAt(plot, tenthsOf, low, high); };
     painter.setPen(QPen(CurveColor, 1));
     const Column* previous = nullptr;
     int previousX = 0;
