@@ -131,7 +131,7 @@ void readHistory(const uint8_t* data, size_t size)
     if (result.error.isEmpty() != (result.errorLine == 0))
         fail("a history refused without its line");
     for (int i = 0; i < history.count(); ++i) {
-        const HistoryEvent& event = history.event(i);
+        const HistoryEvent& event = history.eventAt(i);
         const bool input = event.kind == HistoryEvent::Kind::Input, output = event.kind == HistoryEvent::Kind::Output;
         if ((input && (event.code < 0 || event.code > 17)) || (output && (event.code < 0 || event.code > 21))
             || ((input || output) && event.value != 0 && event.value != 1))

@@ -34,7 +34,7 @@ bool write(const HistoryModel& model, QIODevice& device, int groups)
 {
     QByteArray out = "time,link,kind,code,value,text\r\n";
     for (int i = 0; i < model.count(); ++i) {
-        const HistoryEvent& event = model.event(i);
+        const HistoryEvent& event = model.eventAt(i);
         if (groups != 0 && (groups & 1 << int(groupOf(event.kind))) == 0)
             continue;
         out += row(event).toUtf8();

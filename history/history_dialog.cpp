@@ -36,7 +36,7 @@ protected:
     bool filterAcceptsRow(int row, const QModelIndex& /*parent*/) const override
     {
         const auto* history = static_cast<const HistoryModel*>(sourceModel());
-        return (groups & 1 << int(groupOf(history->event(row).kind))) != 0;
+        return (groups & 1 << int(groupOf(history->eventAt(row).kind))) != 0;
     }
 
 private:

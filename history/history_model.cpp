@@ -104,7 +104,7 @@ QVariant HistoryModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= count())
         return QVariant();
-    const HistoryEvent& shown = event(index.row());
+    const HistoryEvent& shown = eventAt(index.row());
     switch (role) {
     case Qt::DisplayRole:
         return display(shown, index.column());

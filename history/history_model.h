@@ -25,7 +25,7 @@ public:
     // Many at once, as from a trace: one insertion for the views.
     void appendAll(const QVector<HistoryEvent>& events);
 
-    const HistoryEvent& event(int row) const { return events[size_t(row)]; }
+    const HistoryEvent& eventAt(int row) const { return events[size_t(row)]; }
     int count() const { return int(events.size()); }
     // The events dropped for the bound since the run began.
     qint64 dropped() const { return firstNumber; }

@@ -82,7 +82,7 @@ QSize TemperatureChart::minimumSizeHint() const
 void TemperatureChart::takeRows(int first, int last)
 {
     for (int row = first; row <= last; ++row) {
-        const HistoryEvent& event = model->event(row);
+        const HistoryEvent& event = model->eventAt(row);
         if (event.kind == HistoryEvent::Kind::Temperature) {
             times.append(event.msSinceEpoch);
             tenths.append(event.value);

@@ -36,7 +36,7 @@ struct TraceRecording
 namespace TraceReader {
 
 // The longest silence played: a timer cannot wait 24.8 days, and nobody waits an hour.
-constexpr qint64 MaxGapMs = 3600 * 1000;
+constexpr qint64 MaxGapMs = qint64(3600) * 1000;
 
 // Reads lines until the end of `device`, stopping at the first one it cannot read. Blank
 // lines and lines starting with "# " are skipped. Lines of a file that several runs of the

@@ -41,7 +41,7 @@ QList<Row> rows(const HistoryModel& model)
 {
     QList<Row> list;
     for (int i = 0; i < model.count(); ++i)
-        list << Row{model.index(i, HistoryModel::WhatColumn).data().toString(), model.event(i).code};
+        list << Row{model.index(i, HistoryModel::WhatColumn).data().toString(), model.eventAt(i).code};
     return list;
 }
 
@@ -79,7 +79,7 @@ private slots:
             {"State", 130},   {"State", 131},  {"State", 132},  {"State", 133},  {"State", 134},
             {"State", 121},   {"State", 140},  {"State", 142},  {"State", 141},  {"State", 1000}};
         QCOMPARE(rows(history), expected);
-        QCOMPARE(HistoryTexts::text(history.event(4)), QStringLiteral("Make drink 2, sugar 1"));
+        QCOMPARE(HistoryTexts::text(history.eventAt(4)), QStringLiteral("Make drink 2, sugar 1"));
     }
 
     void csvOfRecordings_data()
@@ -190,7 +190,7 @@ private slots:
         }
         QCOMPARE(history.rowCount(), 1000000);
         QCOMPARE(history.dropped(), qint64(3));
-        QCOMPARE(history.event(0).value, 3);
+        QCOMPARE(history.eventAt(0).value, 3);
         HistoryDialog window(&history);
         QCOMPARE(window.findChild<QLabel*>(QStringLiteral("droppedLabel"))->text(),
                  QStringLiteral("Oldest events dropped: 3"));
