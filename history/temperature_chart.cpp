@@ -132,7 +132,7 @@ void TemperatureChart::paintEvent(QPaintEvent* /*event*/)
     painter.setPen(QPen(SetpointColor, 1, Qt::DashLine));
     painter.drawLine(plot.left(), yOf(setpointTenths), plot.right(), yOf(setpointTenths));
     painter.setPen(MarkColor);
-    for (const Mark& mark : marks) {
+    for (const Mark& mark : qAsConst(marks)) {
         if (mark.ms < from || mark.ms > to)
             continue;
         painter.drawLine(xOf(mark.ms), plot.top(), xOf(mark.ms), plot.top() + 6);
