@@ -107,8 +107,7 @@ void PollingDialog::addLinkStateLine()
 void PollingDialog::answerArrived()
 {
     sinceAnswer.start();
-    if (linkStateLabel)
-        linkStateLabel->hide();
+    showLinkState(); // hidden, unless the trace file cannot be written
 }
 
 void PollingDialog::showLinkState()

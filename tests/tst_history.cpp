@@ -8,6 +8,7 @@
 #include "history/history_texts.h"
 #include "history/program_history.h"
 #include "history/temperature_chart.h"
+#include "link/link_trace.h"
 #include "panels/pollingdialog.h"
 #include "panels/testdrinkdialog.h"
 #include "shell/quellaro.h"
@@ -16,6 +17,7 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QScrollBar>
@@ -166,6 +168,24 @@ private slots:
         QCOMPARE(csv.count('\n'), 103);
         QVERIFY(csv.startsWith("time,link,kind,code,value,text\r\n1970-01-01T00:00:01.000+00:00,1,temperature,,85.1,\r\n"));
         QVERIFY(csv.endsWith("1970-01-01T00:03:21.000+00:00,1,temperature,,99.8,\r\n"));
+    }
+
+    // A trace file that cannot be written is said on the link line, answers or not.
+    void traceFailureOnLinkLine()
+    {
+        SimulatorServer sim;
+        QVERIFY(sim.listen(QHostAddress::LocalHost, 0));
+        setControllerAddress(QStringLiteral("127.0.0.1"), sim.serverPort());
+        LinkTrace::setWriteFailure(QStringLiteral("No space left on device"));
+        TestDrinkDialog panel;
+        panel.show();
+        auto* line = panel.findChild<QLabel*>(QStringLiteral("linkStateLabel"));
+        QTRY_VERIFY_WITH_TIMEOUT(!panel.findChild<QLineEdit*>(QStringLiteral("curentModelineEdit"))->text().isEmpty(), 5000);
+        QTest::qWait(600); // a poll answered
+        QVERIFY(line->isVisible());
+        QCOMPARE(line->text(), QStringLiteral("The trace file cannot be written: No space left on device"));
+        LinkTrace::setWriteFailure(QString());
+        QTRY_VERIFY_WITH_TIMEOUT(!line->isVisible(), 5000);
     }
 
     void bound_data()
