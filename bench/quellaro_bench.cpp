@@ -1,13 +1,17 @@
 // The benchmark (scripts/bench.sh): start-up time and peak memory of the program against a bare
-// Qt Widgets program, CPU use of a polling panel, the age of its values behind a 4800-baud
-// gateway, the event loop's longest pause under a flood
-// of replies, memory growth over many openings of a panel
-// and of the recipes dialog, and the recipes dialog's showing time by file size. Each figure
+// Qt Widgets program, CPU use of a polling panel (its history recording), the age of its values
+// behind a 4800-baud gateway, the event loop's longest pause under a flood of replies, memory
+// growth over many openings of a panel and of the recipes dialog, the recipes dialog's showing
+// time by file size, and the history: memory for a million events, the History window's opening
+// with them, the curve's drawing. Each figure
 // is printed beside its baseline or target, with the ratio of the two.
 //
 //     quellaro_bench DIR    DIR holds bench_bare, bench_quellaro and cm-simulator
 #include "bench/measure.h"
 #include "bench/show_painted.h"
+#include "history/history_dialog.h"
+#include "history/history_model.h"
+#include "history/temperature_chart.h"
 #include "panels/testboilerdialog.h"
 #include "recipes/receptsdialog.h"
 #include "recipes/receptsfile.h"
@@ -17,6 +21,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
+#include <QImage>
 #include <QLineEdit>
 #include <QLoggingCategory>
 #include <QMap>
@@ -244,6 +249,55 @@ void boilerPanelCpu()
            QStringLiteral("%1 %").arg(percent, 0, 'f', 2), QStringLiteral("0.5 % of one core"), percent / 0.5, 1.0);
     const double growth = Measure::residentMb() - rss0;
     std::printf("  (memory growth over the %d s: %s)\n", CpuSeconds, qPrintable(mb(growth)));
+}
+
+// A history of `count` events: mostly temperatures, with states and commands between them.
+void fillHistory(HistoryModel& history, int count)
+{
+    QVector<HistoryEvent> events(count);
+    for (int i = 0; i < count; ++i) {
+        HistoryEvent& event = events[i];
+        event.msSinceEpoch = 1700000000000 + qint64(i) * 100;
+        event.link = 1 + i / 100000;
+        event.kind = i % 50 == 0 ? HistoryEvent::Kind::State
+                                 : (i % 997 == 0 ? HistoryEvent::Kind::Command : HistoryEvent::Kind::Temperature);
+        event.code = i % 50 == 0 ? 100 + i % 40 : 3;
+        event.value = 850 + i % 90;
+    }
+    history.appendAll(events);
+}
+
+void historyFigures()
+{
+    constexpr int Events = 1000000;
+    std::printf("History of %d events\n", Events);
+    const double rss0 = Measure::residentMb();
+    {
+        auto history = std::make_unique<HistoryModel>();
+        fillHistory(*history, Events);
+        const double memory = Measure::residentMb() - rss0;
+        report(QStringLiteral("memory for 1,000,000 history events"), mb(memory), QStringLiteral("100 MB"),
+               memory / 100, 1.0);
+        HistoryDialog window(history.get());
+        const double shown = showPainted(&window);
+        report(QStringLiteral("History window shown, 1,000,000 events"), ms(shown * 1000), QStringLiteral("1000 ms"),
+               shown, 1.0);
+        closeAndSettle(&window);
+    }
+    HistoryModel curve;
+    fillHistory(curve, 306500); // 300,000 of them temperatures
+    TemperatureChart chart(&curve);
+    chart.resize(900, 250);
+    QImage image(chart.size(), QImage::Format_ARGB32_Premultiplied);
+    std::vector<double> times;
+    for (int i = 0; i < 7; ++i) {
+        const double start = Measure::now();
+        chart.render(&image);
+        times.push_back(Measure::now() - start);
+    }
+    const double drawn = median(times) * 1000;
+    report(QStringLiteral("temperature curve drawn, 300,000 points"), ms(drawn), QStringLiteral("30 ms"), drawn / 30,
+           1.0);
 }
 
 void panelOpenings()
@@ -484,6 +538,7 @@ int main(int argc, char* argv[])
     panelOpenings();
     recipesShowings(QDir(scratch.path()));
     recipesShowingTime(QDir(scratch.path()));
+    historyFigures();
 
     const long missed = std::count_if(rows.begin(), rows.end(), [](const Row& r) { return r.ratio > r.limit; });
     std::printf("%zu figures, %ld missed their target\n", rows.size(), missed);

@@ -3,9 +3,14 @@
 // so unfinished frames are both joined and left to go stale) and its bytes. Each read, and
 // each frame the FrameAssembler rebuilds from it, goes to the client's handleMessage() in an
 // exactly sized heap copy, so that AddressSanitizer sees any access past the received bytes.
-// The input is also read as a link trace, as cm-simulator --replay reads it, its reads checked likewise.
+// The input is also read as a link trace, as cm-simulator --replay reads it, its reads checked likewise,
+// and as the history reads it, written out as CSV.
 #include "fuzz/fuzz_target.h"
 
+#include "history/history_csv.h"
+#include "history/history_model.h"
+#include "history/history_recorder.h"
+#include "history/trace_history.h"
 #include "link/cm_netmessge.h"
 #include "link/frame_assembler.h"
 #include "settings/settings_store.h"
@@ -113,6 +118,31 @@ void replayTrace(const uint8_t* data, size_t size)
     }
 }
 
+// The history of the trace: a refusal names its line; each event's numbers are in range; the
+// CSV has a line for each event.
+void readHistory(const uint8_t* data, size_t size)
+{
+    QByteArray text = QByteArray::fromRawData(reinterpret_cast<const char*>(data), int(size));
+    QBuffer buffer(&text);
+    buffer.open(QIODevice::ReadOnly);
+    HistoryModel history;
+    HistoryRecorder recorder(history);
+    const LinkTrace::ReadResult result = TraceHistory::read(buffer, recorder);
+    if (result.error.isEmpty() != (result.errorLine == 0))
+        fail("a history refused without its line");
+    for (int i = 0; i < history.count(); ++i) {
+        const HistoryEvent& event = history.eventAt(i);
+        const bool input = event.kind == HistoryEvent::Kind::Input, output = event.kind == HistoryEvent::Kind::Output;
+        if ((input && (event.code < 0 || event.code > 17)) || (output && (event.code < 0 || event.code > 21))
+            || ((input || output) && event.value != 0 && event.value != 1))
+            fail("an input or output out of range in the history");
+    }
+    QBuffer csv;
+    csv.open(QIODevice::WriteOnly);
+    if (!HistoryCsv::write(history, csv) || csv.data().count("\r\n") < history.count() + 1)
+        fail("a CSV without a line for each event");
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
@@ -144,5 +174,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         at += n;
     }
     replayTrace(data, size);
+    readHistory(data, size);
     return 0;
 }

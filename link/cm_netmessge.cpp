@@ -1,6 +1,7 @@
 #include "link/cm_netmessge.h"
 
 #include "link/frame_codec.h"
+#include "link/link_trace.h"
 #include "link/status_texts.h"
 #include "settings/settings_store.h"
 
@@ -8,50 +9,58 @@
 
 #include <QDateTime>
 #include <QHostAddress>
-#include <QLocale>
-#include <QLoggingCategory>
 #include <QTcpSocket>
 
 #include <algorithm>
 
-// Off by default; QT_LOGGING_RULES="quellaro.link.debug=true" turns it on. qCDebug evaluates
-// its arguments only when the category is on, so the trace costs nothing while it is off.
-Q_LOGGING_CATEGORY(lcLink, "quellaro.link", QtWarningMsg)
-
 namespace {
 
-// ISO 8601 local time to the millisecond with its UTC offset, "+00:00" rather than "Z", so a
-// trace from another time zone reads right and every line has the same form.
-QString traceTime()
-{
-    const QDateTime now = QDateTime::currentDateTime();
-    const int offsetMinutes = now.offsetFromUtc() / 60;
-    const int minutes = qAbs(offsetMinutes);
-    return QLocale::c().toString(now, QStringLiteral("yyyy-MM-dd'T'HH:mm:ss.zzz"))
-        + QLatin1Char(offsetMinutes < 0 ? '-' : '+')
-        + QStringLiteral("%1:%2").arg(minutes / 60, 2, 10, QLatin1Char('0')).arg(minutes % 60, 2, 10, QLatin1Char('0'));
-}
+using LinkTrace::Event;
 
-// One trace line, "<time> #<link> <event>"; `event` is called only while the category is on.
-template <typename Event>
-void trace(int link, const Event& event)
+// One trace line of link `link`; `fill` sets its event and is called only while the trace is on.
+template <typename Fill>
+void trace(int link, const Fill& fill)
 {
-    qCDebug(lcLink).noquote() << traceTime() + QStringLiteral(" #%1 ").arg(link) + event();
-}
-
-QString hex(const QByteArray& bytes)
-{
-    return QString::fromLatin1(bytes.toHex(' '));
+    LinkTrace::write([&] {
+        LinkTrace::Line line;
+        line.time = LinkTrace::now();
+        line.link = link;
+        fill(line);
+        return line;
+    });
 }
 
 // "reply delivered: 03 00 07", "reply dropped, one frame per read: 03 00 08".
-QString pieceText(const FrameAssembler::Piece& piece)
+void tracePiece(int link, const FrameAssembler::Piece& piece)
 {
-    static const char* const fates[] = {"delivered", "dropped", "kept"};
-    QString text = QStringLiteral("reply ") + QLatin1String(fates[int(piece.fate)]);
-    if (*piece.reason)
-        text += QStringLiteral(", ") + QLatin1String(piece.reason);
-    return text + QStringLiteral(": ") + hex(piece.bytes);
+    static const Event fates[] = {Event::ReplyDelivered, Event::ReplyDropped, Event::ReplyKept};
+    trace(link, [&](LinkTrace::Line& line) {
+        line.event = fates[int(piece.fate)];
+        line.text = QLatin1String(piece.reason);
+        line.bytes = piece.bytes;
+    });
+}
+
+LinkTrace::Lost lostOf(CM_NetMessge::LinkFailure failure)
+{
+    using Failure = CM_NetMessge::LinkFailure;
+    using Lost = LinkTrace::Lost;
+    switch (failure) {
+    case Failure::Refused:
+        return Lost::Refused;
+    case Failure::HostNotFound:
+        return Lost::HostNotFound;
+    case Failure::ClosedByController:
+        return Lost::ClosedByController;
+    case Failure::TimedOut:
+        return Lost::TimedOut;
+    case Failure::NetworkUnreachable:
+        return Lost::NetworkUnreachable;
+    case Failure::None:
+    case Failure::Other:
+        break;
+    }
+    return Lost::Other;
 }
 
 int nextLinkNumber()
@@ -316,8 +325,9 @@ void CM_NetMessge::prepareTextMessages()
 
 void CM_NetMessge::slotError(QAbstractSocket::SocketError err)
 {
-    traceError(socket->errorString());
-    fail(failureOf(err, state == LinkState::Connecting), socket->errorString());
+    const LinkFailure why = failureOf(err, state == LinkState::Connecting);
+    traceError(socket->errorString(), why);
+    fail(why, socket->errorString());
 }
 
 void CM_NetMessge::slotConnected()
@@ -342,7 +352,7 @@ void CM_NetMessge::connectTimedOut()
 {
     if (state != LinkState::Connecting)
         return;
-    traceError(QStringLiteral("no connection within %1 ms").arg(timing.connectTimeoutMs));
+    traceError(QStringLiteral("no connection within %1 ms").arg(timing.connectTimeoutMs), LinkFailure::TimedOut);
     socket->abort();
     fail(LinkFailure::TimedOut);
 }
@@ -509,75 +519,107 @@ qint64 CM_NetMessge::msToRetry() const
 
 void CM_NetMessge::traceConnecting()
 {
-    trace(linkNumber, [this] { return QStringLiteral("connecting to ") + address.text(); });
+    trace(linkNumber, [this](LinkTrace::Line& line) {
+        line.event = Event::Connecting;
+        line.peer = address.text();
+    });
 }
 
 void CM_NetMessge::traceConnected()
 {
-    trace(linkNumber, [this] { return QStringLiteral("connected to ") + peerText(); });
+    trace(linkNumber, [this](LinkTrace::Line& line) {
+        line.event = Event::Connected;
+        line.peer = peerText();
+    });
 }
 
 void CM_NetMessge::traceDisconnected()
 {
-    trace(linkNumber, [this] { return QStringLiteral("disconnected from ") + peerText(); });
+    trace(linkNumber, [this](LinkTrace::Line& line) {
+        line.event = Event::Disconnected;
+        line.peer = peerText();
+    });
 }
 
-void CM_NetMessge::traceError(const QString& reason)
+void CM_NetMessge::traceError(const QString& reason, LinkFailure why)
 {
-    trace(linkNumber, [&] { return QStringLiteral("error with %1: %2").arg(peerText(), reason); });
+    trace(linkNumber, [&](LinkTrace::Line& line) {
+        line.event = Event::Error;
+        line.peer = peerText();
+        line.lost = lostOf(why);
+        line.text = reason;
+    });
 }
 
 void CM_NetMessge::traceInvalidAddress()
 {
-    trace(linkNumber, [this] {
-        return QStringLiteral("address or port not valid, nothing tried: \"%1\" \"%2\"")
-            .arg(givenHostText, givenPortText);
+    trace(linkNumber, [this](LinkTrace::Line& line) {
+        line.event = Event::AddressNotValid;
+        line.text = QStringLiteral("\"%1\" \"%2\"").arg(givenHostText, givenPortText);
     });
 }
 
 void CM_NetMessge::traceRequest(const QByteArray& frame)
 {
-    trace(linkNumber, [&] { return QStringLiteral("request to %1: %2").arg(peerText(), hex(frame)); });
+    trace(linkNumber, [&](LinkTrace::Line& line) {
+        line.event = Event::Request;
+        line.peer = peerText();
+        line.bytes = frame;
+    });
 }
 
 void CM_NetMessge::traceNotSent(const QByteArray& frame)
 {
-    trace(linkNumber, [&] { return QStringLiteral("request not sent, %1: %2").arg(notSentReason(), hex(frame)); });
+    trace(linkNumber, [&](LinkTrace::Line& line) {
+        line.event = Event::NotSent;
+        line.text = notSentReason();
+        line.bytes = frame;
+    });
 }
 
 void CM_NetMessge::traceRead(const QByteArray& bytes)
 {
-    trace(linkNumber, [&] { return QStringLiteral("read: ") + hex(bytes); });
+    trace(linkNumber, [&](LinkTrace::Line& line) {
+        line.event = Event::Read;
+        line.bytes = bytes;
+    });
 }
 
 void CM_NetMessge::tracePieces(const FrameAssembler::Report& report)
 {
     for (const FrameAssembler::Piece& piece : report)
-        trace(linkNumber, [&] { return pieceText(piece); });
+        tracePiece(linkNumber, piece);
 }
 
 void CM_NetMessge::traceTimeout()
 {
-    trace(linkNumber, [this] { return QStringLiteral("no reply within %1 ms").arg(timing.replyTimeoutMs); });
+    trace(linkNumber, [this](LinkTrace::Line& line) {
+        line.event = Event::NoReply;
+        line.text = QStringLiteral("%1 ms").arg(timing.replyTimeoutMs);
+    });
 }
 
 void CM_NetMessge::traceAttempt(int delayMs)
 {
-    trace(linkNumber, [&] { return QStringLiteral("attempt %1 after %2 ms").arg(retries).arg(delayMs); });
+    trace(linkNumber, [&](LinkTrace::Line& line) {
+        line.event = Event::Attempt;
+        line.text = QStringLiteral("%1 after %2 ms").arg(retries).arg(delayMs);
+    });
 }
 
 // "health: 600 requests, 598 replies, round trip median 54 ms, largest 61 ms, 2 timeouts,
 // 1 dropped (48 bytes)", over the time since the last such line.
 void CM_NetMessge::traceHealth()
 {
-    trace(linkNumber, [this] {
+    trace(linkNumber, [this](LinkTrace::Line& line) {
         QVector<qint64> trips = health.roundTrips;
         std::sort(trips.begin(), trips.end());
         const QString roundTrip = trips.isEmpty() ? QStringLiteral("no round trip")
                                                   : QStringLiteral("round trip median %1 ms, largest %2 ms")
                                                         .arg(trips.at(trips.size() / 2))
                                                         .arg(trips.last());
-        return QStringLiteral("health: %1 requests, %2 replies, %3, %4 timeouts, %5 dropped (%6 bytes)")
+        line.event = Event::Health;
+        line.text = QStringLiteral("%1 requests, %2 replies, %3, %4 timeouts, %5 dropped (%6 bytes)")
             .arg(health.requests)
             .arg(health.replies)
             .arg(roundTrip)

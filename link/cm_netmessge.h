@@ -73,6 +73,8 @@ public:
     // While WaitingToRetry: the number of the next attempt (from 1) and the whole seconds until it.
     int retryAttempt() const;
     int secondsToRetry() const;
+    // The number of this client in the program's run, as the trace writes it (#1, #2, ...).
+    int number() const { return linkNumber; }
 
     // Polls with request `type` (1 or 4) every `periodMs` under the poll discipline, from one
     // period from now; the replies come as SendStateAnswer or SendXStateAnswer.
@@ -154,7 +156,7 @@ private:
     void traceConnecting();
     void traceConnected();
     void traceDisconnected();
-    void traceError(const QString& reason);
+    void traceError(const QString& reason, LinkFailure why);
     void traceInvalidAddress();
     void traceRequest(const QByteArray& frame);
     void traceNotSent(const QByteArray& frame);

@@ -1,6 +1,9 @@
 #include "panels/pollingdialog.h"
 
+#include "history/history_button.h"
+#include "history/program_history.h"
 #include "link/cm_netmessge.h"
+#include "link/link_trace.h"
 #include "link/protocol.h"
 #include "panels/status_fields.h"
 
@@ -42,7 +45,11 @@ PollingDialog::~PollingDialog()
 
 void PollingDialog::sendCommand(int type, int arg1, int arg2, int arg3)
 {
-    if (!netMessage || netMessage->SendMessage(type, arg1, arg2, arg3) >= 0)
+    if (!netMessage)
+        return;
+    const int result = netMessage->SendMessage(type, arg1, arg2, arg3);
+    ProgramHistory::requested(netMessage, type, arg1, arg2, arg3, result);
+    if (result >= 0)
         return;
     const auto* button = qobject_cast<const QAbstractButton*>(sender());
     sayNotSent(button ? button->text().remove(QLatin1Char('&')) : QString());
@@ -52,6 +59,7 @@ void PollingDialog::applyPanelStyles(Style buttonStyle)
 {
     addLinkStateLine();
     statusFields = std::make_unique<StatusFields>(this);
+    HistoryButton::addBesideQuit(this);
     applyStyleToAll<QLabel>(Style::Label, this);
     applyStyleToAll<QPushButton>(buttonStyle, this);
 }
@@ -137,6 +145,8 @@ void PollingDialog::showLinkState()
         lines.last() += QLatin1Char(' ') + asOf;
     else
         lines << notSentText << asOf;
+    if (!LinkTrace::writeFailure().isEmpty())
+        lines << tr("The trace file cannot be written: %1").arg(LinkTrace::writeFailure());
     lines.removeAll(QString());
     if (lines.isEmpty()) {
         linkStateLabel->hide();
@@ -208,6 +218,7 @@ QString PollingDialog::failureText() const
 void PollingDialog::startCycle()
 {
     netMessage = new CM_NetMessge();
+    ProgramHistory::follow(netMessage);
     if (answerKind == Answer::Short) {
         connect(netMessage, &CM_NetMessge::SendStateAnswer, this, [this](const _tag_getstate_answer& answer) {
             takeAnswer(answer);

@@ -102,11 +102,14 @@ void StatusFields::setStale(bool old)
     if (old == stale)
         return;
     stale = old;
-    // #595959 on the fields' #EFEFEF: 6.1:1, against the live values' #262626 at 13:1.
-    const QString sheet = styleSheet(Style::LineEdit)
-        + (stale ? QStringLiteral("\nQLineEdit:disabled { color: #595959; font-style: italic; }") : QString());
+    // #595959 on the fields' #EFEFEF: 6.1:1, against the live values' #262626 at 13:1. The rule
+    // goes on top of the field's own sheet, whatever styles it, and comes off leaving it.
+    const QString staleRule = QStringLiteral("\nQLineEdit:disabled { color: #595959; font-style: italic; }");
     for (QLineEdit* field : fields) {
-        if (field)
-            field->setStyleSheet(sheet);
+        if (!field)
+            continue;
+        QString sheet = field->styleSheet();
+        sheet.remove(staleRule);
+        field->setStyleSheet(stale ? sheet + staleRule : sheet);
     }
 }

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Takes docs/screenshots/*.png: the boiler, mixers and drink panels in English and Russian, each
+# Takes docs/screenshots/*.png: the boiler, mixers and drink panels and the History window in
+# English and Russian, each
 # a real window on a virtual 1280x800 X screen, polling the controller simulator. Builds into
 # build/ (or $BUILD_DIR) first when needed.
 set -euo pipefail
@@ -51,3 +52,5 @@ shoot TestBoilerDialog boiler "mode 2" "state 110" "error 0" "temp 261"
 shoot TestMixerDialog mixers "mode 2" "state 140" "error 12" "temp 200"
 # A state the tables have no text for.
 shoot TestDrinkDialog drink "mode 2" "state 555" "error 0"
+# The History window beside the boiler panel, heating after "Boiler On".
+shoot HistoryDialog history "mode 4" "state 1000" "error 0" "temp 850"

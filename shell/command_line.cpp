@@ -1,8 +1,13 @@
 #include "shell/command_line.h"
 
+#include "shell/trace_history_file.h"
 #include "shell/translation_loader.h"
 
+#include "history/history_csv.h"
+#include "history/history_model.h"
+
 #include <QCommandLineParser>
+#include <QFile>
 #include <QCoreApplication>
 #include <QStringList>
 #include <QTranslator>
@@ -34,6 +39,14 @@ void describe(QCommandLineParser& parser)
                       QCoreApplication::translate(
                           "CommandLine", "Append the trace of the link to the controller to FILE, line by line."),
                       QCoreApplication::translate("CommandLine", "FILE")});
+    parser.addOption({QStringLiteral("history"),
+                      QCoreApplication::translate("CommandLine",
+                                                  "Open the History window of the trace FILE, connecting to nothing."),
+                      QCoreApplication::translate("CommandLine", "FILE")});
+    parser.addOption({QStringLiteral("history-csv"),
+                      QCoreApplication::translate("CommandLine",
+                                                  "Write the history of the trace FILE as CSV to standard output."),
+                      QCoreApplication::translate("CommandLine", "FILE")});
     const auto addHidden = [&parser](const char* name, const QString& valueName) {
         QCommandLineOption option(QString::fromLatin1(name), QString(), valueName);
         option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -50,6 +63,21 @@ void print(std::FILE* stream, const QString& output)
     std::fputs(output.toLocal8Bit().constData(), stream);
 }
 
+// The history of the trace at `path` as CSV on standard output: 0, or 1 with the reason.
+int printHistoryCsv(const QString& path)
+{
+    HistoryModel history;
+    QString error;
+    if (!readTraceHistoryFile(path, history, &error)) {
+        print(stderr, QStringLiteral("Quellaro: %1\n").arg(error));
+        return 1;
+    }
+    QFile out;
+    if (!out.open(stdout, QIODevice::WriteOnly) || !HistoryCsv::write(history, out))
+        return 1;
+    return 0;
+}
+
 } // namespace
 
 CommandLine readCommandLine(int argc, char* argv[])
@@ -63,13 +91,16 @@ CommandLine readCommandLine(int argc, char* argv[])
 
     CommandLine line;
     const bool help = parser.isSet(QStringLiteral("help"));
-    if (!help && !parser.isSet(QStringLiteral("version"))) {
+    const bool csv = parser.isSet(QStringLiteral("history-csv"));
+    if (!help && !csv && !parser.isSet(QStringLiteral("version"))) {
         if (!parsed) {
             print(stderr, QStringLiteral("Quellaro: %1\n").arg(parser.errorText()));
             line.exitNow = true;
             line.exitCode = 1;
         }
+        line.traceGiven = parser.isSet(QStringLiteral("trace"));
         line.traceFile = parser.value(QStringLiteral("trace"));
+        line.historyFile = parser.value(QStringLiteral("history"));
         return line;
     }
 
@@ -79,7 +110,12 @@ CommandLine readCommandLine(int argc, char* argv[])
     QCoreApplication core(coreArgc, argv);
     QTranslator translator;
     prepareApplication(translator);
-    if (help) {
+    if (csv && parsed) {
+        line.exitCode = printHistoryCsv(parser.value(QStringLiteral("history-csv")));
+    } else if (csv) {
+        print(stderr, QStringLiteral("Quellaro: %1\n").arg(parser.errorText()));
+        line.exitCode = 1;
+    } else if (help) {
         QCommandLineParser translated;
         describe(translated);
         print(stdout, translated.helpText());

@@ -9,9 +9,12 @@ struct CommandLine
 {
     bool exitNow = false; // help or version printed, or a mistake reported: exit with exitCode
     int exitCode = 0;
-    QString traceFile; // --trace FILE; empty when not given
+    bool traceGiven = false; // --trace, even with an empty FILE, which is refused
+    QString traceFile;       // --trace FILE
+    QString historyFile;     // --history FILE: the History window of a trace; empty when not given
 };
 
 // Reads argv. Prints the help or the version to standard output (exit code 0) and a mistake
-// in the arguments to standard error (exit code 1).
+// in the arguments to standard error (exit code 1). --history-csv FILE prints the history of
+// the trace FILE as CSV to standard output (exit code 0), or why it cannot (exit code 1).
 CommandLine readCommandLine(int argc, char* argv[]);

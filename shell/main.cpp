@@ -1,11 +1,34 @@
+#include "history/history_dialog.h"
+#include "history/history_model.h"
 #include "shell/command_line.h"
 #include "shell/high_dpi.h"
 #include "shell/link_trace_file.h"
 #include "shell/quellaro.h"
+#include "shell/trace_history_file.h"
 #include "shell/translation_loader.h"
 
 #include <QApplication>
 #include <QTranslator>
+
+#include <cstdio>
+
+namespace {
+
+// --history FILE: the History window of the trace, and no main menu.
+int showTraceHistory(const QString& path)
+{
+    HistoryModel history;
+    QString error;
+    if (!readTraceHistoryFile(path, history, &error)) {
+        std::fputs(QStringLiteral("Quellaro: %1\n").arg(error).toLocal8Bit().constData(), stderr);
+        return 1;
+    }
+    HistoryDialog window(&history);
+    window.show();
+    return QApplication::exec();
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -21,7 +44,9 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QTranslator translator;
     prepareApplication(translator);
-    if (!commandLine.traceFile.isEmpty() && !startLinkTraceFile(commandLine.traceFile))
+    if (!commandLine.historyFile.isEmpty())
+        return showTraceHistory(commandLine.historyFile);
+    if (commandLine.traceGiven && !startLinkTraceFile(commandLine.traceFile))
         return 1;
 
     Quellaro menu(nullptr);

@@ -65,9 +65,17 @@ int readCommandLine(const QCoreApplication& app, SimulatorCommandLine* line)
     parser.addOptions({addressOption, portOption, logOption, replayOption, mergeOption, silentOption});
     for (const IntOption& number : intOptions)
         parser.addOption(number.option);
-    parser.process(app);
-
     QTextStream err(stderr);
+    // Not process(): it ends the program with status 1 for an option it cannot read.
+    if (!parser.parse(app.arguments())) {
+        err << "cm-simulator: " << parser.errorText() << Qt::endl;
+        return 2;
+    }
+    if (parser.isSet(QStringLiteral("help")))
+        parser.showHelp(0);
+    if (parser.isSet(QStringLiteral("version")))
+        parser.showVersion();
+
     QStringList answering; // the options given that change the answers
     for (const QCommandLineOption& flag : {mergeOption, silentOption}) {
         if (parser.isSet(flag))

@@ -50,6 +50,11 @@ bool loadRecording(const QString& path, SimulatorServer& server)
         err << "cm-simulator: " << path << ", line " << recording.errorLine << ": " << recording.error << Qt::endl;
         return false;
     }
+    for (const QString& warning : recording.warnings)
+        err << "cm-simulator: " << path << ": " << warning << Qt::endl;
+    if (recording.shortenedGaps > 0)
+        err << "cm-simulator: " << path << ": " << recording.shortenedGaps
+            << " silence(s) longer than an hour are played as an hour" << Qt::endl;
     server.replay(recording.connections);
     out() << "replaying " << path << ": " << recording.connections.size() << " recorded connection(s)" << Qt::endl;
     return true;

@@ -126,7 +126,7 @@ QByteArray SimulatorServer::handle(const FrameCodec::Request& request)
 
 void SimulatorServer::syncClock()
 {
-    const qint64 now = clock.elapsed();
+    const qint64 now = clockMs ? clockMs() : clock.elapsed();
     machine.advance(int(now - synced));
     synced = now;
 }

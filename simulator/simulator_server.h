@@ -11,6 +11,8 @@
 #include <QTcpServer>
 #include <QTimer>
 
+#include <functional>
+
 namespace FrameCodec {
 struct Request;
 }
@@ -63,6 +65,9 @@ public:
     // recording's get nothing. Requests then act on nothing and are answered by nothing.
     void replay(const QVector<ReplaySession>& connections);
 
+    // The machine's clock in ms, in place of the real time since the start: a test moves the
+    // machine on by what it counts (such as requests) rather than by the time it took.
+    void setClock(std::function<qint64()> elapsedMs) { clockMs = std::move(elapsedMs); }
     // Smaller caps than the defaults above, for tests.
     void setOutputCaps(qint64 perConnection, qint64 total);
     // The most bytes one connection may have unsent now.
@@ -90,6 +95,7 @@ private:
     void onNewConnection();
     QByteArray handle(const FrameCodec::Request& request);
     void syncClock();
+    std::function<qint64()> clockMs;
 
     // How often the machine's clock is moved on between requests.
     static constexpr int TickMs = 50;

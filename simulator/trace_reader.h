@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 class QIODevice;
@@ -28,14 +29,19 @@ struct TraceRecording
     // 0 when every line was read.
     int errorLine = 0;
     QString error;
+    QStringList warnings;  // lines skipped, such as a last line cut short
+    int shortenedGaps = 0; // silences longer than MaxGapMs, played as MaxGapMs
 };
 
 namespace TraceReader {
 
+// The longest silence played: a timer cannot wait 24.8 days, and nobody waits an hour.
+constexpr qint64 MaxGapMs = qint64(3600) * 1000;
+
 // Reads lines until the end of `device`, stopping at the first one it cannot read. Blank
 // lines and lines starting with "# " are skipped. Lines of a file that several runs of the
-// program appended to follow each other: a link number that connects again starts a new
-// connection.
+// program appended to follow each other: each run line, and a link number that connects
+// again, start new connections.
 TraceRecording read(QIODevice& device);
 
 } // namespace TraceReader

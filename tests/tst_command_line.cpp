@@ -4,6 +4,8 @@
 
 #include <QProcess>
 
+#include <sys/stat.h>
+
 class TestCommandLine : public QObject
 {
     Q_OBJECT
@@ -15,11 +17,24 @@ private slots:
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("output"); // in stdout, or at the end of stderr
         const QString missing = QDir::temp().filePath("quellaro-no-such-folder/x.trace");
-        QTest::newRow("help") << QStringList{"--help"} << 0 << "  --trace <FILE>  Append the trace of the link";
+        const QString fifo = folder.filePath("fifo");
+        QVERIFY(QFile::exists(fifo) || mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+        QTest::newRow("help") << QStringList{"--help"} << 0 << "  --trace <FILE>        Append the trace of the link";
         QTest::newRow("version after Qt's options")
             << QStringList{"-reverse", "-platform", "offscreen", "-v"} << 0 << "Quellaro 1.0.0\n";
         QTest::newRow("unknown option") << QStringList{"--trace", "x", "--color"} << 1
                                         << "Quellaro: Unknown option 'color'.\n";
+        QTest::newRow("trace to an empty name") << QStringList{"-platform", "offscreen", "--trace", ""} << 1
+                                                << "Quellaro: --trace needs a file name\n";
+        QTest::newRow("trace to a FIFO, which would block")
+            << QStringList{"-platform", "offscreen", "--trace", fifo} << 1
+            << "Quellaro: cannot write the trace file " + fifo + ": it is not a regular file\n";
+        QTest::newRow("history of a file that is no trace")
+            << QStringList{"--history-csv", QStringLiteral(QUELLARO_SOURCE "/README.md")} << 1
+            << "Quellaro: " QUELLARO_SOURCE "/README.md, line 3: not a trace line (a time such as "
+               "2026-12-06T14:30:00.605+01:00, then #LINK)\n";
+        QTest::newRow("history of a missing file") << QStringList{"--history-csv", missing} << 1
+                                                   << "Quellaro: cannot read " + missing + ": No such file or directory\n";
         QTest::newRow("trace file cannot be opened")
             << QStringList{"-platform", "offscreen", "--trace", missing} << 1
             << "Quellaro: cannot write the trace file " + missing + ": No such file or directory\n";
@@ -71,6 +86,8 @@ private slots:
         const QString printed = QString::fromUtf8(program.readAllStandardOutput() + program.readAllStandardError());
         QVERIFY2(printed.contains(output), qPrintable(printed));
     }
+private:
+    QTemporaryDir folder;
 };
 
 QUELLARO_TEST_MAIN(TestCommandLine)

@@ -4,6 +4,7 @@
 #include "test_support.h"
 
 #include "link/cm_netmessge.h"
+#include "link/link_trace.h"
 #include "recording_peer.h"
 #include "shell/link_trace_file.h"
 
@@ -12,7 +13,10 @@
 #include <QElapsedTimer>
 #include <QTcpSocket>
 
+#include <csignal>
 #include <memory>
+
+#include <sys/resource.h>
 
 namespace {
 
@@ -64,6 +68,7 @@ private slots:
     void replies_data();
     void replies();
     void trace();
+    void traceOnFullDisk();
     void addresses_data();
     void addresses();
     void triesAgainAtItsDelays();
@@ -136,7 +141,8 @@ void TestNetMessge::replies()
     QCOMPARE(link.log, emitted);
 }
 
-// As --trace writes it: appended to the file, each line as it comes, the link's lines only.
+// As --trace writes it: appended to the file, each line as it comes, the link's lines only,
+// whatever the logging rules say; every line read back by the trace reader as it was written.
 void TestNetMessge::trace()
 {
     QTemporaryDir dir;
@@ -145,9 +151,9 @@ void TestNetMessge::trace()
     QVERIFY(startLinkTraceFile(path)); // for the rest of this program
     qWarning("not a line of the link");
 
-    for (const bool on : {true, false}) {
-        QLoggingCategory::setFilterRules(on ? "quellaro.link.debug=true" : "quellaro.link.debug=false");
-        const QByteArray before = readFile(path);
+    for (const char* rules : {"quellaro.link.debug=true", "*.debug=false"}) {
+        QLoggingCategory::setFilterRules(QString::fromLatin1(rules));
+        const qint64 before = readFile(path).size();
         Link link;
         QVERIFY(link.open());
         QCOMPARE(link.client->SendMessage(4, 0, 0, 0), 2);
@@ -157,32 +163,69 @@ void TestNetMessge::trace()
         QCOMPARE(link.client->SendMessage(4, 0, 0, 0), -1);
         CM_NetMessge next; // connecting
         QCOMPARE(next.SendMessage(1, 0, 0, 0), -1);
-        QCOMPARE(readFile(path) == before, !on); // nothing at all while off
-        if (!on)
-            continue;
-        QStringList lines = QString::fromUtf8(readFile(path)).split('\n');
-        QCOMPARE(lines.takeFirst(), QStringLiteral("# earlier"));
-        QCOMPARE(lines.takeLast(), QString());
-        // Local time with its offset, the client's number, the event.
-        const QRegularExpression form(R"(^\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d\.\d{3}[+-]\d\d:\d\d #(\d+) (.+)$)");
+        QBuffer written;
+        written.setData(readFile(path).mid(before));
+        QVERIFY(written.open(QIODevice::ReadOnly));
         QStringList events;
-        int first = 0;
-        for (const QString& line : qAsConst(lines)) {
-            const QRegularExpressionMatch match = form.match(line);
-            QVERIFY2(match.hasMatch(), qPrintable(line));
-            first = first ? first : match.captured(1).toInt();
-            events << QStringLiteral("%1 %2").arg(match.captured(1).toInt() - first).arg(match.captured(2));
-        }
+        const LinkTrace::ReadResult result = LinkTrace::readTrace(written, [&](const LinkTrace::Line& line) {
+            const QString text = LinkTrace::format(line).mid(30); // after the time
+            events << (line.event == LinkTrace::Event::Run
+                           ? text
+                           : QStringLiteral("%1 %2").arg(line.link - link.client->number()).arg(text.section(' ', 1)));
+            return QString();
+        });
+        QCOMPARE(result.errorLine, 0);
         const QString at = QStringLiteral("127.0.0.1:%1").arg(link.peer.port());
-        QCOMPARE(events,
-                 (QStringList{"0 connecting to " + at, "0 connected to " + at, "0 request to " + at + ": 04 00",
-                              "0 read: 03 00 07 03 00 08 03", "0 reply delivered: 03 00 07",
-                              "0 reply dropped, one frame per read: 03 00 08", "0 reply kept, unfinished frame: 03",
-                              "0 error with " + at + ": The remote host closed the connection",
-                              "0 health: 1 requests, 1 replies, no round trip, 0 timeouts, 1 dropped (3 bytes)",
-                              "0 disconnected from " + at, "0 request not sent, connection lost: 04 00",
-                              "1 connecting to " + at, "1 request not sent, not connected yet: 01 00"}));
+        QStringList expected{"0 connecting to " + at, "0 connected to " + at, "0 request to " + at + ": 04 00",
+                             "0 read: 03 00 07 03 00 08 03", "0 reply delivered: 03 00 07",
+                             "0 reply dropped, one frame per read: 03 00 08", "0 reply kept, unfinished frame: 03",
+                             "0 error with " + at + ", closed-by-controller: The remote host closed the connection",
+                             "0 health: 1 requests, 1 replies, no round trip, 0 timeouts, 1 dropped (3 bytes)",
+                             "0 disconnected from " + at, "0 request not sent, connection lost: 04 00",
+                             "1 connecting to " + at, "1 request not sent, not connected yet: 01 00"};
+        if (events.first().startsWith("run: ")) // the first line of the run
+            expected.prepend(QStringLiteral("run: Quellaro 1.0.0, pid %1").arg(QCoreApplication::applicationPid()));
+        QCOMPARE(events, expected);
+        // Each line is read back to the very line written.
+        QStringList lines = QString::fromUtf8(written.data()).split('\n');
+        QCOMPARE(lines.takeLast(), QString());
+        for (const QString& line : qAsConst(lines)) {
+            LinkTrace::Line read;
+            QString error;
+            QVERIFY2(LinkTrace::parse(line.toUtf8(), &read, &error), qPrintable(error));
+            QCOMPARE(LinkTrace::format(read), line);
+        }
     }
+    QVERIFY(readFile(path).startsWith("# earlier\n"));
+    QVERIFY(readFile(path).contains(" run: Quellaro 1.0.0, pid "));
+}
+
+// A write that fails is said once (the panels show it); the file ends with whole lines.
+void TestNetMessge::traceOnFullDisk()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("full.trace");
+    QVERIFY(startLinkTraceFile(path));
+    rlimit limit{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &limit), 0);
+    const rlimit before = limit;
+    limit.rlim_cur = 300;
+    std::signal(SIGXFSZ, SIG_IGN);
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
+    Link link;
+    QVERIFY(link.open());
+    for (int i = 0; i < 8; ++i)
+        link.client->SendMessage(4, 0, 0, 0);
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &before), 0);
+    QCOMPARE(LinkTrace::writeFailure(), QStringLiteral("File too large"));
+    const QByteArray written = readFile(path);
+    QVERIFY2(written.size() <= 300 && written.size() > 100 && written.endsWith('\n'), written.constData());
+    QBuffer buffer;
+    buffer.setData(written);
+    QVERIFY(buffer.open(QIODevice::ReadOnly));
+    const LinkTrace::ReadResult result = LinkTrace::readTrace(buffer, [](const LinkTrace::Line&) { return QString(); });
+    QCOMPARE(result.errorLine, 0);
+    QCOMPARE(result.warnings, QStringList());
 }
 
 void TestNetMessge::addresses_data()

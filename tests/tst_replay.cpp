@@ -64,12 +64,29 @@ private slots:
                 + "connected to h:1\n" + a2 + "read: 01\n" + a + "connecting to h:1\n" + a + "connected to h:1\n"
                 + "2026-12-06T14:30:00.090+01:00 #1 read: 02\n"
             << QList<Events>{{{0, "\x01"}}, {{0, "\x02"}}} << 0;
+        QTest::newRow("a byte-order mark; a cut last line skipped")
+            << "\xEF\xBB\xBF" + a + "connected to h:1\n" + a + "read: 01\n" + a + "read: 0"
+            << QList<Events>{{{0, "\x01"}}} << 0;
+        QTest::newRow("a silence of 30 days played as an hour")
+            << a + "connected to h:1\n2027-01-05T14:30:00.100+01:00 #1 read: 01\n"
+                + "2027-01-05T14:30:00.300+01:00 #1 read: 02\n"
+            << QList<Events>{{{3600000, "\x01"}, {3600200, "\x02"}}} << 0;
+        QTest::newRow("named reasons: refused is no close, closed-by-controller is")
+            << a + "connected to h:1\n" + a + "error with h:1, refused: x\n" + a
+                + "error with h:1, closed-by-controller: y\n"
+            << QList<Events>{{{0, "closes"}}} << 0;
+        QTest::newRow("a run line: the links of the next run are new")
+            << "2026-12-06T14:30:00.000+01:00 run: Quellaro 1.0.0, pid 7\n" + a + "connected to h:1\n"
+                + "2026-12-06T14:30:00.000+01:00 run: Quellaro 1.0.0, pid 8\n" + a + "read: 01\n"
+            << QList<Events>() << 4;
+        QTest::newRow("no trace line at all") << QByteArray("# a comment\n\n") << QList<Events>() << 1;
         // Lines it cannot read: a "Z" offset, link 0, an unknown event, bad hex, 30 February, a read on a
         // link that is connecting.
         for (const QByteArray& line :
              QByteArrayList{b + "read: 01", "2026-12-06T14:30:00.100+01:00 #0 read: 01", a + "wrote: 01",
                             a + "read: 01  02", "2026-02-30T14:30:00.100+01:00 #1 read: 01", a2 + "read: 01"})
-            QTest::newRow(line) << a + "connected to h:1\n" + a2 + "connecting to h:1\n" + line << QList<Events>() << 3;
+            QTest::newRow(line) << a + "connected to h:1\n" + a2 + "connecting to h:1\n" + line + "\n" << QList<Events>()
+                                << 3;
     }
 
     void readsTraces()
@@ -121,8 +138,8 @@ private slots:
         QTest::addColumn<QString>("recording");
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("gateway at 9600 baud: 51 reads a reply, heating")
-            << "gateway_9600_heating.trace" << QStringList{"Master|85|off|",  "Master|85|on|",   "Master|85.2|on|",
-                                                           "Master|85.4|on|", "Master|85.6|on|", "Master|85.8|on|"};
+            << "gateway_9600_heating.trace" << QStringList{"Master|85|off|",    "Master|85|on|",   "Master|85.1|on|",
+                                                           "Master|85.2|on|",   "Master|85.3|on|", "Master|85.4|on|"};
         QTest::newRow("stops answering, comes back, hangs up")
             << "controller_stops_answering.trace"
             << QStringList{"Master|92.5|off|", "Master|92.5|off|silent", "Trade|91.8|off|", "Trade|91.8|off|no link"};
@@ -159,13 +176,15 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("message");
-        const QString script = QStringLiteral(QUELLARO_RECORDINGS "/make_recordings.py");
+        const QString script = QStringLiteral(QUELLARO_RECORDINGS "/../CMakeLists.txt");
         QTest::newRow("a fault option") << QStringList{"--replay", script, "--log", "--packet", "8", "--silent"} << 1
                                         << "cm-simulator: --replay answers as the recorded controller did; it does not "
                                            "go with --silent, --packet\n";
         QTest::newRow("a line it cannot read") << QStringList{"--replay", script, "--port", "0"} << 1
                                                << "cm-simulator: " + script
-                + ", line 1: not a trace line (a time such as 2026-12-06T14:30:00.605+01:00, then #LINK)\n";
+                + ", line 3: not a trace line (a time such as 2026-12-06T14:30:00.605+01:00, then #LINK)\n";
+        QTest::newRow("an option it cannot read") << QStringList{"--colour"} << 2
+                                                  << "cm-simulator: Unknown option 'colour'.\n";
     }
 
     void refusesWhatItCannotPlay()

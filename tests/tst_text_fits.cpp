@@ -1,5 +1,8 @@
 #include "test_support.h"
 
+#include "history/history_dialog.h"
+#include "history/history_model.h"
+
 #include "link/state_records.h"
 #include "link/status_texts.h"
 #include "recipes/receptsfile.h"
@@ -162,6 +165,9 @@ private slots:
         for (QDialog* dialog : menu.findChildren<QDialog*>())
             windows << dialog;
         QCOMPARE(windows.size(), 13);
+        HistoryModel history;
+        HistoryDialog historyWindow(&history);
+        windows << &historyWindow;
         QStringList cut, texts;
         for (QWidget* shown : windows) {
             shown->show();

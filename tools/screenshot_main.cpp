@@ -6,13 +6,15 @@
 #include <QCommandLineParser>
 #include <QDialog>
 #include <QPixmap>
+#include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 #include <QTranslator>
 
 // Shows one panel of the program as the menus open it, in the language of the system locale,
 // polling the controller at 127.0.0.1:PORT, and after a few answers saves the window as the
-// display draws it.
+// display draws it. "HistoryDialog" is the History window beside the boiler panel, after
+// "Boiler On" and a few seconds of heating.
 int main(int argc, char* argv[])
 {
     Q_INIT_RESOURCE(images);
@@ -34,17 +36,32 @@ int main(int argc, char* argv[])
     SettingsStore::setControllerHost(QStringLiteral("127.0.0.1"));
     SettingsStore::setControllerPort(args[1]);
     Quellaro menu;
+    const bool history = args[0] == QLatin1String("HistoryDialog");
+    const QString shown = history ? QStringLiteral("TestBoilerDialog") : args[0];
     QDialog* panel = nullptr;
     for (QDialog* dialog : menu.findChildren<QDialog*>())
-        panel = QLatin1String(dialog->metaObject()->className()) == args[0] ? dialog : panel;
+        panel = QLatin1String(dialog->metaObject()->className()) == shown ? dialog : panel;
     if (!panel) {
         qWarning("no panel %s", qPrintable(args[0]));
         return 2;
     }
     panel->show();
+    QWidget* pictured = panel;
+    if (history) {
+        QTimer::singleShot(1000, panel, [panel] { panel->findChild<QPushButton*>(QStringLiteral("BoilerOnButton"))->click(); });
+        QTimer::singleShot(4000, panel, [panel, &pictured] {
+            panel->findChild<QPushButton*>(QStringLiteral("historyButton"))->click();
+            for (QWidget* window : QApplication::topLevelWidgets())
+                pictured = window->objectName() == QLatin1String("HistoryDialog") ? window : pictured;
+        });
+    }
     bool saved = false;
-    QTimer::singleShot(2500, panel, [&] {
-        saved = panel->screen()->grabWindow(panel->winId()).save(args[2]);
+    QTimer::singleShot(history ? 6000 : 2500, panel, [&] {
+        // The History window as Qt draws it: a new window's place on the screen is not known yet.
+        if (!pictured)
+            return;
+        const QPixmap picture = history ? pictured->grab() : pictured->screen()->grabWindow(pictured->winId());
+        saved = picture.save(args[2]);
         app.quit();
     });
     app.exec();

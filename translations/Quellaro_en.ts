@@ -38,6 +38,215 @@
         <source>cannot write the trace file %1: %2</source>
         <translation>cannot write the trace file %1: %2</translation>
     </message>
+    <message>
+        <source>Open the History window of the trace FILE, connecting to nothing.</source>
+        <translation>Open the History window of the trace FILE, connecting to nothing.</translation>
+    </message>
+    <message>
+        <source>Write the history of the trace FILE as CSV to standard output.</source>
+        <translation>Write the history of the trace FILE as CSV to standard output.</translation>
+    </message>
+    <message>
+        <source>the trace file %1 cannot be written, tracing stops: %2</source>
+        <translation>the trace file %1 cannot be written, tracing stops: %2</translation>
+    </message>
+    <message>
+        <source>--trace needs a file name</source>
+        <translation>--trace needs a file name</translation>
+    </message>
+    <message>
+        <source>cannot write the trace file %1: it is not a regular file</source>
+        <translation>cannot write the trace file %1: it is not a regular file</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>cannot read %1: %2</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation>%1, line %2: %3</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryDialog</name>
+    <message>
+        <source>History</source>
+        <translation>History</translation>
+    </message>
+    <message>
+        <source>Export CSV…</source>
+        <translation>Export CSV…</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperature</translation>
+    </message>
+    <message>
+        <source>Inputs and outputs</source>
+        <translation>Inputs and outputs</translation>
+    </message>
+    <message>
+        <source>Commands</source>
+        <translation>Commands</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Link</translation>
+    </message>
+    <message>
+        <source>Show:</source>
+        <translation>Show:</translation>
+    </message>
+    <message>
+        <source>Oldest events dropped: %1</source>
+        <translation>Oldest events dropped: %1</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Export CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>The CSV file %1 could not be written: %2</source>
+        <translation>The CSV file %1 could not be written: %2</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryModel</name>
+    <message>
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Lasted</source>
+        <translation>Lasted</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Link</translation>
+    </message>
+    <message>
+        <source>What</source>
+        <translation>What</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryTexts</name>
+    <message>
+        <source>Connected</source>
+        <translation>Connected</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Lost</translation>
+    </message>
+    <message>
+        <source>Not answering</source>
+        <translation>Not answering</translation>
+    </message>
+    <message>
+        <source>Answering</source>
+        <translation>Answering</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperature</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Input</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Command</translation>
+    </message>
+    <message>
+        <source>Not sent</source>
+        <translation>Not sent</translation>
+    </message>
+    <message>
+        <source>Make drink %1, sugar %2</source>
+        <translation>Make drink %1, sugar %2</translation>
+    </message>
+    <message>
+        <source>refused: nothing listens at that port</source>
+        <translation>refused: nothing listens at that port</translation>
+    </message>
+    <message>
+        <source>the host name was not found</source>
+        <translation>the host name was not found</translation>
+    </message>
+    <message>
+        <source>the controller closed the connection</source>
+        <translation>the controller closed the connection</translation>
+    </message>
+    <message>
+        <source>no connection within 2 s</source>
+        <translation>no connection within 2 s</translation>
+    </message>
+    <message>
+        <source>the network is unreachable</source>
+        <translation>the network is unreachable</translation>
+    </message>
+    <message>
+        <source>not connected yet</source>
+        <translation>not connected yet</translation>
+    </message>
+    <message>
+        <source>connection lost</source>
+        <translation>connection lost</translation>
+    </message>
+    <message>
+        <source>no connection</source>
+        <translation>no connection</translation>
+    </message>
+    <message>
+        <source>Switch to mode %1</source>
+        <translation>Switch to mode %1</translation>
+    </message>
+    <message>
+        <source>%1 set to %2</source>
+        <translation>%1 set to %2</translation>
+    </message>
 </context>
 <context>
     <name>PollingDialog</name>
@@ -100,6 +309,10 @@
     <message>
         <source>“%1” was not sent: no connection to the controller.</source>
         <translation>“%1” was not sent: no connection to the controller.</translation>
+    </message>
+    <message>
+        <source>The trace file cannot be written: %1</source>
+        <translation>The trace file cannot be written: %1</translation>
     </message>
 </context>
 <context>
@@ -954,6 +1167,13 @@
     <message>
         <source>Quit</source>
         <translation>Quit</translation>
+    </message>
+</context>
+<context>
+    <name>TemperatureChart</name>
+    <message>
+        <source>No temperature yet</source>
+        <translation>No temperature yet</translation>
     </message>
 </context>
 <context>

@@ -38,6 +38,215 @@
         <source>Displays the version.</source>
         <translation>Показать версию.</translation>
     </message>
+    <message>
+        <source>Open the History window of the trace FILE, connecting to nothing.</source>
+        <translation>Открыть окно истории для трассы FILE, ни к чему не подключаясь.</translation>
+    </message>
+    <message>
+        <source>Write the history of the trace FILE as CSV to standard output.</source>
+        <translation>Вывести историю трассы FILE в формате CSV на стандартный вывод.</translation>
+    </message>
+    <message>
+        <source>the trace file %1 cannot be written, tracing stops: %2</source>
+        <translation>файл трассы %1 не удаётся записать, трассировка остановлена: %2</translation>
+    </message>
+    <message>
+        <source>--trace needs a file name</source>
+        <translation>для --trace нужно имя файла</translation>
+    </message>
+    <message>
+        <source>cannot write the trace file %1: it is not a regular file</source>
+        <translation>не удаётся записать файл трассы %1: это не обычный файл</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>не удаётся прочитать %1: %2</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation>%1, строка %2: %3</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryDialog</name>
+    <message>
+        <source>History</source>
+        <translation>История</translation>
+    </message>
+    <message>
+        <source>Export CSV…</source>
+        <translation>Экспорт CSV…</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Все</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Температура</translation>
+    </message>
+    <message>
+        <source>Inputs and outputs</source>
+        <translation>Входы и выходы</translation>
+    </message>
+    <message>
+        <source>Commands</source>
+        <translation>Команды</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Связь</translation>
+    </message>
+    <message>
+        <source>Show:</source>
+        <translation>Показать:</translation>
+    </message>
+    <message>
+        <source>Oldest events dropped: %1</source>
+        <translation>Отброшено самых старых событий: %1</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Экспорт CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Файлы CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The CSV file %1 could not be written: %2</source>
+        <translation>Не удалось записать файл CSV %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryModel</name>
+    <message>
+        <source>Time</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <source>Lasted</source>
+        <translation>Длилось</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Связь</translation>
+    </message>
+    <message>
+        <source>What</source>
+        <translation>Что</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Код</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Значение</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Текст</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryTexts</name>
+    <message>
+        <source>Connected</source>
+        <translation>Подключено</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Связь потеряна</translation>
+    </message>
+    <message>
+        <source>Not answering</source>
+        <translation>Не отвечает</translation>
+    </message>
+    <message>
+        <source>Answering</source>
+        <translation>Отвечает</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Режим</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Температура</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Вход</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Команда</translation>
+    </message>
+    <message>
+        <source>Not sent</source>
+        <translation>Не отправлено</translation>
+    </message>
+    <message>
+        <source>Make drink %1, sugar %2</source>
+        <translation>Приготовить напиток %1, сахар %2</translation>
+    </message>
+    <message>
+        <source>refused: nothing listens at that port</source>
+        <translation>отказано: на этом порту никто не слушает</translation>
+    </message>
+    <message>
+        <source>the host name was not found</source>
+        <translation>имя узла не найдено</translation>
+    </message>
+    <message>
+        <source>the controller closed the connection</source>
+        <translation>контроллер закрыл соединение</translation>
+    </message>
+    <message>
+        <source>no connection within 2 s</source>
+        <translation>нет соединения за 2 с</translation>
+    </message>
+    <message>
+        <source>the network is unreachable</source>
+        <translation>сеть недоступна</translation>
+    </message>
+    <message>
+        <source>not connected yet</source>
+        <translation>ещё не подключено</translation>
+    </message>
+    <message>
+        <source>connection lost</source>
+        <translation>связь потеряна</translation>
+    </message>
+    <message>
+        <source>no connection</source>
+        <translation>нет соединения</translation>
+    </message>
+    <message>
+        <source>Switch to mode %1</source>
+        <translation>Перейти в режим %1</translation>
+    </message>
+    <message>
+        <source>%1 set to %2</source>
+        <translation>%1: установлено %2</translation>
+    </message>
 </context>
 <context>
     <name>PollingDialog</name>
@@ -100,6 +309,10 @@
     <message>
         <source>“%1” was not sent: no connection to the controller.</source>
         <translation>«%1» не отправлено: нет связи с контроллером.</translation>
+    </message>
+    <message>
+        <source>The trace file cannot be written: %1</source>
+        <translation>Файл трассы не удаётся записать: %1</translation>
     </message>
 </context>
 <context>
@@ -956,6 +1169,13 @@
     <message>
         <source>Quit</source>
         <translation>Выход</translation>
+    </message>
+</context>
+<context>
+    <name>TemperatureChart</name>
+    <message>
+        <source>No temperature yet</source>
+        <translation>Температуры пока нет</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,50 @@
+#include "history/history_csv.h"
+
+#include "history/history_model.h"
+#include "history/history_texts.h"
+
+#include <QIODevice>
+
+namespace {
+
+QString field(const QString& text)
+{
+    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\n'))
+        && !text.contains(QLatin1Char('\r')))
+        return text;
+    QString quoted = text;
+    quoted.replace(QLatin1Char('"'), QLatin1String("\"\""));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+QString row(const HistoryEvent& event)
+{
+    return QStringList{LinkTrace::timeText({event.msSinceEpoch, event.offsetSeconds}), QString::number(event.link),
+                       HistoryTexts::kindName(event.kind), field(HistoryTexts::code(event)),
+                       field(HistoryTexts::value(event)), field(HistoryTexts::text(event))}
+               .join(QLatin1Char(','))
+        + QLatin1String("\r\n");
+}
+
+} // namespace
+
+namespace HistoryCsv {
+
+bool write(const HistoryModel& model, QIODevice& device, int groups)
+{
+    QByteArray out = "time,link,kind,code,value,text\r\n";
+    for (int i = 0; i < model.count(); ++i) {
+        const HistoryEvent& event = model.eventAt(i);
+        if (groups != 0 && (groups & 1 << int(groupOf(event.kind))) == 0)
+            continue;
+        out += row(event).toUtf8();
+        if (out.size() > 1 << 16) {
+            if (device.write(out) != out.size())
+                return false;
+            out.clear();
+        }
+    }
+    return device.write(out) == out.size();
+}
+
+} // namespace HistoryCsv

@@ -1,0 +1,186 @@
+#include "history/history_dialog.h"
+
+#include "history/history_csv.h"
+#include "history/history_model.h"
+#include "history/program_history.h"
+#include "history/temperature_chart.h"
+#include "settings/settings_store.h"
+
+#include <QBoxLayout>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QScrollBar>
+#include <QSortFilterProxyModel>
+#include <QTableView>
+
+namespace {
+
+// Shows the rows of the groups set in `groups` (bits 1 << HistoryGroup).
+class KindFilter : public QSortFilterProxyModel
+{
+public:
+    using QSortFilterProxyModel::QSortFilterProxyModel;
+    void setGroups(int shown)
+    {
+        groups = shown;
+        invalidateFilter();
+    }
+
+protected:
+    bool filterAcceptsRow(int row, const QModelIndex& /*parent*/) const override
+    {
+        const auto* history = static_cast<const HistoryModel*>(sourceModel());
+        return (groups & 1 << int(groupOf(history->eventAt(row).kind))) != 0;
+    }
+
+private:
+    int groups = 0;
+};
+
+QPointer<HistoryDialog>& programDialog()
+{
+    static QPointer<HistoryDialog> dialog;
+    return dialog;
+}
+
+// The program's window has no parent, so that no panel's modality blocks it; it goes with
+// the application.
+void deleteProgramDialog()
+{
+    delete programDialog().data();
+}
+
+} // namespace
+
+HistoryDialog::HistoryDialog(HistoryModel* history, QWidget* parent)
+    : ClosingDialog(parent)
+    , model(history)
+    , filtered(new KindFilter(this))
+    , kindFilter(new QComboBox(this))
+    , droppedLabel(new QLabel(this))
+    , exportButton(new QPushButton(tr("Export CSV…"), this))
+    , historyView(new QTableView(this))
+    , temperatureChart(new TemperatureChart(history, this))
+{
+    setObjectName(QStringLiteral("HistoryDialog"));
+    setWindowTitle(tr("History"));
+    setWindowModality(Qt::NonModal);
+    kindFilter->setObjectName(QStringLiteral("kindFilter"));
+    droppedLabel->setObjectName(QStringLiteral("droppedLabel"));
+    exportButton->setObjectName(QStringLiteral("exportButton"));
+    historyView->setObjectName(QStringLiteral("historyView"));
+    kindFilter->addItems({tr("All"), tr("Status"), tr("Temperature"), tr("Inputs and outputs"), tr("Commands"),
+                          tr("Link")});
+    filtered->setSourceModel(model);
+    historyView->setModel(model);
+    historyView->verticalHeader()->hide();
+    historyView->horizontalHeader()->setStretchLastSection(true);
+    historyView->setSelectionBehavior(QAbstractItemView::SelectRows);
+    historyView->setSelectionMode(QAbstractItemView::SingleSelection);
+
+    auto* bar = new QHBoxLayout;
+    bar->addWidget(new QLabel(tr("Show:"), this));
+    bar->addWidget(kindFilter);
+    bar->addWidget(droppedLabel, 1);
+    bar->addWidget(exportButton);
+    auto* column = new QVBoxLayout(this);
+    column->addLayout(bar);
+    column->addWidget(historyView, 3);
+    column->addWidget(temperatureChart, 2);
+    resize(900, 640);
+
+    connect(kindFilter, qOverload<int>(&QComboBox::currentIndexChanged), this, &HistoryDialog::filterChanged);
+    connect(exportButton, &QPushButton::clicked, this, &HistoryDialog::chooseExportFile);
+    connect(model, &HistoryModel::droppedChanged, this, &HistoryDialog::showDropped);
+    connect(historyView->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] {
+        const QScrollBar* scroll = historyView->verticalScrollBar();
+        wasAtBottom = scroll->value() >= scroll->maximum();
+    });
+    connect(model, &QAbstractItemModel::rowsInserted, this, &HistoryDialog::followNewest, Qt::QueuedConnection);
+    filterChanged();
+    showDropped();
+}
+
+HistoryDialog* HistoryDialog::showForProgram()
+{
+    QPointer<HistoryDialog>& dialog = programDialog();
+    if (!dialog) {
+        dialog = new HistoryDialog(&ProgramHistory::model());
+        qAddPostRoutine(deleteProgramDialog);
+    }
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+    return dialog;
+}
+
+void HistoryDialog::showEvent(QShowEvent* event)
+{
+    temperatureChart->setSetpoint(SettingsStore::boilerTemperature());
+    ClosingDialog::showEvent(event);
+}
+
+// "All" shows the model itself: a filter over a million rows costs a moment to build.
+void HistoryDialog::filterChanged()
+{
+    const int groups = shownGroups();
+    static_cast<KindFilter*>(filtered)->setGroups(groups);
+    QAbstractItemModel* shown = kindFilter->currentIndex() == 0 ? static_cast<QAbstractItemModel*>(model) : filtered;
+    if (historyView->model() != shown)
+        historyView->setModel(shown);
+    connect(historyView->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &HistoryDialog::rowChosen,
+            Qt::UniqueConnection);
+    temperatureChart->focusOn(-1);
+    historyView->scrollToBottom();
+    wasAtBottom = true;
+}
+
+void HistoryDialog::showDropped()
+{
+    droppedLabel->setText(model->dropped() > 0 ? tr("Oldest events dropped: %1").arg(model->dropped()) : QString());
+}
+
+void HistoryDialog::followNewest()
+{
+    if (wasAtBottom)
+        historyView->scrollToBottom();
+}
+
+void HistoryDialog::rowChosen(const QModelIndex& current)
+{
+    temperatureChart->focusOn(current.isValid() ? current.data(HistoryModel::TimeRole).toLongLong() : -1);
+}
+
+void HistoryDialog::chooseExportFile()
+{
+    auto* chooser = new QFileDialog(this, tr("Export CSV"), QString(), tr("CSV files (*.csv)"));
+    chooser->setObjectName(QStringLiteral("exportFileDialog"));
+    chooser->setAcceptMode(QFileDialog::AcceptSave);
+    chooser->setDefaultSuffix(QStringLiteral("csv"));
+    chooser->setAttribute(Qt::WA_DeleteOnClose);
+    connect(chooser, &QFileDialog::fileSelected, this, &HistoryDialog::exportTo);
+    chooser->open();
+}
+
+void HistoryDialog::exportTo(const QString& path)
+{
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && HistoryCsv::write(*model, file, shownGroups()) && file.commit())
+        return;
+    message("exportFailedMessage", QMessageBox::Warning,
+            tr("The CSV file %1 could not be written: %2").arg(path, file.errorString()))
+        ->open();
+}
+
+// Bits 1 << HistoryGroup of the filter's choice; the first choice is every group.
+int HistoryDialog::shownGroups() const
+{
+    const int choice = kindFilter->currentIndex();
+    return choice <= 0 ? 0xff : 1 << (choice - 1);
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "shell/closingdialog.h"
+
+class HistoryModel;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QSortFilterProxyModel;
+class QTableView;
+class TemperatureChart;
+
+// The History window: the table of a history (historyView) with a filter by kind, how many
+// of the oldest events were dropped, the temperature curve (temperatureChart), and
+// "Export CSV…" (exportButton). Not modal: it stays beside the panels and follows the
+// newest row unless the technician has scrolled up.
+class HistoryDialog : public ClosingDialog
+{
+    Q_OBJECT
+
+public:
+    explicit HistoryDialog(HistoryModel* model, QWidget* parent = nullptr);
+
+    // The program's one History window on the history of this run, shown and raised.
+    static HistoryDialog* showForProgram();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void filterChanged();
+    void showDropped();
+    void followNewest();
+    void rowChosen(const QModelIndex& current);
+    void chooseExportFile();
+    void exportTo(const QString& path);
+    int shownGroups() const;
+
+    HistoryModel* model;
+    QSortFilterProxyModel* filtered;
+    QComboBox* kindFilter;
+    QLabel* droppedLabel;
+    QPushButton* exportButton;
+    QTableView* historyView;
+    TemperatureChart* temperatureChart;
+    bool wasAtBottom = true;
+};

@@ -1,0 +1,108 @@
+#include "history/program_history.h"
+
+#include "history/history_model.h"
+#include "history/history_recorder.h"
+#include "history/history_texts.h"
+#include "link/cm_netmessge.h"
+#include "link/frame_codec.h"
+
+#include <QCoreApplication>
+#include <QPointer>
+
+namespace {
+
+// Owned by the application object, so that it ends with the program.
+class Keeper : public QObject
+{
+public:
+    Keeper()
+        : QObject(QCoreApplication::instance())
+        , model(HistoryModel::DefaultLimit, this)
+        , recorder(model)
+    {
+    }
+    HistoryModel model;
+    HistoryRecorder recorder;
+};
+
+Keeper& keeper()
+{
+    static QPointer<Keeper> kept;
+    if (!kept)
+        kept = new Keeper();
+    return *kept;
+}
+
+QString lostReason(const CM_NetMessge& client)
+{
+    using Failure = CM_NetMessge::LinkFailure;
+    using Lost = LinkTrace::Lost;
+    switch (client.linkFailure()) {
+    case Failure::Refused:
+        return HistoryTexts::lostText(Lost::Refused, QString());
+    case Failure::HostNotFound:
+        return HistoryTexts::lostText(Lost::HostNotFound, QString());
+    case Failure::ClosedByController:
+        return HistoryTexts::lostText(Lost::ClosedByController, QString());
+    case Failure::TimedOut:
+        return HistoryTexts::lostText(Lost::TimedOut, QString());
+    case Failure::NetworkUnreachable:
+        return HistoryTexts::lostText(Lost::NetworkUnreachable, QString());
+    case Failure::None:
+    case Failure::Other:
+        break;
+    }
+    return client.failureText();
+}
+
+QString notSentReason(const CM_NetMessge& client)
+{
+    switch (client.linkState()) {
+    case CM_NetMessge::LinkState::Connecting:
+        return HistoryTexts::notSentText(QStringLiteral("not connected yet"));
+    case CM_NetMessge::LinkState::InvalidAddress:
+        return HistoryTexts::notSentText(QStringLiteral("no connection"));
+    default:
+        return HistoryTexts::notSentText(QStringLiteral("connection lost"));
+    }
+}
+
+} // namespace
+
+namespace ProgramHistory {
+
+HistoryModel& model()
+{
+    return keeper().model;
+}
+
+HistoryRecorder& recorder()
+{
+    return keeper().recorder;
+}
+
+void follow(CM_NetMessge* client)
+{
+    const int link = client->number();
+    QObject::connect(client, &CM_NetMessge::LinkStateChanged, client, [client, link](CM_NetMessge::LinkState state) {
+        if (state == CM_NetMessge::LinkState::Connected)
+            recorder().connected(link, LinkTrace::now());
+        else if (state == CM_NetMessge::LinkState::Lost)
+            recorder().lost(link, LinkTrace::now(), lostReason(*client));
+    });
+    QObject::connect(client, &CM_NetMessge::SendStateAnswer, client,
+                     [link](const _tag_getstate_answer& answer) { recorder().answer(link, LinkTrace::now(), answer); });
+    QObject::connect(client, &CM_NetMessge::SendXStateAnswer, client,
+                     [link](const _tag_getxstate_answer& answer) { recorder().answer(link, LinkTrace::now(), answer); });
+}
+
+void requested(const CM_NetMessge* client, int type, int arg1, int arg2, int arg3, int result)
+{
+    const QByteArray frame = FrameCodec::composeRequest(type, arg1, arg2, arg3);
+    if (frame.isEmpty())
+        return;
+    recorder().request(client->number(), LinkTrace::now(), frame, result >= 0,
+                       result >= 0 ? QString() : notSentReason(*client));
+}
+
+} // namespace ProgramHistory
