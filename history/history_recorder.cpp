@@ -35,6 +35,8 @@ void HistoryRecorder::newRun()
 void HistoryRecorder::connected(int link, LinkTrace::Stamp at)
 {
     LinkState& state = links[link];
+    if (state.open)
+        return; // answering again after a silence, which the next answer says
     state = LinkState();
     state.open = true;
     state.lastHeardMs = at.msSinceEpoch;
@@ -51,16 +53,22 @@ void HistoryRecorder::lost(int link, LinkTrace::Stamp at, const QString& reason)
     add(link, at, HistoryEvent::Kind::Lost, 0, 0, reason);
 }
 
+void HistoryRecorder::notAnswering(int link, LinkTrace::Stamp at)
+{
+    LinkState& state = links[link];
+    if (!state.open || state.silent)
+        return;
+    state.silent = true;
+    add(link, at, HistoryEvent::Kind::NotAnswering);
+}
+
 void HistoryRecorder::request(int link, LinkTrace::Stamp at, const QByteArray& frame, bool sent,
                               const QString& notSentReason)
 {
     const int type = frame.isEmpty() ? 0 : quint8(frame.at(0));
     if (isPoll(frame)) {
-        LinkState& state = links[link];
-        if (sent && state.open && !state.silent && at.msSinceEpoch - state.lastHeardMs >= SilenceMs) {
-            state.silent = true;
-            add(link, at, HistoryEvent::Kind::NotAnswering);
-        }
+        if (sent && at.msSinceEpoch - links[link].lastHeardMs >= SilenceMs)
+            notAnswering(link, at);
         return;
     }
     if (sent)

@@ -25,6 +25,8 @@ public:
     void connected(int link, LinkTrace::Stamp at);
     // The first loss of a connection counts; what follows it says less.
     void lost(int link, LinkTrace::Stamp at, const QString& reason);
+    // The controller left an open connection unanswered for SilenceMs.
+    void notAnswering(int link, LinkTrace::Stamp at);
     // A request written (`sent`) or not: a poll only tells whether the controller went silent,
     // anything else is a command.
     void request(int link, LinkTrace::Stamp at, const QByteArray& frame, bool sent, const QString& notSentReason = {});

@@ -85,9 +85,12 @@ void follow(CM_NetMessge* client)
 {
     const int link = client->number();
     QObject::connect(client, &CM_NetMessge::LinkStateChanged, client, [client, link](CM_NetMessge::LinkState state) {
+        // The client tells when its controller stops answering; a lost link waits to be tried again.
         if (state == CM_NetMessge::LinkState::Connected)
             recorder().connected(link, LinkTrace::now());
-        else if (state == CM_NetMessge::LinkState::Lost)
+        else if (state == CM_NetMessge::LinkState::NotAnswering)
+            recorder().notAnswering(link, LinkTrace::now());
+        else if (state == CM_NetMessge::LinkState::Lost || state == CM_NetMessge::LinkState::WaitingToRetry)
             recorder().lost(link, LinkTrace::now(), lostReason(*client));
     });
     QObject::connect(client, &CM_NetMessge::SendStateAnswer, client,
