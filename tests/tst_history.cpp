@@ -154,8 +154,7 @@ private slots:
         QTRY_COMPARE(scroll->value(), scroll->maximum());
         scroll->setValue(0);
         history.append(made(201000, HistoryEvent::Kind::Temperature, 0, 998));
-        QTest::qWait(50);
-        QCOMPARE(scroll->value(), 0);
+        QVERIFY(!QTest::qWaitFor([&] { return scroll->value() != 0; }, 50));
         QCOMPARE(view->model()->rowCount(), 102);
 
         QTemporaryDir dir;
@@ -181,8 +180,7 @@ private slots:
         panel.show();
         auto* line = panel.findChild<QLabel*>(QStringLiteral("linkStateLabel"));
         QTRY_VERIFY_WITH_TIMEOUT(!panel.findChild<QLineEdit*>(QStringLiteral("curentModelineEdit"))->text().isEmpty(), 5000);
-        QTest::qWait(600); // a poll answered
-        QVERIFY(line->isVisible());
+        QVERIFY(!QTest::qWaitFor([&] { return !line->isVisible(); }, 600)); // a poll answered meanwhile
         QCOMPARE(line->text(), QStringLiteral("The trace file cannot be written: No space left on device"));
         LinkTrace::setWriteFailure(QString());
         QTRY_VERIFY_WITH_TIMEOUT(!line->isVisible(), 5000);

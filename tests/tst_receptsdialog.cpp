@@ -233,8 +233,7 @@ void TestReceptsDialog::refusesUnreadableFile()
     QFile::remove(f.path);
     f.openWith(receptsFileBytes({threeRecepts[2]}));
     QVERIFY(f.button("saveButton")->isEnabled());
-    QTest::qWait(50);
-    QVERIFY(!f.box("readWarning"));
+    QVERIFY(!QTest::qWaitFor([&] { return f.box("readWarning") != nullptr; }, 50));
     // One recipe now: one tab, one form, filled from the file rather than left from before.
     QCOMPARE(f.dialog->findChildren<ReceptForm*>().size(), 1);
     QCOMPARE(f.tabs()->tabText(0), QStringLiteral(" Recept 1"));
