@@ -35,24 +35,7 @@ Keeper& keeper()
 
 QString lostReason(const CM_NetMessge& client)
 {
-    using Failure = CM_NetMessge::LinkFailure;
-    using Lost = LinkTrace::Lost;
-    switch (client.linkFailure()) {
-    case Failure::Refused:
-        return HistoryTexts::lostText(Lost::Refused, QString());
-    case Failure::HostNotFound:
-        return HistoryTexts::lostText(Lost::HostNotFound, QString());
-    case Failure::ClosedByController:
-        return HistoryTexts::lostText(Lost::ClosedByController, QString());
-    case Failure::TimedOut:
-        return HistoryTexts::lostText(Lost::TimedOut, QString());
-    case Failure::NetworkUnreachable:
-        return HistoryTexts::lostText(Lost::NetworkUnreachable, QString());
-    case Failure::None:
-    case Failure::Other:
-        break;
-    }
-    return client.failureText();
+    return HistoryTexts::lostText(CM_NetMessge::traceLost(client.linkFailure()), client.failureText());
 }
 
 QString notSentReason(const CM_NetMessge& client)

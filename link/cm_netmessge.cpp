@@ -41,28 +41,6 @@ void tracePiece(int link, const FrameAssembler::Piece& piece)
     });
 }
 
-LinkTrace::Lost lostOf(CM_NetMessge::LinkFailure failure)
-{
-    using Failure = CM_NetMessge::LinkFailure;
-    using Lost = LinkTrace::Lost;
-    switch (failure) {
-    case Failure::Refused:
-        return Lost::Refused;
-    case Failure::HostNotFound:
-        return Lost::HostNotFound;
-    case Failure::ClosedByController:
-        return Lost::ClosedByController;
-    case Failure::TimedOut:
-        return Lost::TimedOut;
-    case Failure::NetworkUnreachable:
-        return Lost::NetworkUnreachable;
-    case Failure::None:
-    case Failure::Other:
-        break;
-    }
-    return Lost::Other;
-}
-
 int nextLinkNumber()
 {
     static int made = 0;
@@ -167,6 +145,28 @@ CM_NetMessge::LinkFailure CM_NetMessge::linkFailure() const
 QString CM_NetMessge::failureText() const
 {
     return failureString;
+}
+
+LinkTrace::Lost CM_NetMessge::traceLost(LinkFailure failure)
+{
+    using Failure = LinkFailure;
+    using Lost = LinkTrace::Lost;
+    switch (failure) {
+    case Failure::Refused:
+        return Lost::Refused;
+    case Failure::HostNotFound:
+        return Lost::HostNotFound;
+    case Failure::ClosedByController:
+        return Lost::ClosedByController;
+    case Failure::TimedOut:
+        return Lost::TimedOut;
+    case Failure::NetworkUnreachable:
+        return Lost::NetworkUnreachable;
+    case Failure::None:
+    case Failure::Other:
+        break;
+    }
+    return Lost::Other;
 }
 
 const ControllerAddress& CM_NetMessge::controllerAddress() const
@@ -546,7 +546,7 @@ void CM_NetMessge::traceError(const QString& reason, LinkFailure why)
     trace(linkNumber, [&](LinkTrace::Line& line) {
         line.event = Event::Error;
         line.peer = peerText();
-        line.lost = lostOf(why);
+        line.lost = traceLost(why);
         line.text = reason;
     });
 }

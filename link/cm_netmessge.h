@@ -2,6 +2,7 @@
 
 #include "link/frame_assembler.h"
 #include "link/link_timing.h"
+#include "link/link_trace.h"
 #include "link/state_records.h"
 #include "settings/controller_address.h"
 
@@ -69,6 +70,8 @@ public:
     LinkFailure linkFailure() const;
     // The socket's error text of the failure (for Other), empty before any.
     QString failureText() const;
+    // The failure by the name the trace writes it under.
+    static LinkTrace::Lost traceLost(LinkFailure failure);
     const ControllerAddress& controllerAddress() const;
     // While WaitingToRetry: the number of the next attempt (from 1) and the whole seconds until it.
     int retryAttempt() const;
