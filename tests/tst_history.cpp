@@ -84,6 +84,39 @@ private slots:
         QCOMPARE(HistoryTexts::text(history.eventAt(4)), QStringLiteral("Make drink 2, sugar 1"));
     }
 
+    // The link as the client tells it: silent, then gone while it is tried again, then back.
+    void liveLinkEvents()
+    {
+        SimulatorServer sim;
+        QVERIFY(sim.listen(QHostAddress::LocalHost, 0));
+        const quint16 port = sim.serverPort();
+        setControllerAddress(QStringLiteral("127.0.0.1"), port);
+        HistoryModel& history = ProgramHistory::model();
+        const int from = history.count();
+        const auto linkRows = [&history, from] {
+            QStringList kinds;
+            for (int i = from; i < history.count(); ++i) {
+                const QString kind = history.index(i, HistoryModel::WhatColumn).data().toString();
+                if (QStringList{"Connected", "Not answering", "Answering", "Lost"}.contains(kind))
+                    kinds << kind;
+            }
+            return kinds;
+        };
+        TestDrinkDialog panel;
+        panel.show();
+        QTRY_COMPARE_WITH_TIMEOUT(linkRows(), QStringList{"Connected"}, 5000);
+        sim.setSilent(true);
+        QTRY_COMPARE_WITH_TIMEOUT(linkRows(), (QStringList{"Connected", "Not answering"}), 5000);
+        sim.setSilent(false);
+        QTRY_COMPARE_WITH_TIMEOUT(linkRows(), (QStringList{"Connected", "Not answering", "Answering"}), 5000);
+        sim.close();
+        QTRY_COMPARE_WITH_TIMEOUT(linkRows(), (QStringList{"Connected", "Not answering", "Answering", "Lost"}), 5000);
+        QVERIFY(sim.listen(QHostAddress::LocalHost, port));
+        QTRY_COMPARE_WITH_TIMEOUT(linkRows(), (QStringList{"Connected", "Not answering", "Answering", "Lost", "Connected"}),
+                                  10000);
+        panel.close();
+    }
+
     void csvOfRecordings_data()
     {
         QTest::addColumn<QString>("recording");
