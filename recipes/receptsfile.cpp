@@ -353,7 +353,7 @@ void applyElement(const QDomElement& element, const XmlAttributes& attributes, s
     if (kept && hasOthersThanValue(attributes)) {
         XmlAttributes withValue = attributes;
         if (!element.hasAttribute(ValueAttribute))
-            withValue.prepend({ValueAttribute, QString()}); // where the writer puts it
+            withValue.prepend({ValueAttribute, QString()}); // in front, as it is written
         for (auto& attribute : withValue) {
             if (attribute.first == ValueAttribute)
                 attribute.second.clear(); // the field's value is the record's
@@ -478,6 +478,60 @@ QString attributeText(const XmlAttributes& attributes, const QString* value)
     return text;
 }
 
+// One field element of a recipe as the writer writes it.
+struct WrittenField
+{
+    QString tag;
+    QString key; // fieldKey()
+    QString value; // of "Value", left out when empty
+    QString text;
+};
+
+// The field elements of the record at `position`, in the order they are written.
+std::vector<WrittenField> writtenFields(const Recept& recept, size_t position)
+{
+    std::vector<WrittenField> fields;
+    auto field = [&fields](const QString& tag, int slot, const QString& value, const QString& text) {
+        fields.push_back({tag, fieldKey(tag, slot), value, text});
+    };
+    auto number = [&recept](const QString& key, int value) {
+        return recept.storedTexts.value(key, QString::number(value));
+    };
+    field(IdTag, -1, recept.id.value_or(QString::number(position)), QString());
+    field(NameTag, -1, xmlSafe(recept.shortName), QString());
+    field(FullNameTag, -1, xmlSafe(recept.fullName), QString());
+    field(SugarTag, -1, number(SugarTag, recept.sugarRashod), QString());
+    field(WaterTag, -1, number(WaterTag, recept.waterRashod), QString());
+    for (int k = 0; k < Recept::SlotCount; ++k) {
+        const QString slot = QString::number(k);
+        const auto index = static_cast<size_t>(k);
+        field(ComponentTag, k, slot, number(fieldKey(ComponentTag, k), recept.component[index]));
+        field(IngridientRashodTag, k, slot, number(fieldKey(IngridientRashodTag, k), recept.ingridientRashod[index]));
+        field(IngridientWaterTag, k, slot, number(fieldKey(IngridientWaterTag, k), recept.ingridientWater[index]));
+    }
+    return fields;
+}
+
+// A field left with no value is written without "Value", and read again its kept attributes
+// get "Value" in front, where the reader puts one it did not find. They are put so now, so that
+// what is kept does not change with a save.
+void placeEmptyValues(const std::vector<Recept>& records, KeptContent& kept)
+{
+    for (size_t i = 0; i < records.size() && i < kept.recepts.size(); ++i) {
+        QMap<QString, XmlAttributes>& attributes = kept.recepts[i].fieldAttributes;
+        for (const WrittenField& field : writtenFields(records[i], i)) {
+            const auto found = attributes.find(field.key);
+            if (!field.value.isEmpty() || found == attributes.end())
+                continue;
+            XmlAttributes& list = *found;
+            const auto value = std::find_if(list.begin(), list.end(),
+                                            [](const auto& attribute) { return attribute.first == ValueAttribute; });
+            if (value != list.end())
+                std::rotate(list.begin(), value, value + 1);
+        }
+    }
+}
+
 // Builds the recipes document, with kept content as placeholders when `pieces` is given.
 class DocumentBuilder
 {
@@ -535,37 +589,18 @@ private:
     void appendRecept(QDomElement& root, const Recept& recept, size_t i)
     {
         const KeptRecept& keptHere = i < extra.recepts.size() ? extra.recepts[i] : noRecept;
-        const QString position = QString::number(i);
-        QDomElement element = doc.createElement(recept.elementName.isEmpty() ? QStringLiteral("Recept_") + position
+        QDomElement element = doc.createElement(recept.elementName.isEmpty() ? QStringLiteral("Recept_") + QString::number(i)
                                                                               : recept.elementName);
         setAttributes(element, keptHere.attributes, nullptr);
         root.appendChild(element);
-        auto field = [&](const QString& tag, int slot, const QString& value, const QString& text) {
-            const QString key = fieldKey(tag, slot);
-            const auto attributes = keptHere.fieldAttributes.constFind(key);
+        for (const WrittenField& field : writtenFields(recept, i)) {
+            const auto attributes = keptHere.fieldAttributes.constFind(field.key);
             QDomElement made = attributes == keptHere.fieldAttributes.cend()
-                ? makeElement(doc, tag, value, text)
-                : makeElement(doc, tag, QString(), text);
+                ? makeElement(doc, field.tag, field.value, field.text)
+                : makeElement(doc, field.tag, QString(), field.text);
             if (attributes != keptHere.fieldAttributes.cend())
-                setAttributes(made, *attributes, &value);
+                setAttributes(made, *attributes, &field.value);
             element.appendChild(made);
-        };
-        auto number = [&recept](const QString& key, int value) {
-            return recept.storedTexts.value(key, QString::number(value));
-        };
-
-        field(IdTag, -1, recept.id.value_or(position), QString());
-        field(NameTag, -1, xmlSafe(recept.shortName), QString());
-        field(FullNameTag, -1, xmlSafe(recept.fullName), QString());
-        field(SugarTag, -1, number(SugarTag, recept.sugarRashod), QString());
-        field(WaterTag, -1, number(WaterTag, recept.waterRashod), QString());
-        for (int k = 0; k < Recept::SlotCount; ++k) {
-            const QString slot = QString::number(k);
-            const auto index = static_cast<size_t>(k);
-            field(ComponentTag, k, slot, number(fieldKey(ComponentTag, k), recept.component[index]));
-            field(IngridientRashodTag, k, slot,
-                  number(fieldKey(IngridientRashodTag, k), recept.ingridientRashod[index]));
-            field(IngridientWaterTag, k, slot, number(fieldKey(IngridientWaterTag, k), recept.ingridientWater[index]));
         }
         appendKept(element, keptHere.children);
     }
@@ -748,6 +783,7 @@ void traverse(const QDomNode& node, std::vector<Recept>& records, KeptContent* k
         kept->recepts.resize(records.size());
         kept->between.resize(records.size() + 1);
         kept->dropped = dropped;
+        placeEmptyValues(records, *kept);
     }
 }
 
