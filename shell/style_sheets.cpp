@@ -2,6 +2,7 @@
 
 #include <QAbstractSpinBox>
 #include <QGuiApplication>
+#include <QHash>
 #include <QWidget>
 
 #include <algorithm>
@@ -106,20 +107,54 @@ QString styleSelector(Style style)
     return QStringLiteral("[%1=\"%2\"]").arg(QLatin1String(styleProperty), QString::number(int(style)));
 }
 
+// The named styles a window's sheet holds, one bit each, kept on the window.
+const char* const windowStylesProperty = "quellaroWindowStyles";
+
+constexpr unsigned bit(Style style)
+{
+    return 1u << unsigned(style);
+}
+
+// The named styles that one window's sheet holds: the main menu's and the test menu's buttons
+// stand alone; the panels and dialogs mix the rest. A window's style sheet also reaches the
+// windows it owns, where Qt matches every widget against every rule of it: the fewer, the faster.
+unsigned windowStyles(Style style)
+{
+    constexpr unsigned all = bit(Style::OutputsCheckBox) * 2 - 1; // OutputsCheckBox is the last
+    constexpr unsigned testMenu = bit(Style::TestMenuButton) | bit(Style::TestMenuNarrowButton);
+    if (style == Style::MenuButton)
+        return bit(style);
+    if ((bit(style) & testMenu) != 0)
+        return testMenu;
+    return all & ~testMenu & ~bit(Style::MenuButton);
+}
+
 // Qt parses a style sheet once for each widget it is set on. The named styles, the buttons'
 // focus frame and their disabled look are set as one sheet on the window instead, which selects
 // each widget by the name of its style. A widget's own sheet would always win over the window's,
 // so a button's named style cannot stay on the button while its focus and disabled rules move.
-QString windowSheet()
+QString windowSheet(unsigned styles)
 {
     QString sheet;
     QStringList buttons;
-    for (int style = 0; style <= int(Style::OutputsCheckBox); ++style) { // OutputsCheckBox is the last
+    for (int style = 0; style <= int(Style::OutputsCheckBox); ++style) {
+        if ((styles & bit(Style(style))) == 0)
+            continue;
         sheet += withSelectorParts(styleSheet(Style(style)), {styleSelector(Style(style))}) + QLatin1Char('\n');
         if (Style(style) <= Style::ModeButton)
             buttons << styleSelector(Style(style));
     }
+    if (buttons.isEmpty())
+        return sheet;
     return sheet + withSelectorParts(QLatin1String(focusFrame) + QLatin1String(disabledButtonLook), buttons);
+}
+
+// The widget's named style on the widget itself; a button's with its focus and disabled rules.
+void setOwnSheet(Style style, QWidget* widget)
+{
+    const bool button = style <= Style::ModeButton;
+    widget->setStyleSheet(styleSheet(style)
+                          + (button ? QLatin1String(focusFrame) + QLatin1String(disabledButtonLook) : QString()));
 }
 
 // A window's style sheet would restyle a spin box that has no rules of its own: such a window
@@ -185,15 +220,24 @@ void applyStyle(Style style, QWidget* widget)
 {
     QWidget* window = widget->window();
     if (window == widget || holdsUnstyledSpinBox(window)) {
-        const bool button = style <= Style::ModeButton;
-        widget->setStyleSheet(styleSheet(style)
-                              + (button ? QLatin1String(focusFrame) + QLatin1String(disabledButtonLook) : QString()));
+        setOwnSheet(style, widget);
+        return;
+    }
+    // A window's sheet is set once: Qt keeps what it parsed of it until the window is polished.
+    // A style that its sheet lacks stays on the widget.
+    const QVariant held = window->property(windowStylesProperty);
+    if (!held.isValid()) {
+        static QHash<unsigned, QString> sheets; // of each set of styles, made once
+        const unsigned styles = windowStyles(style);
+        window->setProperty(windowStylesProperty, styles);
+        if (!sheets.contains(styles))
+            sheets.insert(styles, windowSheet(styles));
+        window->setStyleSheet(window->styleSheet() + sheets.value(styles));
+    } else if ((held.toUInt() & bit(style)) == 0) {
+        setOwnSheet(style, widget);
         return;
     }
     widget->setProperty(styleProperty, int(style));
-    static const QString shared = windowSheet();
-    if (!window->styleSheet().contains(shared))
-        window->setStyleSheet(window->styleSheet() + shared);
 }
 
 QString styleSheetFor(Style style, const QStringList& objectNames)
