@@ -513,6 +513,8 @@ int main(int argc, char* argv[])
     qputenv("XDG_CONFIG_HOME", scratch.path().toLocal8Bit());
 
     startup(dir, qt6Dir, arg(3));
+    if (qEnvironmentVariableIsSet("QUELLARO_BENCH_STARTUP_ONLY")) // scripts/bench.sh --startup
+        return 0;
     const QDir files(scratch.path());
     writeRecipesFiles(files);
     if (!arg(4).isEmpty())

@@ -6,7 +6,13 @@
 # figure beside its baseline or target, the Qt 6 figures beside the Qt 5 ones (commit 3e29178
 # builds with Qt 5 only). Without a display
 # it measures on Qt's offscreen platform. Not part of the test suite.
+#
+#     ./scripts/bench.sh [--startup]    --startup: the start-up figures only, and only what they need
 set -euo pipefail
+startup_only=no
+if [ "${1:-}" = "--startup" ]; then
+    startup_only=yes
+fi
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="$root/build-bench"
 build6="$root/build-bench-qt6"
@@ -49,9 +55,14 @@ configure "$root" "$build6" 6
 cmake --build "$build" -j "$jobs" --target quellaro_bench
 cmake --build "$build6" -j "$jobs" --target bench_bare bench_quellaro bench_recipes
 baseline "$startup_commit" no 5 bench_quellaro # Qt 5 only, before Qt 6 builds
-baseline "$recipes_commit" yes "5 6" bench_recipes
+if [ "$startup_only" = no ]; then
+    baseline "$recipes_commit" yes "5 6" bench_recipes
+fi
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
     export QT_QPA_PLATFORM=offscreen
+fi
+if [ "$startup_only" = yes ]; then
+    export QUELLARO_BENCH_STARTUP_ONLY=1
 fi
 echo "Quellaro benchmark: platform ${QT_QPA_PLATFORM:-default}, $(nproc) cores, $(date -u '+%Y-%m-%d %H:%M UTC')"
 "$build/quellaro_bench" "$build" "$build6" \
