@@ -126,7 +126,9 @@ unsigned windowStyles(Style style)
         return bit(style);
     if ((bit(style) & testMenu) != 0)
         return testMenu;
-    return all & ~testMenu & ~bit(Style::MenuButton);
+    // Only forms and the settings, which keep their styles on their widgets, hold spin boxes and
+    // fields marked invalid.
+    return all & ~testMenu & ~bit(Style::MenuButton) & ~bit(Style::SpinBox) & ~bit(Style::InvalidValue);
 }
 
 // Qt parses a style sheet once for each widget it is set on. The named styles, the buttons'
