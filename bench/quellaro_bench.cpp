@@ -94,39 +94,62 @@ struct StartupFigures
     double bareMs = 0, bareMb = 0, progMs = 0, progMb = 0, menuMs = 0, progCpuMs = 0;
 };
 
-// Medians of StartupRuns start-ups of the bare program and the program built in `dir`; with
-// `baselineDir`, of that build's program too, run in turn with this one.
-bool measureStartup(const QString& dir, const QString& baselineDir, StartupFigures* figures,
-                    StartupFigures* baseline)
+// The runs of one build's bench_quellaro, and of its bench_bare when it has one.
+struct StartupSamples
 {
-    std::vector<double> bareMs, bareMb, progMs, progMb, menuMs, progCpu, baseMs, baseMb, baseCpu;
-    for (int i = 0; i < StartupRuns; ++i) {
-        const Measure::Run bare = Measure::runChild(dir + QStringLiteral("/bench_bare"));
-        const Measure::Run prog = Measure::runChild(dir + QStringLiteral("/bench_quellaro"));
-        if (!bare.ok || !prog.ok) {
-            std::printf("  a start-up run failed (bare %d, program %d)\n", bare.ok, prog.ok);
-            return false;
+    QString dir;
+    bool withBare = true;
+    std::vector<double> bareMs, bareMb, progMs, progMb, menuMs, progCpu;
+
+    bool runOnce()
+    {
+        if (withBare) {
+            const Measure::Run bare = Measure::runChild(dir + QStringLiteral("/bench_bare"));
+            if (!bare.ok)
+                return false;
+            bareMs.push_back(bare.shownMs);
+            bareMb.push_back(bare.maxRssMb);
         }
-        bareMs.push_back(bare.shownMs);
-        bareMb.push_back(bare.maxRssMb);
+        const Measure::Run prog = Measure::runChild(dir + QStringLiteral("/bench_quellaro"));
+        if (!prog.ok)
+            return false;
         progMs.push_back(prog.shownMs);
         progMb.push_back(prog.maxRssMb);
         menuMs.push_back(prog.menuMs);
         progCpu.push_back(prog.cpuMs);
-        if (baselineDir.isEmpty())
-            continue;
-        const Measure::Run base = Measure::runChild(baselineDir + QStringLiteral("/bench_quellaro"));
-        if (!base.ok) {
-            std::printf("  a start-up run of the baseline failed\n");
-            return false;
-        }
-        baseMs.push_back(base.shownMs);
-        baseMb.push_back(base.maxRssMb);
-        baseCpu.push_back(base.cpuMs);
+        return true;
     }
-    *figures = {median(bareMs), median(bareMb), median(progMs), median(progMb), median(menuMs), median(progCpu)};
-    if (baseline)
-        *baseline = {0, 0, median(baseMs), median(baseMb), 0, median(baseCpu)};
+
+    StartupFigures medians() const
+    {
+        return {median(bareMs), median(bareMb), median(progMs), median(progMb), median(menuMs), median(progCpu)};
+    }
+};
+
+// Medians of StartupRuns start-ups of each build, run in turn so that each figure and the one it
+// is compared with meet the same load: Qt 5 with its bare program, the baseline (if any), Qt 6
+// with its bare program (if any).
+bool measureStartup(const QString& dir, const QString& baselineDir, const QString& qt6Dir, StartupFigures* qt5,
+                    StartupFigures* baseline, StartupFigures* qt6)
+{
+    std::vector<StartupSamples> builds{{dir, true, {}, {}, {}, {}, {}, {}}};
+    if (!baselineDir.isEmpty())
+        builds.push_back({baselineDir, false, {}, {}, {}, {}, {}, {}});
+    if (!qt6Dir.isEmpty())
+        builds.push_back({qt6Dir, true, {}, {}, {}, {}, {}, {}});
+    for (int i = 0; i < StartupRuns; ++i) {
+        for (StartupSamples& build : builds) {
+            if (!build.runOnce()) {
+                std::printf("  a start-up run in %s failed\n", qPrintable(build.dir));
+                return false;
+            }
+        }
+    }
+    *qt5 = builds.front().medians();
+    if (!baselineDir.isEmpty())
+        *baseline = builds[1].medians();
+    if (!qt6Dir.isEmpty())
+        *qt6 = builds.back().medians();
     return true;
 }
 
@@ -134,9 +157,10 @@ bool measureStartup(const QString& dir, const QString& baselineDir, StartupFigur
 // it, and Qt 6 against Qt 5; a bare program on each shows what Qt itself costs.
 void startup(const QString& dir, const QString& qt6Dir, const QString& startupBaselineDir)
 {
-    std::printf("Start-up to the main menu shown, and peak memory (median of %d runs each)\n", StartupRuns);
+    std::printf("Start-up to the main menu shown, and peak memory (median of %d runs each, the builds in turn)\n",
+                StartupRuns);
     StartupFigures qt5, base, qt6;
-    if (!measureStartup(dir, startupBaselineDir, &qt5, startupBaselineDir.isEmpty() ? nullptr : &base))
+    if (!measureStartup(dir, startupBaselineDir, qt6Dir, &qt5, &base, &qt6))
         return;
     std::printf("  (of which the main menu's constructor, with the dialogs and panels it makes: %s)\n",
                 qPrintable(ms(qt5.menuMs)));
@@ -154,7 +178,7 @@ void startup(const QString& dir, const QString& qt6Dir, const QString& startupBa
         report(QStringLiteral("Qt 5 peak memory against commit 3e29178"), mb(qt5.progMb),
                QStringLiteral("3e29178 ") + mb(base.progMb), qt5.progMb / base.progMb, 1.0);
     }
-    if (qt6Dir.isEmpty() || !measureStartup(qt6Dir, QString(), &qt6, nullptr))
+    if (qt6Dir.isEmpty())
         return;
     report(QStringLiteral("Qt 6 start-up to main menu shown"), ms(qt6.progMs), QStringLiteral("Qt 5 ") + ms(qt5.progMs),
            qt6.progMs / qt5.progMs, 1.15);
