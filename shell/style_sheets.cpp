@@ -227,6 +227,7 @@ void applyStyle(Style style, QWidget* widget)
     }
     // A window's sheet is set once: Qt keeps what it parsed of it until the window is polished.
     // A style that its sheet lacks stays on the widget.
+    widget->setProperty(styleProperty, int(style));
     const QVariant held = window->property(windowStylesProperty);
     if (!held.isValid()) {
         static QHash<unsigned, QString> sheets; // of each set of styles, made once
@@ -237,9 +238,7 @@ void applyStyle(Style style, QWidget* widget)
         window->setStyleSheet(window->styleSheet() + sheets.value(styles));
     } else if ((held.toUInt() & bit(style)) == 0) {
         setOwnSheet(style, widget);
-        return;
     }
-    widget->setProperty(styleProperty, int(style));
 }
 
 QString styleSheetFor(Style style, const QStringList& objectNames)

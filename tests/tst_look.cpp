@@ -14,6 +14,7 @@
 #include <QSpinBox>
 #include <QStyleOptionSpinBox>
 #include <QStyleOptionButton>
+#include <QVBoxLayout>
 
 Q_DECLARE_METATYPE(Style)
 
@@ -192,6 +193,26 @@ private slots:
         }
         QVERIFY2(changed.isEmpty(), qPrintable(changed.join(' ')));
         QCOMPARE(shared.size(), 11); // all but the drink panel and the settings, which hold plain spin boxes
+    }
+
+    // A style that its window's sheet does not hold (the main menu's holds only its own) stays
+    // on the widget, and draws the same.
+    void styleBesideTheWindowsSheet()
+    {
+        QDialog now, before;
+        for (QDialog* window : {&now, &before}) {
+            auto* column = new QVBoxLayout(window);
+            for (const char* name : {"menuButton", "panelButton"}) {
+                auto* button = new QPushButton(name, window);
+                button->setObjectName(name);
+                column->addWidget(button);
+            }
+            applyStyle(Style::MenuButton, window->findChild<QPushButton*>("menuButton"));
+            applyStyle(Style::PanelButton, window->findChild<QPushButton*>("panelButton"));
+        }
+        QVERIFY(!now.findChild<QPushButton*>("panelButton")->styleSheet().isEmpty());
+        styleWidgetsOneByOne(&before);
+        QCOMPARE(drawn(&now), drawn(&before));
     }
 
     // A recipe form draws the same as when each label and spin box had its own sheet, a field
