@@ -33,6 +33,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -97,8 +98,14 @@ struct StartupFigures
 // The runs of one build's bench_quellaro, and of its bench_bare when it has one.
 struct StartupSamples
 {
+    StartupSamples(QString buildDir, bool bare)
+        : dir(std::move(buildDir))
+        , withBare(bare)
+    {
+    }
+
     QString dir;
-    bool withBare = true;
+    bool withBare;
     std::vector<double> bareMs, bareMb, progMs, progMb, menuMs, progCpu;
 
     bool runOnce()
@@ -132,11 +139,11 @@ struct StartupSamples
 bool measureStartup(const QString& dir, const QString& baselineDir, const QString& qt6Dir, StartupFigures* qt5,
                     StartupFigures* baseline, StartupFigures* qt6)
 {
-    std::vector<StartupSamples> builds{{dir, true, {}, {}, {}, {}, {}, {}}};
+    std::vector<StartupSamples> builds{{dir, true}};
     if (!baselineDir.isEmpty())
-        builds.push_back({baselineDir, false, {}, {}, {}, {}, {}, {}});
+        builds.emplace_back(baselineDir, false);
     if (!qt6Dir.isEmpty())
-        builds.push_back({qt6Dir, true, {}, {}, {}, {}, {}, {}});
+        builds.emplace_back(qt6Dir, true);
     for (int i = 0; i < StartupRuns; ++i) {
         for (StartupSamples& build : builds) {
             if (!build.runOnce()) {
