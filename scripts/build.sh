@@ -8,7 +8,13 @@ build="${1:-$root/build}"
 shift || true
 jobs="${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}"
 mkdir -p "$build"
-if ! cmake -G Ninja -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >"$build/configure.log" 2>&1; then
+# Rebuilds of an unchanged source, also from another clone of the tree, come from ccache.
+launcher=()
+if command -v ccache >/dev/null; then
+    launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    export CCACHE_BASEDIR="$root" CCACHE_NOHASHDIR=1
+fi
+if ! cmake -G Ninja -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" "$@" >"$build/configure.log" 2>&1; then
     cat "$build/configure.log"
     exit 1
 fi

@@ -22,7 +22,12 @@ if [ -z "$cxx" ]; then
     exit 0
 fi
 mkdir -p "$build"
-if ! cmake -G Ninja -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER="$cxx" \
+launcher=()
+if command -v ccache >/dev/null; then
+    launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    export CCACHE_BASEDIR="$root" CCACHE_NOHASHDIR=1
+fi
+if ! cmake -G Ninja -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER="$cxx" "${launcher[@]}" \
         -DQUELLARO_FUZZ=ON -DQUELLARO_BUILD_TESTS=OFF >"$build/configure.log" 2>&1; then
     cat "$build/configure.log"
     exit 1

@@ -4,7 +4,7 @@
 # prepared machine needs neither the network nor root.
 set -euo pipefail
 packages=(
-    build-essential cmake ninja-build
+    build-essential cmake ninja-build ccache
     qtbase5-dev qttools5-dev qttools5-dev-tools
     qt6-base-dev qt6-tools-dev qt6-l10n-tools linguist-qt6 libgl-dev
     qttranslations5-l10n qt6-translations-l10n
