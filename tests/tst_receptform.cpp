@@ -55,6 +55,9 @@ private slots:
         QTest::newRow("slot 1 component 7") << Set([](ReceptForm& f) { f.setComponent(1, 7); })
                                             << Get([](const ReceptForm& f) { return f.getComponent(1); }) << "component_2"
                                             << -1 << 7;
+        QTest::newRow("slot 2 component 6") << Set([](ReceptForm& f) { f.setComponent(2, 6); })
+                                            << Get([](const ReceptForm& f) { return f.getComponent(2); }) << "component_3"
+                                            << -1 << 6;
     }
 
     // The getter gives the value set, not the one shown, until the user changes the widget.
