@@ -96,6 +96,8 @@ public:
             const QChar quote = quoteOf(span);
             return {span.nameEnd, span.nameEnd, QStringLiteral(" Value=") + quote + xmlEscaped(value, quote) + quote};
         }
+        if (span.holdsMarkup) // kept whole: a new element after it gives the value
+            return insertAfter(span, field, value);
         if (span.valueStart >= 0)
             return {span.valueStart, span.valueEnd, xmlEscaped(value, QChar())};
         const int slash = int(text.lastIndexOf(QLatin1Char('/'), span.end - 1));

@@ -18,10 +18,11 @@ struct ElementSpan
     int startTagEnd = -1; // after the ">" of its start tag
     int end = -1;         // after its end tag, or after the "/>" of an empty-element tag
     bool selfClosing = false;
-    int parent = -1;     // the start of its parent element
-    int valueStart = -1; // its value: the text inside the quotes of "Value", or its content;
-    int valueEnd = -1;   // -1 when it has none (no "Value" attribute)
-    QChar quote;         // of its "Value" attribute, else of its other attributes; null without any
+    int parent = -1;          // the start of its parent element
+    int valueStart = -1;      // its value: the text inside the quotes of "Value", or its content;
+    int valueEnd = -1;        // -1 when it has none (no "Value" attribute)
+    QChar quote;              // of its "Value" attribute, else of its other attributes; null without any
+    bool holdsMarkup = false; // a field whose content holds elements, comments or instructions
 };
 
 // The recipes file as read: its text, and where the fields of every recipe stand in it. A save

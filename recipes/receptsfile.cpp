@@ -98,8 +98,10 @@ public:
             if (token == QXmlStreamReader::Characters)
                 characters();
             if ((token == QXmlStreamReader::Comment || token == QXmlStreamReader::ProcessingInstruction)
-                && !frames.empty())
+                && !frames.empty()) {
+                frames.back().span.holdsMarkup = true;
                 keepNode(false);
+            }
         }
         if (reader.hasError()) {
             if (error)
@@ -122,6 +124,7 @@ private:
         bool holdsField = false;
         bool lastWasText = false;
         bool isId = false;
+        bool holdsElements = false;
         const ReceptField* field = nullptr; // the field it gives, and the record it fills
         int record = -1;
         QString content;
@@ -156,6 +159,7 @@ private:
         const QXmlStreamAttributes attributes = reader.attributes();
         frame.attributes = int(attributes.size());
         if (!frames.empty()) {
+            frames.back().holdsElements = true;
             frame.span.parent = frames.back().span.start;
             apply(frame, name, attributes);
         }
@@ -217,6 +221,10 @@ private:
         if (frame.isId) {
             spans.id = frame.span;
         } else if (content) {
+            // A slot element holding elements is no field: its text would change with any
+            // edit of what it holds.
+            if (frame.holdsElements)
+                return;
             frame.field->setFrom(records[size_t(frame.record)], frame.content);
             spans.fields.insert(frame.field->key(), frame.span);
         } else {
@@ -243,7 +251,7 @@ private:
         const bool content = frame.field && frame.field->place == ReceptField::Place::Content;
         if (frame.span.end < 0) {
             frame.span.end = int(reader.characterOffset());
-            if (content) {
+            if (content && !frame.span.holdsMarkup) {
                 frame.span.valueStart = frame.span.startTagEnd;
                 frame.span.valueEnd = int(doc.text.lastIndexOf(QLatin1String("</"), frame.span.end - 1));
             }

@@ -237,6 +237,10 @@ void TestReceptsFile::editsInPlace_data()
         "FullName", QStringLiteral("Чай \u4E2D"), QStringLiteral("\"Чай\""), QStringLiteral("\"Чай &#x4E2D;\""),
         "windows-1251");
     row("UTF-16", QString(file).replace("UTF-8", "UTF-16"), "Sugar", "6", "\"5\"", "\"6\"", "UTF-16LE", "\xFF\xFE");
+    // A slot element holding a comment is kept whole; a new element after it gives the value.
+    row("comment in a slot", QString(file).replace(">10<", ">10<!-- g --><"), "IngridientRashod 0", "11",
+        "<!-- g --></IngridientRashod>",
+        "<!-- g --></IngridientRashod>\n  <IngridientRashod Value=\"0\">11</IngridientRashod>");
     row("Value=\"\"", QString(file).replace("Caffe latte", ""), "Name", "L", "\"Latte\"", "\"L\"");
     row("Value=\"\" edited", QString(file).replace("Caffe latte", ""), "FullName", "F", "\"\"", "\"F\"");
     // A "Value" the file lacks goes first, where a new element has it.
