@@ -81,15 +81,9 @@ void ReceptField::setFrom(Recept& recept, const QString& value) const
 
 const ReceptField* receptFieldOf(const QString& tag, const QString& value)
 {
-    int slot = -1;
+    const int slot = value.toInt(nullptr, 10); // no number reads as slot 0
     for (const ReceptField& field : receptFields()) {
-        if (tag != QLatin1String(field.tag))
-            continue;
-        if (field.place == ReceptField::Place::Attribute)
-            return &field;
-        if (slot < 0)
-            slot = value.toInt(nullptr, 10); // no number reads as slot 0
-        if (field.slot == slot)
+        if (tag == QLatin1String(field.tag) && (field.place == ReceptField::Place::Attribute || field.slot == slot))
             return &field;
     }
     return nullptr;

@@ -174,6 +174,12 @@ void TestReceptsFile::keepsWhatFormsCannotShow()
     QVERIFY(parseReceptsFile(original, records, nullptr, &document));
     QCOMPARE(document.keptCount(), 12);
     QCOMPARE(receptsFileBytes(records, &document), original);
+    // Texts and elements side by side count one each; a recipe's element keeps its name only
+    // under the document element.
+    QVERIFY(parseReceptsFile("<R><X><ID/>a<E/>b<!--c--></X><G><Y><ID/></Y></G></R>", records, nullptr, &document));
+    QCOMPARE(document.keptCount(), 4);
+    QCOMPARE(records[0].elementName, "X");
+    QCOMPARE(records[1].elementName, QString());
 }
 
 void TestReceptsFile::editsInPlace_data()
