@@ -1,5 +1,6 @@
 #include "recipes/receptform.h"
 
+#include "recipes/receptfields.h"
 #include "shell/style_sheets.h"
 #include "ui_receptform.h"
 
@@ -28,22 +29,21 @@ ReceptForm::ReceptForm(QWidget* parent)
 
     // Any change outside setRecept() and the setters is the user's: from then on the widget's
     // own value counts.
-    const QList<QSpinBox*> spinBoxes = findChildren<QSpinBox*>();
-    for (QSpinBox* box : spinBoxes)
-        connect(box, qOverload<int>(&QSpinBox::valueChanged), this, [this, box](int value) { setNumber(box, value, true); });
-    const QList<QComboBox*> comboBoxes = findChildren<QComboBox*>();
-    for (QComboBox* box : comboBoxes) {
-        connect(box, qOverload<int>(&QComboBox::currentIndexChanged), this,
-                [this, box](int index) { setNumber(box, index, true); });
+    for (const ReceptField& field : receptFields()) {
+        QWidget* widget = findChild<QWidget*>(QLatin1String(field.widget));
+        if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+            connect(edit, &QLineEdit::textChanged, this, [this, &field](const QString& text) {
+                if (!showing)
+                    record.*field.text = text;
+            });
+        } else if (auto* box = qobject_cast<QSpinBox*>(widget)) {
+            box->setRange(field.minimum, field.maximum);
+            connect(box, qOverload<int>(&QSpinBox::valueChanged), this, [this, box](int value) { setNumber(box, value, true); });
+        } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+            connect(combo, qOverload<int>(&QComboBox::currentIndexChanged), this,
+                    [this, combo](int index) { setNumber(combo, index, true); });
+        }
     }
-    connect(ui->Name, &QLineEdit::textChanged, this, [this](const QString& text) {
-        if (!showing)
-            record.shortName = text;
-    });
-    connect(ui->fullName_lineEdit, &QLineEdit::textChanged, this, [this](const QString& text) {
-        if (!showing)
-            record.fullName = text;
-    });
 }
 
 ReceptForm::~ReceptForm()
@@ -51,59 +51,23 @@ ReceptForm::~ReceptForm()
     delete ui;
 }
 
-QComboBox* ReceptForm::componentBox(int n) const
+QWidget* ReceptForm::slotWidget(const char* tag, int n) const
 {
-    switch (n) {
-    case 0: return ui->component_1;
-    case 1: return ui->component_2;
-    case 2: return ui->component_3;
-    case 3: return ui->component_4;
-    default: return nullptr;
+    for (const ReceptField& field : receptFields()) {
+        if (field.slot == n && qstrcmp(field.tag, tag) == 0)
+            return findChild<QWidget*>(QLatin1String(field.widget));
     }
-}
-
-QSpinBox* ReceptForm::amountBox(int n) const
-{
-    switch (n) {
-    case 0: return ui->milkRashod;
-    case 1: return ui->chocolateRashod;
-    case 2: return ui->vanilaRashod;
-    case 3: return ui->teaRashod;
-    default: return nullptr;
-    }
-}
-
-QSpinBox* ReceptForm::waterBox(int n) const
-{
-    switch (n) {
-    case 0: return ui->milkwaterRashod;
-    case 1: return ui->chocolatewaterRashod;
-    case 2: return ui->vanilawaterRashod;
-    case 3: return ui->teawaterRashod;
-    default: return nullptr;
-    }
-}
-
-std::vector<ReceptForm::NumberField> ReceptForm::numberFields()
-{
-    const QString sugar = QString::fromLatin1(SugarTagName);
-    const QString water = QString::fromLatin1(WaterTagName);
-    std::vector<NumberField> fields{{fieldKey(sugar), &record.sugarRashod, ui->sugarRashod},
-                                    {fieldKey(water), &record.waterRashod, ui->waterRashod}};
-    for (int k = 0; k < Recept::SlotCount; ++k) {
-        const auto slot = static_cast<size_t>(k);
-        fields.push_back({fieldKey(QString::fromLatin1(ComponentTagName), k), &record.component[slot], componentBox(k)});
-        fields.push_back({fieldKey(QString::fromLatin1(IngridientRashodTagName), k), &record.ingridientRashod[slot],
-                          amountBox(k)});
-        fields.push_back({fieldKey(QString::fromLatin1(IngridientWaterTagName), k), &record.ingridientWater[slot],
-                          waterBox(k)});
-    }
-    return fields;
+    return nullptr;
 }
 
 std::vector<ReceptForm::NumberField> ReceptForm::numberFields() const
 {
-    return const_cast<ReceptForm*>(this)->numberFields(); // the pointers are only read
+    std::vector<NumberField> fields;
+    for (const ReceptField& field : receptFields()) {
+        if (field.isNumber())
+            fields.push_back({&field, findChild<QWidget*>(QLatin1String(field.widget))});
+    }
+    return fields;
 }
 
 namespace {
@@ -142,31 +106,35 @@ void mark(QWidget* widget, const QString& stored)
 
 bool ReceptForm::holdsKeptValue(const NumberField& field) const
 {
-    if (record.storedTexts.contains(field.key))
+    return holdsKeptValue(*field.field, record);
+}
+
+bool ReceptForm::holdsKeptValue(const ReceptField& field, const Recept& recept)
+{
+    if (recept.storedTexts.contains(field.key()))
         return true;
-    if (const auto* box = qobject_cast<const QSpinBox*>(field.widget))
-        return *field.value < box->minimum() || *field.value > box->maximum();
-    const auto* combo = qobject_cast<const QComboBox*>(field.widget);
-    return *field.value < 0 || *field.value >= combo->count();
+    const int value = field.numberOf(recept);
+    return value < field.minimum || value > field.maximum;
 }
 
 void ReceptForm::showNumber(const NumberField& field)
 {
     const bool wasShowing = showing;
     showing = true;
+    const int value = field.field->numberOf(record);
     if (auto* box = qobject_cast<QSpinBox*>(field.widget)) {
-        box->setValue(*field.value); // a spin box keeps its value within its range
+        box->setValue(value); // a spin box keeps its value within its range
     } else {
         auto* combo = qobject_cast<QComboBox*>(field.widget);
-        combo->setCurrentIndex(*field.value >= 0 && *field.value < combo->count() ? *field.value : -1);
+        combo->setCurrentIndex(value >= field.field->minimum && value <= field.field->maximum ? value : -1);
     }
     showing = wasShowing;
     if (!holdsKeptValue(field)) {
         mark(field.widget, QString());
         return;
     }
-    const auto stored = record.storedTexts.constFind(field.key);
-    mark(field.widget, stored == record.storedTexts.cend() ? QString::number(*field.value)
+    const auto stored = record.storedTexts.constFind(field.field->key());
+    mark(field.widget, stored == record.storedTexts.cend() ? QString::number(value)
                                                            : QLatin1Char('"') + *stored + QLatin1Char('"'));
 }
 
@@ -177,8 +145,8 @@ void ReceptForm::setNumber(QWidget* widget, int value, bool edit)
     for (const NumberField& field : numberFields()) {
         if (field.widget != widget)
             continue;
-        *field.value = value;
-        record.storedTexts.remove(field.key);
+        *field.field->numberIn(record) = value;
+        record.storedTexts.remove(field.field->key());
         if (!edit)
             showNumber(field);
         else
@@ -190,7 +158,7 @@ int ReceptForm::numberOf(const QWidget* widget) const
 {
     for (const NumberField& field : numberFields()) {
         if (widget && field.widget == widget)
-            return *field.value;
+            return field.field->numberOf(record);
     }
     return 0;
 }
@@ -215,8 +183,10 @@ void ReceptForm::showNames()
 {
     // A name longer than a line edit holds is cut there, and kept whole in the record.
     showing = true;
-    ui->Name->setText(record.shortName);
-    ui->fullName_lineEdit->setText(record.fullName);
+    for (const ReceptField& field : receptFields()) {
+        if (!field.isNumber())
+            findChild<QLineEdit*>(QLatin1String(field.widget))->setText(record.*field.text);
+    }
     showing = false;
 }
 
@@ -227,34 +197,27 @@ Recept ReceptForm::recept() const
 
 int ReceptForm::unshownValueCount(const Recept& recept)
 {
-    // The amount spin boxes' range in receptform.ui, and the entries of a component box. A
-    // field kept as a stored text holds 0, which every widget shows: it counts once, here.
-    const auto unshownAmount = [](int amount) { return amount < 0 || amount > 200 ? 1 : 0; };
-    const auto unshownComponent = [](int code) { return code < 0 || code > 5 ? 1 : 0; };
-    int count = int(recept.storedTexts.size()) + unshownAmount(recept.sugarRashod) + unshownAmount(recept.waterRashod);
-    for (int k = 0; k < Recept::SlotCount; ++k) {
-        const auto slot = static_cast<size_t>(k);
-        count += unshownComponent(recept.component[slot]) + unshownAmount(recept.ingridientRashod[slot])
-            + unshownAmount(recept.ingridientWater[slot]);
-    }
+    int count = 0;
+    for (const ReceptField& field : receptFields())
+        count += field.isNumber() && holdsKeptValue(field, recept) ? 1 : 0;
     return count;
 }
 
 void ReceptForm::setComponent(int n, int code)
 {
-    if (QComboBox* box = componentBox(n))
+    if (QWidget* box = slotWidget("Component", n))
         setNumber(box, code, false);
 }
 
 void ReceptForm::setIngridientRashod(int n, int amount)
 {
-    if (QSpinBox* box = amountBox(n))
+    if (QWidget* box = slotWidget("IngridientRashod", n))
         setNumber(box, amount, false);
 }
 
 void ReceptForm::setIngridientWater(int n, int amount)
 {
-    if (QSpinBox* box = waterBox(n))
+    if (QWidget* box = slotWidget("IngridientWater", n))
         setNumber(box, amount, false);
 }
 
@@ -282,17 +245,17 @@ void ReceptForm::setSugarRashod(int amount)
 
 int ReceptForm::getComponent(int n) const
 {
-    return numberOf(componentBox(n));
+    return numberOf(slotWidget("Component", n));
 }
 
 int ReceptForm::getIngridient(int n) const
 {
-    return numberOf(amountBox(n));
+    return numberOf(slotWidget("IngridientRashod", n));
 }
 
 int ReceptForm::getIngridientWater(int n) const
 {
-    return numberOf(waterBox(n));
+    return numberOf(slotWidget("IngridientWater", n));
 }
 
 QString ReceptForm::getShortName() const

@@ -7,8 +7,7 @@
 
 #include <vector>
 
-class QComboBox;
-class QSpinBox;
+struct ReceptField;
 
 namespace Ui {
 class ReceptForm;
@@ -72,21 +71,18 @@ private:
     // A number field of the record and the widget that shows it.
     struct NumberField
     {
-        QString key; // fieldKey()
-        int* value;
+        const ReceptField* field;
         QWidget* widget;
     };
-    std::vector<NumberField> numberFields();
     std::vector<NumberField> numberFields() const;
-    // The widgets of slot n, nullptr outside 0 to 3.
-    QComboBox* componentBox(int n) const;
-    QSpinBox* amountBox(int n) const;
-    QSpinBox* waterBox(int n) const;
+    // The widget of slot n's field `tag`, nullptr outside 0 to 3.
+    QWidget* slotWidget(const char* tag, int n) const;
     // Sets the field of `widget` to `value` (a setter's or an edit's), forgetting a stored text.
     void setNumber(QWidget* widget, int value, bool edit);
     void showNumber(const NumberField& field);
     void showNames();
     bool holdsKeptValue(const NumberField& field) const;
+    static bool holdsKeptValue(const ReceptField& field, const Recept& recept);
     int numberOf(const QWidget* widget) const;
 
     Ui::ReceptForm* ui;

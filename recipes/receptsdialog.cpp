@@ -114,10 +114,9 @@ QString ReceptsDialog::discardQuestion() const
 void ReceptsDialog::ReadReceptsFromFile()
 {
     setDiscardApproved(false);
-    droppingApproved = false;
     fileRead = false;
     recepts.clear();
-    kept = KeptContent();
+    document = ReceptsDocument();
     error.clear();
     shownHash.clear();
     delete findChild<QMessageBox*>(QStringLiteral("readWarning"), Qt::FindDirectChildrenOnly);
@@ -129,7 +128,7 @@ void ReceptsDialog::ReadReceptsFromFile()
     ReceptsFileError fileError;
     if (!readWholeFile(receptsFilePath, MaxReceptsFileBytes, &contents, &reason)) {
         refuseSave(reason);
-    } else if (!parseReceptsFile(contents, records, &fileError, &kept)) {
+    } else if (!parseReceptsFile(contents, records, &fileError, &document)) {
         QString what = fileError.message;
         if (fileError.kind == ReceptsFileError::Kind::TooDeep)
             what = tr("The elements are nested deeper than %1 levels.").arg(MaxReceptsFileDepth);
@@ -152,19 +151,16 @@ void ReceptsDialog::ReadReceptsFromFile()
 
 void ReceptsDialog::showKeptCount()
 {
-    int count = kept.count();
+    int count = document.keptCount();
     for (int i = 0; i < int(recepts.size()); ++i) {
         const ReceptForm* form = formOnTab(i);
         count += form ? form->storedValueCount() : ReceptForm::unshownValueCount(recepts[size_t(i)]);
     }
-    ui->keptLabel->setVisible(count > 0 || !kept.dropped.isEmpty());
-    QString text = tr("The file holds %n thing(s) that the forms cannot show: other elements, attributes "
+    ui->keptLabel->setVisible(count > 0);
+    ui->keptLabel->setText(tr("The file holds %n thing(s) that the forms cannot show: other elements, attributes "
                       "or comments, or values beyond a field's range, which are marked. Save writes them "
                       "back unchanged; a marked field keeps its value unless you change it.",
-                      nullptr, count);
-    if (!kept.dropped.isEmpty())
-        text += QLatin1Char(' ') + tr("Save cannot write back as read, and leaves out: %1.").arg(kept.dropped.join(QStringLiteral(", ")));
-    ui->keptLabel->setText(text);
+                      nullptr, count));
 }
 
 void ReceptsDialog::refuseSave(const QString& reason)
@@ -180,11 +176,6 @@ void ReceptsDialog::showReadWarning()
 {
     if (isVisible() && !error.isEmpty() && !fileRead)
         message("readWarning", QMessageBox::Warning, error)->open();
-}
-
-void ReceptsDialog::traverseNode(const QDomNode& node)
-{
-    traverseReceptNodes(node, recepts);
 }
 
 void ReceptsDialog::createReceptsTabs()
@@ -294,31 +285,13 @@ bool ReceptsDialog::refuseTooLarge(const QByteArray& bytes)
     return true;
 }
 
-bool ReceptsDialog::askBeforeDropping()
-{
-    if (kept.dropped.isEmpty() || droppingApproved)
-        return false;
-    QMessageBox* question = message("dropQuestion", QMessageBox::Question,
-                                    tr("Save cannot write back as read, and leaves out: %1. Save anyway?")
-                                        .arg(kept.dropped.join(QStringLiteral(", "))));
-    QPushButton* save = question->addButton(tr("Save"), QMessageBox::AcceptRole);
-    save->setObjectName(QStringLiteral("dropButton"));
-    question->addButton(tr("Cancel"), QMessageBox::RejectRole);
-    connect(save, &QPushButton::clicked, this, [this] {
-        droppingApproved = true;
-        on_saveButton_clicked();
-    });
-    question->open();
-    return true;
-}
-
 bool ReceptsDialog::SaveReceptsToFile()
 {
     if (!fileRead)
         return false; // the file on disk could not be read: never overwrite it
     error.clear();
     QString reason;
-    const QByteArray bytes = receptsFileBytes(receptsForSaving(), &kept);
+    const QByteArray bytes = document.bytesWith(receptsForSaving());
     if (refuseTooLarge(bytes))
         return false;
     if (!saveFileAtomically(receptsFilePath, bytes, &reason)) {
@@ -339,7 +312,7 @@ void ReceptsDialog::saveAndClose()
 
 void ReceptsDialog::on_saveButton_clicked()
 {
-    if (!fileRead || askBeforeDropping())
+    if (!fileRead)
         return;
     if (fileHash() == shownHash) {
         saveAndClose();

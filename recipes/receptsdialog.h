@@ -1,7 +1,7 @@
 #pragma once
 
-#include "recipes/keptcontent.h"
 #include "recipes/recept.h"
+#include "recipes/receptsdocument.h"
 #include "shell/closingdialog.h"
 
 #include <QString>
@@ -9,7 +9,6 @@
 #include <vector>
 
 class QCloseEvent;
-class QDomNode;
 class QShowEvent;
 class ReceptForm;
 
@@ -18,14 +17,14 @@ class ReceptsDialog;
 }
 
 // Edits all recipes of the recipes file, one tab per recipe. Every showing reads the file
-// afresh; Save replaces the file as a whole from the tabs, with what the file holds beyond
-// the forms' fields written back unchanged (the line "keptLabel" counts it). A file that
+// afresh; Save writes the file as read with only the values edited in the tabs changed (the
+// line "keptLabel" counts what the file holds beyond the forms' fields). A file that
 // cannot be read is reported, no recipes are shown and Save is refused until a later showing
 // reads it, so that it is never overwritten with fewer recipes than it holds. A file changed
 // by another program since the showing is overwritten only when the user says so. A failed
 // save is reported and keeps the dialog open with the edits. Messages are window-modal boxes
 // that never block the caller; their object names are "readWarning", "saveWarning",
-// "overwriteQuestion", "tooLargeWarning", "dropQuestion" and "discardQuestion". Closing with
+// "overwriteQuestion", "tooLargeWarning" and "discardQuestion". Closing with
 // edits (Escape, Cancel, the window's close button) asks first. The path of the file edited
 // stands under the tabs ("pathLabel").
 class ReceptsDialog : public ClosingDialog
@@ -42,8 +41,6 @@ public:
     // Writes the file from the tabs; false (and reported) when the file was not replaced.
     // Writes even over a file that another program has changed since the showing.
     bool SaveReceptsToFile();
-    // Walks the children of node and fills `recepts`.
-    void traverseNode(const QDomNode& node);
     // Shows one tab per record of `recepts` and makes the first one current. A tab's form is
     // built from its record when the tab is first shown; the forms built earlier are refilled.
     void createReceptsTabs();
@@ -83,14 +80,11 @@ private:
     void showFilePath();
     // Refuses a file larger than the program reads; false when `bytes` fit.
     bool refuseTooLarge(const QByteArray& bytes);
-    // Asks before a save that leaves out kept nodes; false when there are none.
-    bool askBeforeDropping();
 
     Ui::ReceptsDialog* ui;
     QString receptsFilePath;
     QString error;
-    KeptContent kept;     // what the file shown holds beyond the recipes' fields
+    ReceptsDocument document; // the file shown, as read
     QByteArray shownHash; // of the file's bytes at the showing; empty when it was not read
     bool fileRead = false;       // the file shown was read: Save may replace it
-    bool droppingApproved = false;
 };

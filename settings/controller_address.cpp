@@ -42,7 +42,7 @@ QString ControllerAddress::hostAndPort() const
 ControllerAddress ControllerAddress::fromSettings(const QString& storedHost, const QString& storedPort)
 {
     ControllerAddress address;
-    const QString host = storedHost.trimmed();
+    const QString host = withoutBrackets(storedHost.trimmed());
     address.host = isDottedAddress(host) ? normalizedDottedAddress(host) : host;
     address.port = portFromText(storedPort);
     address.valid = isUsableHost(host) && address.port != 0;
@@ -51,9 +51,31 @@ ControllerAddress ControllerAddress::fromSettings(const QString& storedHost, con
     return address;
 }
 
-bool isUsableHost(const QString& host)
+QString withoutBrackets(const QString& host)
+{
+    if (host.size() > 2 && host.startsWith(QLatin1Char('[')) && host.endsWith(QLatin1Char(']'))) {
+        const QString inside = host.mid(1, host.size() - 2);
+        if (isIpv6Address(inside))
+            return inside;
+    }
+    return host;
+}
+
+bool holdsPort(const QString& host)
 {
     const QString trimmed = host.trimmed();
+    const int colon = int(trimmed.lastIndexOf(QLatin1Char(':')));
+    if (colon < 0 || !isDigits(trimmed.mid(colon + 1)))
+        return false;
+    const QString before = trimmed.left(colon);
+    if (before.startsWith(QLatin1Char('[')))
+        return withoutBrackets(before) != before;
+    return !before.isEmpty() && !before.contains(QLatin1Char(':'));
+}
+
+bool isUsableHost(const QString& host)
+{
+    const QString trimmed = withoutBrackets(host.trimmed());
     if (isDottedAddress(trimmed))
         return !normalizedDottedAddress(trimmed).isEmpty();
     return isIpv6Address(trimmed) || isHostName(trimmed);

@@ -23,11 +23,19 @@ struct ControllerAddress
 };
 
 // Whether a connection may be made to `host`: a dotted address of four groups of 0 to 255, an
-// IPv6 address, or a host name (any text without blanks, control characters or colons; in any
+// IPv6 address (with or without brackets), or a host name (any text without blanks, control characters or colons; in any
 // script). Typed or stored, the same rule decides.
 // True for an IPv6 address ("::1", "fe80::1%eth0").
 bool isIpv6Address(const QString& text);
 bool isUsableHost(const QString& host);
+
+// An IPv6 address written in brackets, as beside a port ("[::1]"), without them; any other
+// text as it is.
+QString withoutBrackets(const QString& host);
+
+// True for a host written with a port after a colon: "10.0.0.1:2050", "host:2050",
+// "[::1]:2050". An IPv6 address alone ("::1", "fe80::1:2050") is none.
+bool holdsPort(const QString& host);
 
 // True for text made only of digits and dots: such an address is read as four decimal groups.
 bool isDottedAddress(const QString& text);

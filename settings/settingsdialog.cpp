@@ -187,32 +187,37 @@ void SettingsDialog::mark(QWidget* field, const QString& problem)
     line->setVisible(!problem.isEmpty());
 }
 
-// All four keys, changed or not. An address or port the user typed must be one the machine
-// can have; an untouched one is written back as it was stored. False, with a message, when
-// nothing or not everything was written.
+// The keys whose fields were edited, and only those: a key that was absent stays absent, so
+// the default (the recipes file in the current folder) stays in force, and a store saved with
+// no edit is not written at all. An address or port the user typed must be one the machine can
+// have; an untouched one must be usable as stored. False, with a message, when nothing or not
+// everything was written.
 bool SettingsDialog::SaveSettings()
 {
-    // An untouched address or port is written back as stored, but only one that can be used.
-    QString host = storedHost;
     const QString typedHost = ui->ipAdressEdit->text();
-    if (typedHost != shownHost) { // plain decimal groups: the resolver would read "010" as octal
-        host = typedHost.trimmed();
+    const bool hostEdited = typedHost != shownHost;
+    QString host = storedHost;
+    if (hostEdited) { // plain decimal groups: the resolver would read "010" as octal
+        host = withoutBrackets(typedHost.trimmed());
+        if (holdsPort(host))
+            return refuse(ui->ipAdressEdit, "addressMessage", tr("The address %1 holds a port: give the address "
+                                                                 "alone here and the port in the port field.")
+                                                                  .arg(typedHost));
         if (isDottedAddress(host))
             host = normalizedDottedAddress(host);
     }
     if (!isUsableHost(host))
         return refuse(ui->ipAdressEdit, "addressMessage", addressProblem(typedHost));
     const QString typedPort = ui->portEdit->text();
-    const QString port = typedPort != shownPort ? typedPort : storedPort;
-    if (portFromText(port) == 0)
+    const bool portEdited = typedPort != shownPort;
+    if (portFromText(portEdited ? typedPort : storedPort) == 0)
         return refuse(ui->portEdit, "portMessage", portProblem(typedPort));
 
-    bool written = SettingsStore::setControllerHost(host);
-    written = SettingsStore::setControllerPort(port) && written;
-    written = (temperatureEdited ? SettingsStore::setBoilerTemperature(ui->temperatureSpinBox->value())
-                                 : SettingsStore::setBoilerTemperatureText(storedTemperature))
-        && written;
-    written = SettingsStore::setReceptsFilePath(ui->receptsFilePathlineEdit->text()) && written;
+    bool written = !hostEdited || SettingsStore::setControllerHost(host);
+    written = (!portEdited || SettingsStore::setControllerPort(typedPort)) && written;
+    written = (!temperatureEdited || SettingsStore::setBoilerTemperature(ui->temperatureSpinBox->value())) && written;
+    const QString path = ui->receptsFilePathlineEdit->text();
+    written = (path == loadedPath || SettingsStore::setReceptsFilePath(path)) && written;
     if (!written) {
         showMessage("saveFailedMessage",
                     tr("The settings were not saved: the settings file %1 could not be written.")

@@ -16,15 +16,16 @@ class QShowEvent;
 
 // Edits the four stored settings: the machine's address and port, a boiler temperature and
 // the recipes file path. Every showing loads the stored values (unsaved edits are dropped);
-// Save writes all four and closes, Cancel closes without writing. The main menu comes back
-// on every close.
+// Save writes those edited and closes, Cancel closes without writing. The main menu comes back
+// on every close. Saved with no edit, the settings file is left as it was.
 // Nothing changes without a word. The address and port fields take every keystroke and Save
 // judges what was typed (an input mask moved a fourth digit into the next group: 1000.1.1.1
 // was saved as 100.0.1.11). The address may be four decimal numbers, a host name or an IPv6
-// address, typed or stored. A stored host name is shown and written back as stored; a
+// address ("::1" or "[::1]"), typed or stored; a host typed with a port is refused with a
+// message pointing to the port field. A stored host name is shown and kept as stored; a
 // stored address or port that cannot be used is marked (a red frame and a line saying why)
 // and Save refuses it, as it refuses a typed one, until it is edited. A stored temperature
-// that is not a whole number from 0 to 99 is shown, marked and written back as stored unless
+// that is not a whole number from 0 to 99 is shown, marked and kept as stored unless
 // edited. A refused value, or a store that cannot be written, is reported in a message and the
 // dialog stays open with the values. Closing with edits asks first; a path other than the one
 // in use gets a note ("pathNote") that the recipes dialog takes it at the next start.

@@ -7,6 +7,17 @@
 
 #include <functional>
 
+namespace {
+
+// The colour drawn at the middle of the widget's left edge, inside its outermost pixel.
+QColor frameColor(QWidget* widget)
+{
+    const QImage image = widget->grab().toImage();
+    return image.pixelColor(1, image.height() / 2);
+}
+
+} // namespace
+
 Q_DECLARE_METATYPE(std::function<void(ReceptForm&)>)
 Q_DECLARE_METATYPE(std::function<int(const ReceptForm&)>)
 
@@ -55,6 +66,9 @@ private slots:
         QTest::newRow("slot 1 component 7") << Set([](ReceptForm& f) { f.setComponent(1, 7); })
                                             << Get([](const ReceptForm& f) { return f.getComponent(1); }) << "component_2"
                                             << -1 << 7;
+        QTest::newRow("slot 2 component 6") << Set([](ReceptForm& f) { f.setComponent(2, 6); })
+                                            << Get([](const ReceptForm& f) { return f.getComponent(2); }) << "component_3"
+                                            << -1 << 6;
     }
 
     // The getter gives the value set, not the one shown, until the user changes the widget.
@@ -74,10 +88,12 @@ private slots:
         QCOMPARE(get(form), stored);
         QCOMPARE(form.storedValueCount(), 1);
         QVERIFY(form.findChild<QWidget*>(widget)->toolTip().startsWith(QStringLiteral("Stored value: %1.").arg(stored)));
+        QCOMPARE(frameColor(form.findChild<QWidget*>(widget)), QColor(0xC0, 0x50, 0x00)); // the orange mark
         box ? box->setValue(1) : combo->setCurrentIndex(1);
         QCOMPARE(get(form), 1);
         QCOMPARE(form.storedValueCount(), 0);
         QVERIFY(form.findChild<QWidget*>(widget)->toolTip().isEmpty());
+        QVERIFY(frameColor(form.findChild<QWidget*>(widget)) != QColor(0xC0, 0x50, 0x00));
     }
 };
 

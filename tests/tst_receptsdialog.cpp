@@ -484,13 +484,13 @@ void TestReceptsDialog::keepsFileAsRead()
     QCOMPARE(readFile(f.path), readFile(QFINDTESTDATA("data/kept/" + file + "_edited.xml")));
 }
 
-// A file just under the reading limit saves unchanged; an edit that takes it over is refused.
+// A file of exactly the reading limit saves unchanged; an edit that takes it over is refused.
 void TestReceptsDialog::refusesFileOverLimit()
 {
     QByteArray original = readFile(QFINDTESTDATA("data/kept/text_value.xml"));
     const QByteArray comment(" <!--" + QByteArray(1000, 'c') + "-->\n");
-    original.insert(original.indexOf(" <Recept_0>"), comment.repeated(4150)); // 4,187,350 + 736 bytes
-    QCOMPARE(original.size(), 4188086);
+    original.insert(original.indexOf(" <Recept_0>"), comment.repeated(4150) + " <!--" + QByteArray(6209, 'c') + "-->\n");
+    QCOMPARE(original.size(), 4 * 1024 * 1024); // exactly the limit
     Fixture f;
     f.openWith(original);
     QVERIFY(f.save());

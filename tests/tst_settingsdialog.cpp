@@ -138,6 +138,13 @@ private slots:
         row("blank in a typed name", {none, none, none, "my host", none, none, "addressMessage"});
         row("bad IPv6 typed", {none, none, none, "2001:db8::zz", none, none, "addressMessage"});
         row("port 0", {none, none, none, none, "0", none, "portMessage"});
+        row("group of 255", {none, none, none, "10.0.0.255", none, "10.0.0.255", "2050"});
+        row("::1 typed", {none, none, none, "::1", none, "::1", "2050"});
+        row("[::1] typed", {none, none, none, "[::1]", none, "::1", "2050"});
+        row("[::1] stored", {"[::1]", "2050", none, none, none, "[::1]", "2050"});
+        row("host with a port", {none, none, none, "host:2050", none, none, "addressMessage"});
+        row("address with a port", {none, none, none, "10.0.0.1:2050", none, none, "addressMessage"});
+        row("[::1] with a port", {none, none, none, "[::1]:2050", none, none, "addressMessage"});
     }
     void addressAndPort()
     {
@@ -180,7 +187,7 @@ private slots:
     void temperatureAsStored_data()
     {
         QTest::addColumn<QString>("stored");
-        for (const char* stored : {"150", "abc", "85.5", "0x50", "99999999999", "-4"})
+        for (const char* stored : {"150", "abc", "85.5", "0x50", "99999999999", "-4", " 90"})
             QTest::newRow(stored) << QString(stored);
     }
 
@@ -194,12 +201,55 @@ private slots:
         QCOMPARE(temperature->text(), stored);
         QCOMPARE(problemShown(), "temperatureProblemLabel");
         click("saveButton");
-        QVERIFY(readFile(storePath()).contains("Temperature_1=" + stored.toLatin1() + "\n"));
+        QCOMPARE(SettingsStore::boilerTemperatureText(), stored);
         showDialog();
         temperature->setValue(85);
         QCOMPARE(problemShown(), QString());
         click("saveButton");
         QVERIFY(readFile(storePath()).contains("Temperature_1=85\n"));
+    }
+
+    // A host typed with a port is refused with a message that sends the port to its field.
+    void portInAddress()
+    {
+        showDialog();
+        retype(address, "[::1]:2050");
+        click("saveButton");
+        QCOMPARE(dialog->findChild<QMessageBox*>("addressMessage")->text(),
+                 "The address [::1]:2050 holds a port: give the address alone here and the port in the port field.");
+    }
+
+    void onlyEditedKeysWritten_data()
+    {
+        QTest::addColumn<QByteArray>("store");
+        QTest::addColumn<QByteArray>("edited"); // "port": the port typed anew; else no edit
+        QTest::addColumn<QByteArray>("saved");
+        const QByteArray commented("; kept by hand\n[Settings]\nNetwork\\IPAdress=10.0.0.7\n");
+        QTest::newRow("nothing stored") << QByteArray() << QByteArray() << QByteArray();
+        QTest::newRow("comments, no edit") << commented << QByteArray() << commented;
+        QTest::newRow("relative path") << QByteArray("[Settings]\nRecepts\\ReceptsFilePath=r.xml\n") << QByteArray()
+                                       << QByteArray("[Settings]\nRecepts\\ReceptsFilePath=r.xml\n");
+        QTest::newRow("port edited") << commented << QByteArray("port")
+                                     << QByteArray("[Settings]\nNetwork\\IPAdress=10.0.0.7\nNetwork\\IPPort=3000\n");
+    }
+
+    // Save writes the keys edited and no others: an unset recipes path stays unset.
+    void onlyEditedKeysWritten()
+    {
+        QFETCH(QByteArray, store);
+        QFETCH(QByteArray, edited);
+        QFETCH(QByteArray, saved);
+        QFile::remove(storePath());
+        QVERIFY(QDir().mkpath(QFileInfo(storePath()).path()));
+        if (!store.isEmpty())
+            QVERIFY(writeFile(storePath(), store));
+        showDialog();
+        if (edited == "port")
+            retype(port, "3000");
+        click("saveButton");
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(readFile(storePath()), saved);
+        QCOMPARE(QFileInfo::exists(storePath()), !saved.isEmpty());
     }
 
     // As the panels' link-state line names the controller: an IPv6 address in brackets.

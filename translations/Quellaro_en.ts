@@ -813,20 +813,12 @@
         </translation>
     </message>
     <message>
-        <source>Save cannot write back as read, and leaves out: %1.</source>
-        <translation>Save cannot write these back as they were read and leaves them out: %1.</translation>
-    </message>
-    <message>
         <source> (shares ID %1)</source>
         <translation> (shares ID %1)</translation>
     </message>
     <message>
         <source>The recipes would make a file of %1 bytes, larger than the %2 MB the program reads. Shorten the names or save fewer changes.</source>
         <translation>The recipes would make a file of %1 bytes, larger than the %2 MB the program reads. Shorten the names or save fewer changes.</translation>
-    </message>
-    <message>
-        <source>Save cannot write back as read, and leaves out: %1. Save anyway?</source>
-        <translation>Save cannot write these back as they were read and leaves them out: %1. Save anyway?</translation>
     </message>
     <message>
         <source>The file is not valid %1 text.</source>
@@ -910,6 +902,10 @@
     <message>
         <source>The address %1 cannot be used: give four numbers from 0 to 255 separated by dots, a host name or an IPv6 address.</source>
         <translation>The address %1 cannot be used: give four numbers from 0 to 255 separated by dots, a host name or an IPv6 address.</translation>
+    </message>
+    <message>
+        <source>The address %1 holds a port: give the address alone here and the port in the port field.</source>
+        <translation>The address %1 includes a port: give the address alone here and the port in the port field.</translation>
     </message>
 </context>
 <context>

@@ -815,20 +815,12 @@
         </translation>
     </message>
     <message>
-        <source>Save cannot write back as read, and leaves out: %1.</source>
-        <translation>Сохранение не может записать их как прочитано и пропускает: %1.</translation>
-    </message>
-    <message>
         <source> (shares ID %1)</source>
         <translation> (общий ID %1)</translation>
     </message>
     <message>
         <source>The recipes would make a file of %1 bytes, larger than the %2 MB the program reads. Shorten the names or save fewer changes.</source>
         <translation>Рецепты заняли бы файл в %1 байт, больше %2 МБ, которые читает программа. Сократите названия или сохраните меньше изменений.</translation>
-    </message>
-    <message>
-        <source>Save cannot write back as read, and leaves out: %1. Save anyway?</source>
-        <translation>Сохранение не может записать их как прочитано и пропускает: %1. Всё равно сохранить?</translation>
     </message>
     <message>
         <source>The file is not valid %1 text.</source>
@@ -912,6 +904,10 @@
     <message>
         <source>The address %1 cannot be used: give four numbers from 0 to 255 separated by dots, a host name or an IPv6 address.</source>
         <translation>Адрес %1 нельзя использовать: укажите четыре числа от 0 до 255 через точку, имя хоста или адрес IPv6.</translation>
+    </message>
+    <message>
+        <source>The address %1 holds a port: give the address alone here and the port in the port field.</source>
+        <translation>Адрес %1 содержит порт: укажите здесь только адрес, а порт — в поле порта.</translation>
     </message>
 </context>
 <context>
