@@ -21,6 +21,7 @@
 #include <QScrollBar>
 #include <QSortFilterProxyModel>
 #include <QTableView>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -74,6 +75,7 @@ HistoryDialog::HistoryDialog(HistoryModel* history, QWidget* parent)
     , pictureButton(new QPushButton(tr("Save picture…"), this))
     , historyView(new QTableView(this))
     , temperatureChart(new TemperatureChart(history, this))
+    , followTimer(new QTimer(this))
 {
     setObjectName(QStringLiteral("HistoryDialog"));
     setWindowTitle(tr("History"));
@@ -86,7 +88,6 @@ HistoryDialog::HistoryDialog(HistoryModel* history, QWidget* parent)
     pictureButton->setObjectName(QStringLiteral("pictureButton"));
     kindFilter->addItems({tr("All"), tr("Status"), tr("Temperature"), tr("Inputs and outputs"), tr("Commands"),
                           tr("Link")});
-    filtered->setSourceModel(model);
     historyView->setModel(model);
     historyView->verticalHeader()->hide();
     fitColumns();
@@ -118,7 +119,17 @@ HistoryDialog::HistoryDialog(HistoryModel* history, QWidget* parent)
         const QScrollBar* scroll = historyView->verticalScrollBar();
         wasAtBottom = scroll->value() >= scroll->maximum();
     });
-    connect(model, &QAbstractItemModel::rowsInserted, this, &HistoryDialog::followNewest, Qt::QueuedConnection);
+    // Rows come at every poll: the view scrolls to them a few times a second, not at each one.
+    followTimer->setSingleShot(true);
+    followTimer->setInterval(FollowIntervalMs);
+    connect(followTimer, &QTimer::timeout, this, &HistoryDialog::followNewest);
+    connect(model, &QAbstractItemModel::rowsInserted, this, [this] {
+        if (followTimer->isActive())
+            return;
+        if (wasAtBottom) // the rows come in below the view: it draws them at the next scroll
+            historyView->setUpdatesEnabled(false);
+        followTimer->start();
+    });
     filterChanged();
     showDropped();
 }
@@ -169,8 +180,12 @@ void HistoryDialog::showEvent(QShowEvent* event)
 void HistoryDialog::filterChanged()
 {
     const int groups = shownGroups();
+    const bool all = kindFilter->currentIndex() == 0;
+    // Unused, the filter leaves the model: it would map every new row for nothing.
+    if (filtered->sourceModel() != (all ? nullptr : model))
+        filtered->setSourceModel(all ? nullptr : model);
     static_cast<KindFilter*>(filtered)->setGroups(groups);
-    QAbstractItemModel* shown = kindFilter->currentIndex() == 0 ? static_cast<QAbstractItemModel*>(model) : filtered;
+    QAbstractItemModel* shown = all ? static_cast<QAbstractItemModel*>(model) : filtered;
     if (historyView->model() != shown)
         historyView->setModel(shown);
     connect(historyView->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &HistoryDialog::rowChosen,
@@ -187,6 +202,7 @@ void HistoryDialog::showDropped()
 
 void HistoryDialog::followNewest()
 {
+    historyView->setUpdatesEnabled(true);
     if (wasAtBottom)
         historyView->scrollToBottom();
 }

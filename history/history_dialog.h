@@ -8,6 +8,7 @@ class QLabel;
 class QPushButton;
 class QSortFilterProxyModel;
 class QTableView;
+class QTimer;
 class TemperatureChart;
 
 // The History window: the table of a history (historyView) with a filter by kind, how many
@@ -20,6 +21,8 @@ class HistoryDialog : public ClosingDialog
     Q_OBJECT
 
 public:
+    static constexpr int FollowIntervalMs = 500;
+
     explicit HistoryDialog(HistoryModel* model, QWidget* parent = nullptr);
 
     // The program's one History window on the history of this run, shown and raised.
@@ -49,5 +52,6 @@ private:
     QPushButton* pictureButton;
     QTableView* historyView;
     TemperatureChart* temperatureChart;
+    QTimer* followTimer;
     bool wasAtBottom = true;
 };

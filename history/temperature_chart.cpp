@@ -88,6 +88,10 @@ TemperatureChart::TemperatureChart(const HistoryModel* history, QWidget* parent)
     setObjectName(QStringLiteral("temperatureChart"));
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // Readings come at every poll: the chart shows them a few times a second, not at each one.
+    repaintTimer.setSingleShot(true);
+    repaintTimer.setInterval(RepaintIntervalMs);
+    connect(&repaintTimer, &QTimer::timeout, this, qOverload<>(&QWidget::update));
     connect(model, &QAbstractItemModel::rowsInserted, this,
             [this](const QModelIndex&, int first, int last) { takeRows(first, last); });
     connect(model, &QAbstractItemModel::rowsRemoved, this,
@@ -189,8 +193,8 @@ void TemperatureChart::takeRows(int first, int last)
             continue;
         seen = seen || (event.msSinceEpoch >= viewFrom && event.msSinceEpoch <= viewTo);
     }
-    if (seen)
-        update();
+    if (seen && !repaintTimer.isActive())
+        repaintTimer.start();
 }
 
 // The model drops its oldest rows from the front: so do the points, without a rebuild.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPoint>
+#include <QTimer>
 #include <QVector>
 #include <QWidget>
 
@@ -22,6 +23,7 @@ class TemperatureChart : public QWidget
 public:
     // The span shown around a chosen moment.
     static constexpr qint64 FocusSpanMs = 10 * 60 * 1000;
+    static constexpr int RepaintIntervalMs = 500;
 
     explicit TemperatureChart(const HistoryModel* model, QWidget* parent = nullptr);
 
@@ -95,6 +97,7 @@ private:
     qint64 focus = -1;
     bool fitted = true;
     qint64 viewFrom = 0, viewTo = 0;
+    QTimer repaintTimer;
     QPoint hover{-1, -1};
     int dragX = -1;
     qint64 dragFrom = 0, dragTo = 0;
