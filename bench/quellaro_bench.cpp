@@ -25,7 +25,9 @@
 #include <QLineEdit>
 #include <QLoggingCategory>
 #include <QMap>
+#include <QPointer>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -260,12 +262,20 @@ void recipesAgainstBaseline(const QString& qt, const QString& dir, const QString
            QStringLiteral("27fada5 ") + ms(base.saveMs[100]), now.saveMs[100] / base.saveMs[100], 1.0);
 }
 
-void boilerPanelCpu()
+// The CPU share of the boiler panel polling for CpuSeconds while "Boiler On" keeps the
+// temperature changing at every poll, alone or with the History window open beside it.
+double boilerPanelCpu(bool withHistory, bool* answered)
 {
-    std::printf("Boiler panel (100 ms polling) open against the simulator for %d s\n", CpuSeconds);
     TestBoilerDialog panel;
     showPainted(&panel);
     spin(1000); // connected and answering
+    auto* heat = panel.findChild<QPushButton*>(QStringLiteral("BoilerOnButton"));
+    QTimer heating;
+    QObject::connect(&heating, &QTimer::timeout, heat, &QPushButton::click);
+    heating.start(9000);
+    heat->click();
+    QPointer<HistoryDialog> history = withHistory ? HistoryDialog::showForProgram() : nullptr;
+    spin(500);
     const double rss0 = Measure::residentMb();
     const double cpu0 = Measure::cpuSeconds();
     const double t0 = Measure::now();
@@ -273,13 +283,27 @@ void boilerPanelCpu()
     const double cpu = Measure::cpuSeconds() - cpu0;
     const double wall = Measure::now() - t0;
     const auto* mode = panel.findChild<QLineEdit*>(QStringLiteral("curentModelineEdit"));
-    const bool answered = mode && !mode->text().isEmpty();
+    *answered = mode && !mode->text().isEmpty();
+    heating.stop();
+    if (history)
+        closeAndSettle(history);
     closeAndSettle(&panel);
-    const double percent = 100.0 * cpu / wall;
+    std::printf("  (memory growth over the %d s: %s)\n", CpuSeconds, qPrintable(mb(Measure::residentMb() - rss0)));
+    return 100.0 * cpu / wall;
+}
+
+void pollingCpu()
+{
+    std::printf("Boiler panel (100 ms polling, heating) open against the simulator for %d s\n", CpuSeconds);
+    bool answered = false;
+    const double alone = boilerPanelCpu(false, &answered);
     report(QStringLiteral("CPU while polling%1").arg(answered ? "" : " (NO ANSWERS SHOWN)"),
-           QStringLiteral("%1 %").arg(percent, 0, 'f', 2), QStringLiteral("0.5 % of one core"), percent / 0.5, 1.0);
-    const double growth = Measure::residentMb() - rss0;
-    std::printf("  (memory growth over the %d s: %s)\n", CpuSeconds, qPrintable(mb(growth)));
+           QStringLiteral("%1 %").arg(alone, 0, 'f', 2), QStringLiteral("0.5 % of one core"), alone / 0.5, 1.0);
+    std::printf("The same with the History window open beside it\n");
+    const double beside = boilerPanelCpu(true, &answered);
+    report(QStringLiteral("CPU while polling, History window beside%1").arg(answered ? "" : " (NO ANSWERS SHOWN)"),
+           QStringLiteral("%1 %").arg(beside, 0, 'f', 2),
+           QStringLiteral("1 % of one core (panel alone %1 %)").arg(alone, 0, 'f', 2), beside / 1.0, 1.0);
 }
 
 // A history of `count` events: mostly temperatures, with states and commands between them.
@@ -543,14 +567,16 @@ int main(int argc, char* argv[])
     QTemporaryDir scratch;
     qputenv("XDG_CONFIG_HOME", scratch.path().toLocal8Bit());
 
-    startup(dir, qt6Dir, arg(3));
+    const bool cpuOnly = qEnvironmentVariableIsSet("QUELLARO_BENCH_CPU_ONLY"); // the polling figures alone
+    if (!cpuOnly)
+        startup(dir, qt6Dir, arg(3));
     if (qEnvironmentVariableIsSet("QUELLARO_BENCH_STARTUP_ONLY")) // scripts/bench.sh --startup
         return 0;
     const QDir files(scratch.path());
     writeRecipesFiles(files);
-    if (!arg(4).isEmpty())
+    if (!arg(4).isEmpty() && !cpuOnly)
         recipesAgainstBaseline(QStringLiteral("Qt 5"), dir, arg(4), files);
-    if (!arg(5).isEmpty() && !qt6Dir.isEmpty())
+    if (!arg(5).isEmpty() && !qt6Dir.isEmpty() && !cpuOnly)
         recipesAgainstBaseline(QStringLiteral("Qt 6"), qt6Dir, arg(5), files);
 
     Q_INIT_RESOURCE(images);
@@ -565,7 +591,9 @@ int main(int argc, char* argv[])
     SettingsStore::setControllerHost(QStringLiteral("127.0.0.1"));
     SettingsStore::setControllerPort(QString::number(simulator.port));
 
-    boilerPanelCpu();
+    pollingCpu();
+    if (cpuOnly)
+        return 0;
     valuesAgeAtSlowBaud(dir);
     eventLoopPauseUnderFlood(dir);
     panelOpenings();

@@ -2,6 +2,7 @@
 
 #include "history/history_csv.h"
 #include "history/history_model.h"
+#include "history/history_texts.h"
 #include "history/program_history.h"
 #include "history/temperature_chart.h"
 #include "settings/settings_store.h"
@@ -11,13 +12,18 @@
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QHeaderView>
+#include <QImage>
 #include <QLabel>
+#include <QLocale>
 #include <QPointer>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScrollBar>
 #include <QSortFilterProxyModel>
 #include <QTableView>
+#include <QTimer>
+
+#include <algorithm>
 
 namespace {
 
@@ -65,8 +71,11 @@ HistoryDialog::HistoryDialog(HistoryModel* history, QWidget* parent)
     , kindFilter(new QComboBox(this))
     , droppedLabel(new QLabel(this))
     , exportButton(new QPushButton(tr("Export CSV…"), this))
+    , fitButton(new QPushButton(tr("Fit"), this))
+    , pictureButton(new QPushButton(tr("Save picture…"), this))
     , historyView(new QTableView(this))
     , temperatureChart(new TemperatureChart(history, this))
+    , followTimer(new QTimer(this))
 {
     setObjectName(QStringLiteral("HistoryDialog"));
     setWindowTitle(tr("History"));
@@ -75,12 +84,13 @@ HistoryDialog::HistoryDialog(HistoryModel* history, QWidget* parent)
     droppedLabel->setObjectName(QStringLiteral("droppedLabel"));
     exportButton->setObjectName(QStringLiteral("exportButton"));
     historyView->setObjectName(QStringLiteral("historyView"));
+    fitButton->setObjectName(QStringLiteral("fitButton"));
+    pictureButton->setObjectName(QStringLiteral("pictureButton"));
     kindFilter->addItems({tr("All"), tr("Status"), tr("Temperature"), tr("Inputs and outputs"), tr("Commands"),
                           tr("Link")});
-    filtered->setSourceModel(model);
     historyView->setModel(model);
     historyView->verticalHeader()->hide();
-    historyView->horizontalHeader()->setStretchLastSection(true);
+    fitColumns();
     historyView->setSelectionBehavior(QAbstractItemView::SelectRows);
     historyView->setSelectionMode(QAbstractItemView::SingleSelection);
 
@@ -93,18 +103,58 @@ HistoryDialog::HistoryDialog(HistoryModel* history, QWidget* parent)
     column->addLayout(bar);
     column->addWidget(historyView, 3);
     column->addWidget(temperatureChart, 2);
+    auto* chartBar = new QHBoxLayout;
+    chartBar->addStretch(1);
+    chartBar->addWidget(fitButton);
+    chartBar->addWidget(pictureButton);
+    column->addLayout(chartBar);
     resize(900, 640);
 
     connect(kindFilter, qOverload<int>(&QComboBox::currentIndexChanged), this, &HistoryDialog::filterChanged);
     connect(exportButton, &QPushButton::clicked, this, &HistoryDialog::chooseExportFile);
+    connect(fitButton, &QPushButton::clicked, temperatureChart, &TemperatureChart::fit);
+    connect(pictureButton, &QPushButton::clicked, this, &HistoryDialog::choosePictureFile);
     connect(model, &HistoryModel::droppedChanged, this, &HistoryDialog::showDropped);
     connect(historyView->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] {
         const QScrollBar* scroll = historyView->verticalScrollBar();
         wasAtBottom = scroll->value() >= scroll->maximum();
     });
-    connect(model, &QAbstractItemModel::rowsInserted, this, &HistoryDialog::followNewest, Qt::QueuedConnection);
+    // Rows come at every poll: the view scrolls to them a few times a second, not at each one.
+    followTimer->setSingleShot(true);
+    followTimer->setInterval(FollowIntervalMs);
+    connect(followTimer, &QTimer::timeout, this, &HistoryDialog::followNewest);
+    connect(model, &QAbstractItemModel::rowsInserted, this, [this] {
+        if (followTimer->isActive())
+            return;
+        if (wasAtBottom) // the rows come in below the view: it draws them at the next scroll
+            historyView->setUpdatesEnabled(false);
+        followTimer->start();
+    });
     filterChanged();
     showDropped();
+}
+
+// Rows as compact as a panel's fields; each column as wide as its longest text, the text last.
+void HistoryDialog::fitColumns()
+{
+    const QFontMetrics metrics = historyView->fontMetrics();
+    historyView->verticalHeader()->setMinimumSectionSize(metrics.height());
+    historyView->verticalHeader()->setDefaultSectionSize(metrics.height() + 6);
+    QStringList kinds;
+    for (int kind = 0; kind <= int(HistoryEvent::Kind::NotSent); ++kind)
+        kinds << HistoryTexts::kindTitle(HistoryEvent::Kind(kind));
+    const QList<QStringList> samples{
+        {QStringLiteral("00:00:00.000")}, {QLocale().toString(8888.888, 'f', 3) + QStringLiteral(" s")},
+        {QStringLiteral("#00")},          kinds,
+        {QStringLiteral("00000")},        {QStringLiteral("00 00 00 00 00 00 00 00")}};
+    QHeaderView* header = historyView->horizontalHeader();
+    for (int column = 0; column < samples.size(); ++column) {
+        int width = header->fontMetrics().horizontalAdvance(model->headerData(column, Qt::Horizontal).toString());
+        for (const QString& sample : samples.at(column))
+            width = std::max(width, metrics.horizontalAdvance(sample));
+        header->resizeSection(column, width + 2 * metrics.averageCharWidth() + 8);
+    }
+    header->setStretchLastSection(true);
 }
 
 HistoryDialog* HistoryDialog::showForProgram()
@@ -130,8 +180,12 @@ void HistoryDialog::showEvent(QShowEvent* event)
 void HistoryDialog::filterChanged()
 {
     const int groups = shownGroups();
+    const bool all = kindFilter->currentIndex() == 0;
+    // Unused, the filter leaves the model: it would map every new row for nothing.
+    if (filtered->sourceModel() != (all ? nullptr : model))
+        filtered->setSourceModel(all ? nullptr : model);
     static_cast<KindFilter*>(filtered)->setGroups(groups);
-    QAbstractItemModel* shown = kindFilter->currentIndex() == 0 ? static_cast<QAbstractItemModel*>(model) : filtered;
+    QAbstractItemModel* shown = all ? static_cast<QAbstractItemModel*>(model) : filtered;
     if (historyView->model() != shown)
         historyView->setModel(shown);
     connect(historyView->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &HistoryDialog::rowChosen,
@@ -148,6 +202,7 @@ void HistoryDialog::showDropped()
 
 void HistoryDialog::followNewest()
 {
+    historyView->setUpdatesEnabled(true);
     if (wasAtBottom)
         historyView->scrollToBottom();
 }
@@ -175,6 +230,29 @@ void HistoryDialog::exportTo(const QString& path)
         return;
     message("exportFailedMessage", QMessageBox::Warning,
             tr("The CSV file %1 could not be written: %2").arg(path, file.errorString()))
+        ->open();
+}
+
+void HistoryDialog::choosePictureFile()
+{
+    auto* chooser = new QFileDialog(this, tr("Save picture"), QString(), tr("PNG pictures (*.png)"));
+    chooser->setObjectName(QStringLiteral("pictureFileDialog"));
+    chooser->setAcceptMode(QFileDialog::AcceptSave);
+    chooser->setDefaultSuffix(QStringLiteral("png"));
+    chooser->setAttribute(Qt::WA_DeleteOnClose);
+    connect(chooser, &QFileDialog::fileSelected, this, &HistoryDialog::savePicture);
+    chooser->open();
+}
+
+// The curve as shown, at the screen's pixel ratio.
+void HistoryDialog::savePicture(const QString& path)
+{
+    QSaveFile file(path);
+    const QImage picture = temperatureChart->picture(temperatureChart->size(), temperatureChart->devicePixelRatioF());
+    if (file.open(QIODevice::WriteOnly) && picture.save(&file, "PNG") && file.commit())
+        return;
+    message("pictureFailedMessage", QMessageBox::Warning,
+            tr("The picture %1 could not be written: %2").arg(path, file.errorString()))
         ->open();
 }
 

@@ -8,17 +8,21 @@ class QLabel;
 class QPushButton;
 class QSortFilterProxyModel;
 class QTableView;
+class QTimer;
 class TemperatureChart;
 
 // The History window: the table of a history (historyView) with a filter by kind, how many
 // of the oldest events were dropped, the temperature curve (temperatureChart), and
-// "Export CSV…" (exportButton). Not modal: it stays beside the panels and follows the
+// "Export CSV…" (exportButton), and under the curve "Fit" (fitButton) and "Save picture…"
+// (pictureButton). Not modal: it stays beside the panels and follows the
 // newest row unless the technician has scrolled up.
 class HistoryDialog : public ClosingDialog
 {
     Q_OBJECT
 
 public:
+    static constexpr int FollowIntervalMs = 500;
+
     explicit HistoryDialog(HistoryModel* model, QWidget* parent = nullptr);
 
     // The program's one History window on the history of this run, shown and raised.
@@ -28,12 +32,15 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void fitColumns();
     void filterChanged();
     void showDropped();
     void followNewest();
     void rowChosen(const QModelIndex& current);
     void chooseExportFile();
     void exportTo(const QString& path);
+    void choosePictureFile();
+    void savePicture(const QString& path);
     int shownGroups() const;
 
     HistoryModel* model;
@@ -41,7 +48,10 @@ private:
     QComboBox* kindFilter;
     QLabel* droppedLabel;
     QPushButton* exportButton;
+    QPushButton* fitButton;
+    QPushButton* pictureButton;
     QTableView* historyView;
     TemperatureChart* temperatureChart;
+    QTimer* followTimer;
     bool wasAtBottom = true;
 };

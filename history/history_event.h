@@ -28,7 +28,7 @@ struct HistoryEvent
     Kind kind = Kind::Connected;
     qint32 code = 0;   // mode, state, error, input or output number, request type
     qint32 value = 0;  // temperature in tenths of a degree, 1 or 0 for an input or output
-    qint32 lastedMs = -1; // mode, state, error: how long until the next of its kind; -1 while it lasts
+    qint32 lastedMs = -1; // mode, state, error, input, output: how long until the next of its kind; -1 while it lasts
     QString text;      // a reason or what a command does; empty where the texts come from the code
     QByteArray bytes;  // a command's request frame
 };

@@ -13,12 +13,16 @@ namespace {
 
 bool lasts(HistoryEvent::Kind kind)
 {
-    return kind == HistoryEvent::Kind::Mode || kind == HistoryEvent::Kind::State || kind == HistoryEvent::Kind::Error;
+    using Kind = HistoryEvent::Kind;
+    return kind == Kind::Mode || kind == Kind::State || kind == Kind::Error || kind == Kind::Input
+        || kind == Kind::Output;
 }
 
+// What a value belongs to: a link's mode, state or error, or one of its inputs or outputs.
 qint64 kindOfLink(const HistoryEvent& event)
 {
-    return qint64(event.link) << 8 | qint64(event.kind);
+    const bool device = event.kind == HistoryEvent::Kind::Input || event.kind == HistoryEvent::Kind::Output;
+    return qint64(event.link) << 16 | qint64(event.kind) << 8 | (device ? qint64(event.code & 0xff) : 0);
 }
 
 QString lastedText(qint32 ms)
@@ -135,9 +139,9 @@ QString HistoryModel::display(const HistoryEvent& shown, int column) const
     case CodeColumn:
         return HistoryTexts::code(shown);
     case ValueColumn:
-        return HistoryTexts::value(shown);
+        return HistoryTexts::shownValue(shown);
     default:
-        return HistoryTexts::text(shown);
+        return HistoryTexts::name(shown);
     }
 }
 

@@ -70,8 +70,34 @@ const char* const OutputCaptions[] = {
     QT_TRANSLATE_NOOP("ShowOutputsDialog", "Mixer 4  Drive On"),
     QT_TRANSLATE_NOOP("ShowOutputsDialog", "Water pump On"),
 };
+// The outputs by name, without the check boxes' "On" that reads as a value, by output number.
+const char* const OutputNames[] = {
+    QT_TRANSLATE_NOOP("HistoryTexts", "Water selector"),
+    QT_TRANSLATE_NOOP("HistoryTexts", "Boiler heating"),
+    QT_TRANSLATE_NOOP("HistoryTexts", "Boiler pump"),
+    QT_TRANSLATE_NOOP("HistoryTexts", "Boiler valve 1"),
+    QT_TRANSLATE_NOOP("HistoryTexts", "Boiler valve 2"),
+    QT_TRANSLATE_NOOP("HistoryTexts", "Coffe grinder"),
+    QT_TRANSLATE_NOOP("HistoryTexts", "Cooler"),
+    QT_TRANSLATE_NOOP("HistoryTexts", "Coffe metering unload"),
+    QT_TRANSLATE_NOOP("HistoryTexts", "Coffe group"),
+    QT_TRANSLATE_NOOP("HistoryTexts", "Dispenser cup rotation"),
+    QT_TRANSLATE_NOOP("HistoryTexts", "Dispender cup unload"),
+    QT_TRANSLATE_NOOP("HistoryTexts", "Dispenser sugar down"),
+    QT_TRANSLATE_NOOP("HistoryTexts", "Dispenser sugar screw"),
+    QT_TRANSLATE_NOOP("HistoryTexts", "Mixer 1 Screw"),
+    QT_TRANSLATE_NOOP("HistoryTexts", "Mixer 1 Drive"),
+    QT_TRANSLATE_NOOP("HistoryTexts", "Mixer 2 Screw"),
+    QT_TRANSLATE_NOOP("HistoryTexts", "Mixer 2 Drive"),
+    QT_TRANSLATE_NOOP("HistoryTexts", "Mixer 3 Screw"),
+    QT_TRANSLATE_NOOP("HistoryTexts", "Mixer 3 Drive"),
+    QT_TRANSLATE_NOOP("HistoryTexts", "Mixer 4 Screw"),
+    QT_TRANSLATE_NOOP("HistoryTexts", "Mixer 4 Drive"),
+    QT_TRANSLATE_NOOP("HistoryTexts", "Water pump"),
+};
 static_assert(std::size(InputCaptions) == Protocol::InputCount, "a caption for each input");
 static_assert(std::size(OutputCaptions) == Protocol::OutputCount, "a caption for each output");
+static_assert(std::size(OutputNames) == Protocol::OutputCount, "a name for each output");
 
 // The boiler panel's buttons, by the command they send.
 struct CommandCaption
@@ -184,6 +210,24 @@ QString text(const HistoryEvent& event)
     default:
         return event.text;
     }
+}
+
+QString name(const HistoryEvent& event)
+{
+    if (event.kind == HistoryEvent::Kind::Output)
+        return caption("HistoryTexts", OutputNames, Protocol::OutputCount, event.code);
+    // The other inputs' captions name them; the power input's says its state.
+    if (event.kind == HistoryEvent::Kind::Input && event.code == 0)
+        return QCoreApplication::translate("HistoryTexts", "Power");
+    return text(event);
+}
+
+QString shownValue(const HistoryEvent& event)
+{
+    if (event.kind == HistoryEvent::Kind::Input || event.kind == HistoryEvent::Kind::Output)
+        return event.value != 0 ? QCoreApplication::translate("HistoryTexts", "on")
+                                : QCoreApplication::translate("HistoryTexts", "off");
+    return value(event);
 }
 
 QString value(const HistoryEvent& event)

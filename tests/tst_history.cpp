@@ -1,5 +1,5 @@
 // The history of a run: recorded live from a panel against the simulator, read from the
-// recordings as CSV, bounded, drawn as a curve, shown and exported by the History window.
+// recordings as CSV, bounded, shown and exported by the History window.
 
 #include "test_support.h"
 
@@ -7,7 +7,6 @@
 #include "history/history_model.h"
 #include "history/history_texts.h"
 #include "history/program_history.h"
-#include "history/temperature_chart.h"
 #include "link/link_trace.h"
 #include "panels/pollingdialog.h"
 #include "panels/testdrinkdialog.h"
@@ -245,33 +244,6 @@ private slots:
         HistoryDialog window(&history);
         QCOMPARE(window.findChild<QLabel*>(QStringLiteral("droppedLabel"))->text(),
                  QStringLiteral("Oldest events dropped: 3"));
-    }
-
-    // The curve's pixels at known times and temperatures: 80.0 at 0 s, 85.0 at 50 s, 90.0 at
-    // 100 s, a hundred readings of 80 and 90 at 60 s, Boiler On at 25 s, the setpoint 82.
-    void curve()
-    {
-        HistoryModel history;
-        history.append(made(0, HistoryEvent::Kind::Temperature, 0, 800));
-        history.append(made(25000, HistoryEvent::Kind::Command, 3));
-        history.append(made(50000, HistoryEvent::Kind::Temperature, 0, 850));
-        for (int i = 0; i < 100; ++i)
-            history.append(made(60000 + i, HistoryEvent::Kind::Temperature, 0, i % 2 ? 900 : 800));
-        history.append(made(100000, HistoryEvent::Kind::Temperature, 0, 900));
-        TemperatureChart chart(&history);
-        chart.setSetpoint(82);
-        chart.resize(400, 200);
-        const QImage drawn = chart.grab().toImage();
-        const QColor red(200, 0, 0), blue(0, 0, 200), green(0, 130, 0);
-        QCOMPARE(drawn.pixelColor(44, 177), red);  // 80.0 at 0 s
-        QCOMPARE(drawn.pixelColor(217, 93), red);  // 85.0 at 50 s
-        QCOMPARE(drawn.pixelColor(391, 8), red);   // 90.0 at 100 s
-        QCOMPARE(drawn.pixelColor(252, 40), red);  // 60 s: from 80 to 90 in one column
-        QCOMPARE(drawn.pixelColor(252, 150), red);
-        QCOMPARE(drawn.pixelColor(46, 144), blue); // the setpoint, dashed
-        QCOMPARE(drawn.pixelColor(49, 144), Qt::white);
-        QCOMPARE(drawn.pixelColor(130, 10), green); // the command's mark
-        QCOMPARE(drawn.pixelColor(300, 100), Qt::white);
     }
 };
 

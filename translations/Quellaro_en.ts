@@ -121,6 +121,26 @@
         <source>The CSV file %1 could not be written: %2</source>
         <translation>The CSV file %1 could not be written: %2</translation>
     </message>
+    <message>
+        <source>Fit</source>
+        <translation>Fit</translation>
+    </message>
+    <message>
+        <source>Save picture…</source>
+        <translation>Save picture…</translation>
+    </message>
+    <message>
+        <source>Save picture</source>
+        <translation>Save picture</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>PNG pictures (*.png)</translation>
+    </message>
+    <message>
+        <source>The picture %1 could not be written: %2</source>
+        <translation>The picture %1 could not be written: %2</translation>
+    </message>
 </context>
 <context>
     <name>HistoryModel</name>
@@ -246,6 +266,106 @@
     <message>
         <source>%1 set to %2</source>
         <translation>%1 set to %2</translation>
+    </message>
+    <message>
+        <source>Water selector</source>
+        <translation>Water selector</translation>
+    </message>
+    <message>
+        <source>Boiler heating</source>
+        <translation>Boiler heating</translation>
+    </message>
+    <message>
+        <source>Boiler pump</source>
+        <translation>Boiler pump</translation>
+    </message>
+    <message>
+        <source>Boiler valve 1</source>
+        <translation>Boiler valve 1</translation>
+    </message>
+    <message>
+        <source>Boiler valve 2</source>
+        <translation>Boiler valve 2</translation>
+    </message>
+    <message>
+        <source>Coffe grinder</source>
+        <translation>Coffe grinder</translation>
+    </message>
+    <message>
+        <source>Cooler</source>
+        <translation>Cooler</translation>
+    </message>
+    <message>
+        <source>Coffe metering unload</source>
+        <translation>Coffee metering unload</translation>
+    </message>
+    <message>
+        <source>Coffe group</source>
+        <translation>Coffe group</translation>
+    </message>
+    <message>
+        <source>Dispenser cup rotation</source>
+        <translation>Cup dispenser rotation</translation>
+    </message>
+    <message>
+        <source>Dispender cup unload</source>
+        <translation>Cup dispenser unload</translation>
+    </message>
+    <message>
+        <source>Dispenser sugar down</source>
+        <translation>Sugar dispenser down</translation>
+    </message>
+    <message>
+        <source>Dispenser sugar screw</source>
+        <translation>Dispenser sugar screw</translation>
+    </message>
+    <message>
+        <source>Mixer 1 Screw</source>
+        <translation>Mixer 1 Screw</translation>
+    </message>
+    <message>
+        <source>Mixer 1 Drive</source>
+        <translation>Mixer 1 Drive</translation>
+    </message>
+    <message>
+        <source>Mixer 2 Screw</source>
+        <translation>Mixer 2 Screw</translation>
+    </message>
+    <message>
+        <source>Mixer 2 Drive</source>
+        <translation>Mixer 2 Drive</translation>
+    </message>
+    <message>
+        <source>Mixer 3 Screw</source>
+        <translation>Mixer 3 Screw</translation>
+    </message>
+    <message>
+        <source>Mixer 3 Drive</source>
+        <translation>Mixer 3 Drive</translation>
+    </message>
+    <message>
+        <source>Mixer 4 Screw</source>
+        <translation>Mixer 4 Screw</translation>
+    </message>
+    <message>
+        <source>Mixer 4 Drive</source>
+        <translation>Mixer 4 Drive</translation>
+    </message>
+    <message>
+        <source>Water pump</source>
+        <translation>Water pump</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Power</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>on</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>off</translation>
     </message>
 </context>
 <context>
@@ -1170,6 +1290,18 @@
     <message>
         <source>No temperature yet</source>
         <translation>No temperature yet</translation>
+    </message>
+    <message>
+        <source>%1 °C</source>
+        <translation>%1 °C</translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>Setpoint %1</source>
+        <translation>Setpoint %1</translation>
     </message>
 </context>
 <context>

@@ -121,6 +121,26 @@
         <source>The CSV file %1 could not be written: %2</source>
         <translation>Не удалось записать файл CSV %1: %2</translation>
     </message>
+    <message>
+        <source>Fit</source>
+        <translation>Вписать</translation>
+    </message>
+    <message>
+        <source>Save picture…</source>
+        <translation>Сохранить рисунок…</translation>
+    </message>
+    <message>
+        <source>Save picture</source>
+        <translation>Сохранить рисунок</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>Рисунки PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>The picture %1 could not be written: %2</source>
+        <translation>Не удалось записать рисунок %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>HistoryModel</name>
@@ -246,6 +266,106 @@
     <message>
         <source>%1 set to %2</source>
         <translation>%1: установлено %2</translation>
+    </message>
+    <message>
+        <source>Water selector</source>
+        <translation>Селектор воды</translation>
+    </message>
+    <message>
+        <source>Boiler heating</source>
+        <translation>Нагрев бойлера</translation>
+    </message>
+    <message>
+        <source>Boiler pump</source>
+        <translation>Насос бойлера</translation>
+    </message>
+    <message>
+        <source>Boiler valve 1</source>
+        <translation>Клапан бойлера 1</translation>
+    </message>
+    <message>
+        <source>Boiler valve 2</source>
+        <translation>Клапан бойлера 2</translation>
+    </message>
+    <message>
+        <source>Coffe grinder</source>
+        <translation>Кофемолка</translation>
+    </message>
+    <message>
+        <source>Cooler</source>
+        <translation>Охладитель</translation>
+    </message>
+    <message>
+        <source>Coffe metering unload</source>
+        <translation>Выгрузка дозатора кофе</translation>
+    </message>
+    <message>
+        <source>Coffe group</source>
+        <translation>Кофегруппа</translation>
+    </message>
+    <message>
+        <source>Dispenser cup rotation</source>
+        <translation>Вращение диспенсера стаканов</translation>
+    </message>
+    <message>
+        <source>Dispender cup unload</source>
+        <translation>Выдача стакана</translation>
+    </message>
+    <message>
+        <source>Dispenser sugar down</source>
+        <translation>Опускание диспенсера сахара</translation>
+    </message>
+    <message>
+        <source>Dispenser sugar screw</source>
+        <translation>Шнек диспенсера сахара</translation>
+    </message>
+    <message>
+        <source>Mixer 1 Screw</source>
+        <translation>Шнек миксера 1</translation>
+    </message>
+    <message>
+        <source>Mixer 1 Drive</source>
+        <translation>Привод миксера 1</translation>
+    </message>
+    <message>
+        <source>Mixer 2 Screw</source>
+        <translation>Шнек миксера 2</translation>
+    </message>
+    <message>
+        <source>Mixer 2 Drive</source>
+        <translation>Привод миксера 2</translation>
+    </message>
+    <message>
+        <source>Mixer 3 Screw</source>
+        <translation>Шнек миксера 3</translation>
+    </message>
+    <message>
+        <source>Mixer 3 Drive</source>
+        <translation>Привод миксера 3</translation>
+    </message>
+    <message>
+        <source>Mixer 4 Screw</source>
+        <translation>Шнек миксера 4</translation>
+    </message>
+    <message>
+        <source>Mixer 4 Drive</source>
+        <translation>Привод миксера 4</translation>
+    </message>
+    <message>
+        <source>Water pump</source>
+        <translation>Водяной насос</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Питание</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>вкл</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>выкл</translation>
     </message>
 </context>
 <context>
@@ -1172,6 +1292,18 @@
     <message>
         <source>No temperature yet</source>
         <translation>Температуры пока нет</translation>
+    </message>
+    <message>
+        <source>%1 °C</source>
+        <translation>%1 °C</translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>Setpoint %1</source>
+        <translation>Уставка %1</translation>
     </message>
 </context>
 <context>
