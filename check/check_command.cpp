@@ -19,6 +19,9 @@ QString tr(const char* text)
     return QCoreApplication::translate("CheckCommand", text);
 }
 
+// A bench machine that does not answer within this long will not: the check did not run.
+constexpr int LinkWaitMs = 10000;
+
 bool finalStatus(CheckRunner::Status status)
 {
     return status != CheckRunner::Status::Waiting && status != CheckRunner::Status::Running;
@@ -38,6 +41,7 @@ int runCheckCommand(const CheckCommand& command, QTextStream& out, QTextStream& 
     clock.start();
     CheckRunner::Options options;
     options.askQuestions = false;
+    options.linkWaitMs = LinkWaitMs;
     CheckRunner runner(
         checklist, [&clock] { return clock.elapsed(); }, options);
     QVector<bool> told(checklist.steps.size());

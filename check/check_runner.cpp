@@ -177,8 +177,7 @@ void CheckRunner::linkStateChanged()
         return;
     }
     switchOffOwed();
-    if (modeOwed)
-        restoreMode();
+    restoreMode();
     // The steps go on with the next answer.
 }
 
@@ -364,9 +363,8 @@ void CheckRunner::switchOffOwed()
 
 void CheckRunner::restoreMode()
 {
-    if (originalMode < LowestSentMode || !linkUp())
-        return;
-    modeOwed = client->SendMessage(Protocol::RequestModeSwitch, originalMode, 0, 0) > 0 || modeOwed;
+    if (modeOwed && linkUp())
+        client->SendMessage(Protocol::RequestModeSwitch, originalMode, 0, 0);
 }
 
 void CheckRunner::settle()
@@ -374,11 +372,15 @@ void CheckRunner::settle()
     phase = Phase::Settling;
     settleStart = now();
     answersSinceSettle = 0;
-    switchOffOwed();
-    if (originalMode >= LowestSentMode && lastMode != originalMode) {
+    if (originalMode >= LowestSentMode && lastMode != originalMode)
         modeOwed = true;
-        restoreMode();
+    // Without a link nothing can be confirmed: what is owed goes when the link is back.
+    if (!linkUp()) {
+        finish();
+        return;
     }
+    switchOffOwed();
+    restoreMode();
 }
 
 void CheckRunner::finish()

@@ -10,6 +10,9 @@
 #include "check/default_check.h"
 #include "simulator/machine_model.h"
 
+#include <QProcess>
+#include <QXmlStreamReader>
+
 using Status = CheckRunner::Status;
 
 namespace {
@@ -49,6 +52,11 @@ private slots:
     void nothingLeftOn();
     void badChecklistRefused_data();
     void badChecklistRefused();
+    void commandLine_data();
+    void commandLine();
+
+private:
+    QTemporaryDir folder;
 };
 
 void TestMachineCheck::healthyMachinePasses()
@@ -245,6 +253,83 @@ void TestMachineCheck::badChecklistRefused()
     QString said;
     QVERIFY(!ChecklistReader::read(json, &checklist, &said));
     QCOMPARE(said, error);
+}
+
+void TestMachineCheck::commandLine_data()
+{
+    QTest::addColumn<QString>("machine"); // "healthy", a faulty device, or "none" listening
+    QTest::addColumn<QByteArray>("json");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("printed");   // the end of standard output, or of standard error
+    QTest::addColumn<QStringList>("junit"); // each test case: "name", or "name: failure message"
+    const QByteArray mixers = R"({"name": "Mixers", "steps": [
+        {"id": "mixer-1-drive", "device": "mixer 1", "command": 8,
+         "expect": [{"field": "mixer_1_drive", "becomes": 1, "within": 1000}]},
+        {"id": "mixer-2-drive", "device": "mixer 2", "command": 10,
+         "expect": [{"field": "mixer_2_drive", "becomes": 1, "within": 1000}]}]})";
+    QTest::newRow("every step passed") << "healthy" << mixers << 0 << "passed       mixer-2-drive       mixer-2-drive ("
+                                       << QStringList{"mixer-1-drive", "mixer-2-drive"};
+    QTest::newRow("a step failed")
+        << "mixer-2" << mixers << 1 << ": expected mixer_2_drive = 1, seen mixer_2_drive = 0\n"
+        << QStringList{"mixer-1-drive", "mixer-2-drive: failure expected mixer_2_drive = 1, seen mixer_2_drive = 0"};
+    QByteArray unknown = mixers;
+    QTest::newRow("a bad checklist, nothing sent")
+        << "healthy" << unknown.replace("\"command\": 10", "\"command\": 33") << 2
+        << "checklist.json: step 2 (mixer-2-drive): \"command\": unknown command\n"
+        << QStringList();
+    QTest::newRow("nobody answers") << "none" << mixers << 2
+                                    << "Quellaro: no answer from the controller: the check did not run\n"
+                                    << QStringList{"mixer-1-drive: error not-finished",
+                                                   "mixer-2-drive: error not-finished"};
+}
+
+void TestMachineCheck::commandLine()
+{
+    QFETCH(QString, machine);
+    QFETCH(QByteArray, json);
+    QFETCH(int, exitCode);
+    QFETCH(QString, printed);
+    QFETCH(QStringList, junit);
+
+    CheckFixture fixture;
+    MachineModel::Fault fault{};
+    if (MachineModel::faultByName(machine, &fault))
+        fixture.server.model().setFault(fault, true);
+    if (machine == QLatin1String("none"))
+        fixture.server.close();
+    const QString checklist = folder.filePath(QStringLiteral("checklist.json"));
+    const QString junitFile = folder.filePath(QStringLiteral("junit.xml"));
+    QFile::remove(junitFile);
+    QVERIFY(writeFile(checklist, json));
+    qRegisterMetaType<QProcess::ExitStatus>();
+    QProcess program;
+    program.start(QUELLARO_PROGRAM, {"--check", "--checklist", checklist, "--junit", junitFile});
+    QSignalSpy ended(&program, qOverload<int, QProcess::ExitStatus>(&QProcess::finished));
+    QVERIFY(ended.wait(60000)); // the simulator answers meanwhile
+    QCOMPARE(program.exitCode(), exitCode);
+    const QString out =
+        QString::fromUtf8(exitCode == 2 ? program.readAllStandardError() : program.readAllStandardOutput());
+    QVERIFY2(out.contains(printed), qPrintable(out));
+    if (junit.isEmpty()) {
+        QVERIFY(!QFile::exists(junitFile));
+        QCOMPARE(fixture.server.acceptedCount(), 0); // refused before anything was sent
+        return;
+    }
+    QFile file(junitFile);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&file);
+    QStringList cases;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QLatin1String("testcase"))
+            cases << xml.attributes().value("name").toString();
+        else if (xml.name() == QLatin1String("failure") || xml.name() == QLatin1String("error"))
+            cases.last() +=
+                QStringLiteral(": %1 %2").arg(xml.name().toString(), xml.attributes().value("message").toString());
+    }
+    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    QCOMPARE(cases, junit);
 }
 
 QUELLARO_TEST_MAIN(TestMachineCheck)
