@@ -10,7 +10,13 @@
 #include "check/default_check.h"
 #include "simulator/machine_model.h"
 
+#include "panels/machine_check_dialog.h"
+#include "panels/testcofemashinedialog.h"
+
+#include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
+#include <QTableView>
 #include <QXmlStreamReader>
 
 using Status = CheckRunner::Status;
@@ -54,6 +60,7 @@ private slots:
     void badChecklistRefused();
     void commandLine_data();
     void commandLine();
+    void window();
 
 private:
     QTemporaryDir folder;
@@ -330,6 +337,50 @@ void TestMachineCheck::commandLine()
     }
     QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
     QCOMPARE(cases, junit);
+}
+
+// From the test menu: a question over the window that blocks nothing, answered; then closing
+// the window in the middle of the question.
+void TestMachineCheck::window()
+{
+    CheckFixture machine;
+    MachineModel& model = machine.server.model();
+    model.setMode(Protocol::ModeOperator);
+    TestCofeMashineDialog menu;
+    menu.show();
+    menu.findChild<QPushButton*>("machineCheckButton")->click();
+    auto* window = menu.findChild<MachineCheckDialog*>();
+    QVERIFY(window && window->isVisible());
+    auto* view = window->findChild<QTableView*>("stepsView");
+    QCOMPARE(view->model()->rowCount(), 24);
+    QCOMPARE(view->model()->index(1, 0).data().toString(), QStringLiteral("Boiler heating"));
+    window->setChecklist(read(R"({"steps": [
+        {"id": "master", "title": "Master mode", "mode": 4, "expect": [{"field": "mode", "becomes": 4, "within": 3000}]},
+        {"id": "cold", "title": "Cooler", "output": "cooler", "value": 1, "question": "Is it cold?", "within": 600000}]})"));
+    const auto cell = [view](int row, int column) { return view->model()->index(row, column).data().toString(); };
+
+    for (const bool answer : {true, false}) {
+        window->findChild<QPushButton*>("runAllButton")->click();
+        QMessageBox* box = nullptr;
+        QTRY_VERIFY_WITH_TIMEOUT((box = window->findChild<QMessageBox*>("questionBox")) && box->isVisible(), 10000);
+        QCOMPARE(box->text(), QStringLiteral("Is it cold?"));
+        QVERIFY(model.output(Protocol::OutCooler));
+        QCOMPARE(cell(1, 1), QStringLiteral("running"));
+        if (answer) {
+            box->button(QMessageBox::Yes)->click();
+            QTRY_COMPARE(cell(1, 1), QStringLiteral("passed"));
+            QCOMPARE(cell(1, 3), QStringLiteral("Yes"));
+        } else {
+            window->close();
+            QTRY_VERIFY(!window->findChild<QMessageBox*>("questionBox"));
+            QCOMPARE(cell(1, 1), QStringLiteral("not finished"));
+        }
+        QCOMPARE(cell(0, 1), QStringLiteral("passed"));
+        QCOMPARE(cell(0, 3), QStringLiteral("mode = 4"));
+        QTRY_COMPARE(machine.outputsOn(), QList<int>());
+        QTRY_COMPARE_WITH_TIMEOUT(model.mode(), 3, 10000);
+        QTRY_VERIFY(!window->runner()->isRunning());
+    }
 }
 
 QUELLARO_TEST_MAIN(TestMachineCheck)
