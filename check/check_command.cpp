@@ -14,10 +14,10 @@
 
 namespace {
 
-QString tr(const char* text)
+struct CheckCommandTexts
 {
-    return QCoreApplication::translate("CheckCommand", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(CheckCommand)
+};
 
 // A bench machine that does not answer within this long will not: the check did not run.
 constexpr int LinkWaitMs = 10000;
@@ -59,7 +59,8 @@ int runCheckCommand(const CheckCommand& command, QTextStream& out, QTextStream& 
 
     const int status = CheckReport::exitCode(runner);
     if (!runner.reachedMachine())
-        err << "Quellaro: " << tr("no answer from the controller: the check did not run") << Qt::endl;
+        err << "Quellaro: " << CheckCommandTexts::tr("no answer from the controller: the check did not run")
+            << Qt::endl;
     if (!command.junitFile.isEmpty()) {
         QSaveFile file(command.junitFile);
         if (!file.open(QIODevice::WriteOnly) || !CheckReport::writeJUnit(runner, file) || !file.commit()) {

@@ -24,6 +24,8 @@ QString tr(const char* text)
 // Reads one step; an empty text when it is sound, else what is wrong with it.
 class StepReader
 {
+    Q_DECLARE_TR_FUNCTIONS(ChecklistReader)
+
 public:
     explicit StepReader(const QJsonObject& json)
         : object(json)
