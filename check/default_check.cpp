@@ -2,6 +2,8 @@
 
 #include "check/checklist_reader.h"
 
+#include <QCoreApplication>
+
 namespace DefaultCheck {
 
 namespace {
@@ -79,6 +81,34 @@ const char Json[] = R"({
 }
 )";
 
+// The titles above, for the translation: a checklist of one's own is shown as written.
+const char* const Titles[] = {
+    QT_TRANSLATE_NOOP("DefaultCheck", "Master mode"),
+    QT_TRANSLATE_NOOP("DefaultCheck", "Boiler heating"),
+    QT_TRANSLATE_NOOP("DefaultCheck", "Boiler pump"),
+    QT_TRANSLATE_NOOP("DefaultCheck", "Valve 1"),
+    QT_TRANSLATE_NOOP("DefaultCheck", "Valve 2"),
+    QT_TRANSLATE_NOOP("DefaultCheck", "Water to the coffee group"),
+    QT_TRANSLATE_NOOP("DefaultCheck", "Water to the mixer"),
+    QT_TRANSLATE_NOOP("DefaultCheck", "Water pump and flow sensor"),
+    QT_TRANSLATE_NOOP("DefaultCheck", "Water selector drive"),
+    QT_TRANSLATE_NOOP("DefaultCheck", "Water selector to position 1"),
+    QT_TRANSLATE_NOOP("DefaultCheck", "Water selector home"),
+    QT_TRANSLATE_NOOP("DefaultCheck", "Mixer 1 drive"),
+    QT_TRANSLATE_NOOP("DefaultCheck", "Mixer 1 screw"),
+    QT_TRANSLATE_NOOP("DefaultCheck", "Mixer 2 drive"),
+    QT_TRANSLATE_NOOP("DefaultCheck", "Mixer 2 screw"),
+    QT_TRANSLATE_NOOP("DefaultCheck", "Mixer 3 drive"),
+    QT_TRANSLATE_NOOP("DefaultCheck", "Mixer 3 screw"),
+    QT_TRANSLATE_NOOP("DefaultCheck", "Mixer 4 drive"),
+    QT_TRANSLATE_NOOP("DefaultCheck", "Mixer 4 screw"),
+    QT_TRANSLATE_NOOP("DefaultCheck", "Cup dispenser working cycle"),
+    QT_TRANSLATE_NOOP("DefaultCheck", "Sugar dispenser working cycle"),
+    QT_TRANSLATE_NOOP("DefaultCheck", "Coffee group working cycle"),
+    QT_TRANSLATE_NOOP("DefaultCheck", "No error"),
+    QT_TRANSLATE_NOOP("DefaultCheck", "Trade mode"),
+};
+
 } // namespace
 
 QByteArray json()
@@ -91,6 +121,12 @@ Checklist checklist()
     Checklist read;
     QString error;
     ChecklistReader::read(json(), &read, &error);
+    for (CheckStep& step : read.steps) {
+        for (const char* title : Titles) {
+            if (step.title == QLatin1String(title))
+                step.title = QCoreApplication::translate("DefaultCheck", title);
+        }
+    }
     return read;
 }
 

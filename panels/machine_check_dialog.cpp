@@ -32,7 +32,6 @@ MachineCheckDialog::MachineCheckDialog(QWidget* parent)
     stepsView->setSelectionMode(QAbstractItemView::SingleSelection);
     stepsView->verticalHeader()->hide();
     stepsView->horizontalHeader()->setStretchLastSection(true);
-    stepsView->setColumnWidth(CheckTableModel::StepColumn, 260);
     column->addWidget(stepsView);
     auto* buttons = new QHBoxLayout;
     column->addLayout(buttons);
@@ -63,12 +62,19 @@ void MachineCheckDialog::setChecklist(const Checklist& checklist)
         checklist, [this] { return clock.elapsed(); }, CheckRunner::Options(), this);
     model = new CheckTableModel(checkRunner, this);
     stepsView->setModel(model);
+    stepsView->setColumnWidth(CheckTableModel::StepColumn, 280);
+    stepsView->setColumnWidth(CheckTableModel::StatusColumn, 130);
+    stepsView->setColumnWidth(CheckTableModel::TimeColumn, 150);
     connectRunner();
 }
 
 void MachineCheckDialog::connectRunner()
 {
     connect(checkRunner, &CheckRunner::stepChanged, this, &MachineCheckDialog::showRunning);
+    connect(checkRunner, &CheckRunner::stepChanged, this, [this](int step) {
+        if (checkRunner->results().at(step).status == CheckRunner::Status::Running)
+            stepsView->scrollTo(model->index(step, 0));
+    });
     connect(checkRunner, &CheckRunner::finished, this, &MachineCheckDialog::showRunning);
     connect(checkRunner, &CheckRunner::questionAsked, this, &MachineCheckDialog::ask);
     connect(checkRunner, &CheckRunner::questionWithdrawn, this, &MachineCheckDialog::withdrawQuestion);

@@ -288,6 +288,105 @@
     </message>
 </context>
 <context>
+    <name>DefaultCheck</name>
+    <message>
+        <source>Master mode</source>
+        <translation>Master mode</translation>
+    </message>
+    <message>
+        <source>Boiler heating</source>
+        <translation>Boiler heating</translation>
+    </message>
+    <message>
+        <source>Boiler pump</source>
+        <translation>Boiler pump</translation>
+    </message>
+    <message>
+        <source>Valve 1</source>
+        <translation>Valve 1</translation>
+    </message>
+    <message>
+        <source>Valve 2</source>
+        <translation>Valve 2</translation>
+    </message>
+    <message>
+        <source>Water to the coffee group</source>
+        <translation>Water to the coffee group</translation>
+    </message>
+    <message>
+        <source>Water to the mixer</source>
+        <translation>Water to the mixer</translation>
+    </message>
+    <message>
+        <source>Water pump and flow sensor</source>
+        <translation>Water pump and flow sensor</translation>
+    </message>
+    <message>
+        <source>Water selector drive</source>
+        <translation>Water selector drive</translation>
+    </message>
+    <message>
+        <source>Water selector to position 1</source>
+        <translation>Water selector to position 1</translation>
+    </message>
+    <message>
+        <source>Water selector home</source>
+        <translation>Water selector home</translation>
+    </message>
+    <message>
+        <source>Mixer 1 drive</source>
+        <translation>Mixer 1 drive</translation>
+    </message>
+    <message>
+        <source>Mixer 1 screw</source>
+        <translation>Mixer 1 screw</translation>
+    </message>
+    <message>
+        <source>Mixer 2 drive</source>
+        <translation>Mixer 2 drive</translation>
+    </message>
+    <message>
+        <source>Mixer 2 screw</source>
+        <translation>Mixer 2 screw</translation>
+    </message>
+    <message>
+        <source>Mixer 3 drive</source>
+        <translation>Mixer 3 drive</translation>
+    </message>
+    <message>
+        <source>Mixer 3 screw</source>
+        <translation>Mixer 3 screw</translation>
+    </message>
+    <message>
+        <source>Mixer 4 drive</source>
+        <translation>Mixer 4 drive</translation>
+    </message>
+    <message>
+        <source>Mixer 4 screw</source>
+        <translation>Mixer 4 screw</translation>
+    </message>
+    <message>
+        <source>Cup dispenser working cycle</source>
+        <translation>Cup dispenser working cycle</translation>
+    </message>
+    <message>
+        <source>Sugar dispenser working cycle</source>
+        <translation>Sugar dispenser working cycle</translation>
+    </message>
+    <message>
+        <source>Coffee group working cycle</source>
+        <translation>Coffee group working cycle</translation>
+    </message>
+    <message>
+        <source>No error</source>
+        <translation>No error</translation>
+    </message>
+    <message>
+        <source>Trade mode</source>
+        <translation>Trade mode</translation>
+    </message>
+</context>
+<context>
     <name>HistoryDialog</name>
     <message>
         <source>History</source>

@@ -288,6 +288,105 @@
     </message>
 </context>
 <context>
+    <name>DefaultCheck</name>
+    <message>
+        <source>Master mode</source>
+        <translation>Режим «Мастер»</translation>
+    </message>
+    <message>
+        <source>Boiler heating</source>
+        <translation>Нагрев бойлера</translation>
+    </message>
+    <message>
+        <source>Boiler pump</source>
+        <translation>Насос бойлера</translation>
+    </message>
+    <message>
+        <source>Valve 1</source>
+        <translation>Клапан 1</translation>
+    </message>
+    <message>
+        <source>Valve 2</source>
+        <translation>Клапан 2</translation>
+    </message>
+    <message>
+        <source>Water to the coffee group</source>
+        <translation>Вода в кофегруппу</translation>
+    </message>
+    <message>
+        <source>Water to the mixer</source>
+        <translation>Вода в миксер</translation>
+    </message>
+    <message>
+        <source>Water pump and flow sensor</source>
+        <translation>Водяной насос и датчик потока</translation>
+    </message>
+    <message>
+        <source>Water selector drive</source>
+        <translation>Привод селектора воды</translation>
+    </message>
+    <message>
+        <source>Water selector to position 1</source>
+        <translation>Селектор воды в положение 1</translation>
+    </message>
+    <message>
+        <source>Water selector home</source>
+        <translation>Селектор воды в исходное положение</translation>
+    </message>
+    <message>
+        <source>Mixer 1 drive</source>
+        <translation>Привод миксера 1</translation>
+    </message>
+    <message>
+        <source>Mixer 1 screw</source>
+        <translation>Шнек миксера 1</translation>
+    </message>
+    <message>
+        <source>Mixer 2 drive</source>
+        <translation>Привод миксера 2</translation>
+    </message>
+    <message>
+        <source>Mixer 2 screw</source>
+        <translation>Шнек миксера 2</translation>
+    </message>
+    <message>
+        <source>Mixer 3 drive</source>
+        <translation>Привод миксера 3</translation>
+    </message>
+    <message>
+        <source>Mixer 3 screw</source>
+        <translation>Шнек миксера 3</translation>
+    </message>
+    <message>
+        <source>Mixer 4 drive</source>
+        <translation>Привод миксера 4</translation>
+    </message>
+    <message>
+        <source>Mixer 4 screw</source>
+        <translation>Шнек миксера 4</translation>
+    </message>
+    <message>
+        <source>Cup dispenser working cycle</source>
+        <translation>Рабочий цикл диспенсера стаканов</translation>
+    </message>
+    <message>
+        <source>Sugar dispenser working cycle</source>
+        <translation>Рабочий цикл диспенсера сахара</translation>
+    </message>
+    <message>
+        <source>Coffee group working cycle</source>
+        <translation>Рабочий цикл кофегруппы</translation>
+    </message>
+    <message>
+        <source>No error</source>
+        <translation>Нет ошибки</translation>
+    </message>
+    <message>
+        <source>Trade mode</source>
+        <translation>Режим «Торговля»</translation>
+    </message>
+</context>
+<context>
     <name>HistoryDialog</name>
     <message>
         <source>History</source>
