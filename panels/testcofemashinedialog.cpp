@@ -1,5 +1,6 @@
 #include "panels/testcofemashinedialog.h"
 
+#include "panels/machine_check_dialog.h"
 #include "panels/showinputsdialog.h"
 #include "panels/showoutputsdialog.h"
 #include "panels/testboilerdialog.h"
@@ -12,6 +13,7 @@
 #include "ui_testcofemashinedialog.h"
 
 #include <QCloseEvent>
+#include <QPushButton>
 
 TestCofeMashineDialog::TestCofeMashineDialog(QWidget* parent)
     : ClosingDialog(parent)
@@ -23,6 +25,11 @@ TestCofeMashineDialog::TestCofeMashineDialog(QWidget* parent)
                 ui->cofegroupButton, ui->cofeButton, ui->napitok1Button, ui->napitok2Button,
                 ui->napitok3Button, ui->napitok4Button, ui->napito5Button, ui->napitok6Button});
     applyStyle(Style::TestMenuNarrowButton, {ui->outputButton, ui->inputButton, ui->quitButton});
+    auto* machineCheckButton = new QPushButton(tr("Machine check"), ui->groupBox);
+    machineCheckButton->setObjectName(QStringLiteral("machineCheckButton"));
+    ui->devicesLayout->addWidget(machineCheckButton);
+    applyStyle(Style::TestMenuButton, {machineCheckButton});
+    connect(machineCheckButton, &QPushButton::clicked, this, &TestCofeMashineDialog::showMachineCheck);
 
     selectorWaterDialog = new TestSelectorWaterDialog(this);
     boilerDialog = new TestBoilerDialog(this);
@@ -45,6 +52,7 @@ TestCofeMashineDialog::~TestCofeMashineDialog()
     delete drinkDialog;
     delete inputsDialog;
     delete outputsDialog;
+    delete machineCheckDialog;
 }
 
 // The panels are window-modal: the menu stays visible beneath and takes no input until the
@@ -136,4 +144,11 @@ void TestCofeMashineDialog::showDrinkPanel(int drink)
 {
     drinkDialog->SetNapitokNumber(drink);
     drinkDialog->show();
+}
+
+void TestCofeMashineDialog::showMachineCheck()
+{
+    if (!machineCheckDialog)
+        machineCheckDialog = new MachineCheckDialog(this);
+    machineCheckDialog->show();
 }

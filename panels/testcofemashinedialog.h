@@ -15,6 +15,7 @@ class TestDispensorDialog;
 class TestDrinkDialog;
 class ShowInputsDialog;
 class ShowOutputsDialog;
+class MachineCheckDialog;
 
 // The test menu: opens the device test panels, the drink panel and the inputs and outputs
 // panels on top of itself. It owns the eight panels, made once and kept for its lifetime, so
@@ -47,6 +48,7 @@ private slots:
 
 private:
     void showDrinkPanel(int drink);
+    void showMachineCheck();
 
     Ui::TestCofeMashineDialog* ui;
     TestBoilerDialog* boilerDialog;
@@ -57,4 +59,5 @@ private:
     TestDrinkDialog* drinkDialog;
     ShowInputsDialog* inputsDialog;
     ShowOutputsDialog* outputsDialog;
+    MachineCheckDialog* machineCheckDialog = nullptr; // made when first asked for
 };

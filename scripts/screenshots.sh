@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Takes docs/screenshots/*.png: the boiler, mixers and drink panels and the History window in
+# Takes docs/screenshots/*.png: the boiler, mixers and drink panels, the History window and the
+# Machine check window in
 # English and Russian, each
 # a real window on a virtual 1280x800 X screen, polling the controller simulator. Builds into
 # build/ (or $BUILD_DIR) first when needed.
@@ -54,3 +55,6 @@ shoot TestMixerDialog mixers "mode 2" "state 140" "error 12" "temp 200"
 shoot TestDrinkDialog drink "mode 2" "state 555" "error 0"
 # The History window beside the boiler panel, heating after "Boiler On".
 shoot HistoryDialog history "mode 4" "state 1000" "error 0" "temp 850"
+# The Machine check window in the middle of the default check, mixer 2 failing; last, as the
+# simulator keeps the fault.
+shoot MachineCheckDialog check "mode 2" "state 1000" "error 0" "temp 200" "faulty mixer-2 1"

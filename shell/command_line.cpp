@@ -47,6 +47,18 @@ void describe(QCommandLineParser& parser)
                       QCoreApplication::translate("CommandLine",
                                                   "Write the history of the trace FILE as CSV to standard output."),
                       QCoreApplication::translate("CommandLine", "FILE")});
+    parser.addOption(
+        {QStringLiteral("check"),
+         QCoreApplication::translate("CommandLine",
+                                     "Run the machine check with no display, one line per step; exit 0 "
+                                     "when every step passed, 1 when one failed, 2 when it could not run.")});
+    parser.addOption({QStringLiteral("checklist"),
+                      QCoreApplication::translate("CommandLine", "With --check: the steps of FILE (JSON)."),
+                      QCoreApplication::translate("CommandLine", "FILE")});
+    parser.addOption(
+        {QStringLiteral("junit"),
+         QCoreApplication::translate("CommandLine", "With --check: write the results to FILE as JUnit XML."),
+         QCoreApplication::translate("CommandLine", "FILE")});
     const auto addHidden = [&parser](const char* name, const QString& valueName) {
         QCommandLineOption option(QString::fromLatin1(name), QString(), valueName);
         option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -101,6 +113,9 @@ CommandLine readCommandLine(int argc, char* argv[])
         line.traceGiven = parser.isSet(QStringLiteral("trace"));
         line.traceFile = parser.value(QStringLiteral("trace"));
         line.historyFile = parser.value(QStringLiteral("history"));
+        line.check = parser.isSet(QStringLiteral("check"));
+        line.checklistFile = parser.value(QStringLiteral("checklist"));
+        line.junitFile = parser.value(QStringLiteral("junit"));
         return line;
     }
 

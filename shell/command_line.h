@@ -12,6 +12,9 @@ struct CommandLine
     bool traceGiven = false; // --trace, even with an empty FILE, which is refused
     QString traceFile;       // --trace FILE
     QString historyFile;     // --history FILE: the History window of a trace; empty when not given
+    bool check = false;      // --check: the machine check with no display
+    QString checklistFile;   // --checklist FILE: the check's steps; empty: the default check
+    QString junitFile;       // --junit FILE: the check's results as JUnit XML
 };
 
 // Reads argv. Prints the help or the version to standard output (exit code 0) and a mistake

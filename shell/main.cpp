@@ -1,3 +1,4 @@
+#include "check/check_command.h"
 #include "history/history_dialog.h"
 #include "history/history_model.h"
 #include "shell/command_line.h"
@@ -8,6 +9,8 @@
 #include "shell/translation_loader.h"
 
 #include <QApplication>
+#include <QCoreApplication>
+#include <QTextStream>
 #include <QTranslator>
 
 #include <cstdio>
@@ -28,6 +31,19 @@ int showTraceHistory(const QString& path)
     return QApplication::exec();
 }
 
+// --check: the machine check with no display.
+int runCheck(int argc, char* argv[], const CommandLine& commandLine)
+{
+    QCoreApplication app(argc, argv);
+    QTranslator translator;
+    prepareApplication(translator);
+    if (commandLine.traceGiven && !startLinkTraceFile(commandLine.traceFile))
+        return 2;
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return runCheckCommand({commandLine.checklistFile, commandLine.junitFile}, out, err);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -39,6 +55,9 @@ int main(int argc, char* argv[])
     const CommandLine commandLine = readCommandLine(argc, argv);
     if (commandLine.exitNow)
         return commandLine.exitCode;
+
+    if (commandLine.check)
+        return runCheck(argc, argv, commandLine);
 
     enableHighDpi();
     QApplication app(argc, argv);

@@ -1,5 +1,7 @@
 #include "simulator/command_line.h"
 
+#include "simulator/machine_model.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QTextStream>
@@ -48,6 +50,13 @@ int readCommandLine(const QCoreApplication& app, SimulatorCommandLine* line)
         "N");
     const QCommandLineOption packetOption =
         option("packet", "With --baud: the gateway forwards N bytes at a time.", "N");
+    const QCommandLineOption faultyOption = option(
+        "faulty",
+        "Make DEVICE fail: heating, boiler-pump, valve-1, valve-2, water-pump, flow-sensor, selector, mixer-1 to "
+        "mixer-4, cup-dispenser, sugar-dispenser or coffee-group. May be given more than once.",
+        "DEVICE");
+    const QCommandLineOption speedOption =
+        option("speed", "Run the machine's time N times faster than real time.", "N");
     FaultOptions& faults = line->faults;
     const IntOption intOptions[] = {
         {option("delay", "Write each reply MS milliseconds late.", "MS"), &faults.replyDelayMs, 0},
@@ -62,7 +71,8 @@ int readCommandLine(const QCoreApplication& app, SimulatorCommandLine* line)
         {baudOption, &faults.baud, 1},
         {packetOption, &faults.gatewayPacketBytes, 1},
     };
-    parser.addOptions({addressOption, portOption, logOption, replayOption, mergeOption, silentOption});
+    parser.addOptions(
+        {addressOption, portOption, logOption, replayOption, mergeOption, silentOption, faultyOption, speedOption});
     for (const IntOption& number : intOptions)
         parser.addOption(number.option);
     QTextStream err(stderr);
@@ -110,6 +120,22 @@ int readCommandLine(const QCoreApplication& app, SimulatorCommandLine* line)
         return 2;
     }
     line->log = parser.isSet(logOption);
+    line->faultyDevices = parser.values(faultyOption);
+    for (const QString& device : qAsConst(line->faultyDevices)) {
+        MachineModel::Fault fault{};
+        if (!MachineModel::faultByName(device, &fault)) {
+            err << "cm-simulator: --faulty: no device called " << device << Qt::endl;
+            return 2;
+        }
+    }
+    if (parser.isSet(speedOption)) {
+        bool ok = false;
+        line->speed = parser.value(speedOption).toInt(&ok);
+        if (!ok || line->speed < 1 || line->speed > 1000) {
+            err << "cm-simulator: --speed needs a number from 1 to 1000" << Qt::endl;
+            return 2;
+        }
+    }
 
     bool portOk = false;
     const uint port = parser.value(portOption).toUInt(&portOk);

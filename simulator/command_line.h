@@ -4,6 +4,7 @@
 
 #include <QHostAddress>
 #include <QString>
+#include <QStringList>
 
 class QCoreApplication;
 
@@ -14,7 +15,9 @@ struct SimulatorCommandLine
     quint16 port = 0;
     bool log = false;
     FaultOptions faults;
-    QString replayFile; // empty: the simulated machine answers
+    QString replayFile;        // empty: the simulated machine answers
+    QStringList faultyDevices; // --faulty DEVICE, as MachineModel::faultByName reads them
+    int speed = 1;             // --speed N: the machine's time runs N times faster
 };
 
 // Reads the program's arguments. --help and --version print and end the program. A mistake is

@@ -51,6 +51,26 @@ const char* const PanelOutputNames[] = {
 };
 static_assert(std::size(PanelOutputNames) == Protocol::OutputCount, "one name per output");
 
+QString faultNames()
+{
+    QStringList names;
+    for (int n = 0; n < MachineModel::FaultCount; ++n)
+        names << MachineModel::faultName(MachineModel::Fault(n));
+    return names.join(QStringLiteral(", "));
+}
+
+QString setFaulty(MachineModel& machine, const QStringList& words)
+{
+    MachineModel::Fault fault{};
+    int value = 0;
+    if (words.size() != 3 || !MachineModel::faultByName(words[1].toLower(), &fault)
+        || !toNumber(words[2], 0, 1, &value))
+        return usage(QStringLiteral("faulty DEVICE 0|1"));
+    machine.setFault(fault, value != 0);
+    return QStringLiteral("%1 %2").arg(MachineModel::faultName(fault),
+                                       value ? QStringLiteral("faulty") : QStringLiteral("works"));
+}
+
 } // namespace
 
 bool quits(const QString& line)
@@ -80,6 +100,11 @@ QString help()
                          "  state CODE     set the state code (0-65535)\n"
                          "  mode CODE      set the mode code at once (0-255)\n"
                          "  temp TENTHS    set the boiler temperature in tenths of a degree (0-65535)\n"
+                         "  faulty DEVICE 0|1\n"
+                         "                 make a device fail (1) or work again (0); DEVICE is one of\n"
+                         "                 ")
+        + faultNames()
+        + QStringLiteral("\n"
                          "  status         show the machine\n"
                          "  help           this text\n"
                          "  quit, exit     stop the simulator\n"
@@ -98,6 +123,8 @@ QString run(MachineModel& machine, const QString& line)
         return help();
     if (command == QLatin1String("status"))
         return machine.describe();
+    if (command == QLatin1String("faulty"))
+        return setFaulty(machine, words);
 
     if (command == QLatin1String("input") || command == QLatin1String("output")) {
         const bool isInput = command == QLatin1String("input");

@@ -6,7 +6,7 @@ class MachineModel;
 
 // The commands a technician types into the running simulator, one per line:
 //     input N 0|1     output N 0|1     error CODE     state CODE
-//     mode CODE       temp TENTHS      status         help       quit (or exit)
+//     mode CODE       temp TENTHS      faulty DEVICE 0|1         status     help   quit (or exit)
 namespace ConsoleCommands {
 
 // True for the line that ends the simulator.

@@ -1,9 +1,11 @@
 #include "simulator/machine_model.h"
 
 #include "link/protocol.h"
+#include "link/record_fields.h"
 
 #include <QStringList>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdlib>
 
@@ -20,28 +22,38 @@ enum Activity : int {
     ActMetering,
     ActCoffeeGroup,
     ActMode,
-    ActCycle,        // the drink cycle and the diagnostic walk: both drive the state code
+    ActCycle,           // the drink cycle and the diagnostic walk: both drive the state code
     ActPulseBase = 100, // + command code: mixers and boiler, one per command
+};
+
+// What each fault does: the outputs it holds off and the inputs it freezes (-1: none).
+struct FaultEffect
+{
+    const char* name;
+    std::array<int, 2> outputsOff;
+    std::array<int, 3> inputsFrozen;
+};
+
+constexpr int None = -1;
+const FaultEffect FaultEffects[MachineModel::FaultCount] = {
+    {"heating", {None, None}, {None, None, None}},
+    {"boiler-pump", {OutBoilerPump, None}, {None, None, None}},
+    {"valve-1", {OutBoilerValve1, None}, {None, None, None}},
+    {"valve-2", {OutBoilerValve2, None}, {None, None, None}},
+    {"water-pump", {OutWaterPump, None}, {None, None, None}},
+    {"flow-sensor", {None, None}, {InWaterSensorCounter, None, None}},
+    {"selector", {None, None}, {InWaterSelectorInsrc, InWaterSelectorInrefpoint, None}},
+    {"mixer-1", {OutMixer1Screw, OutMixer1Drive}, {None, None, None}},
+    {"mixer-2", {OutMixer2Screw, OutMixer2Drive}, {None, None, None}},
+    {"mixer-3", {OutMixer3Screw, OutMixer3Drive}, {None, None, None}},
+    {"mixer-4", {OutMixer4Screw, OutMixer4Drive}, {None, None, None}},
+    {"cup-dispenser", {None, None}, {InDispenserCupInsrc, InDispenserCupFound, InDispenserCupOutpos}},
+    {"sugar-dispenser", {None, None}, {InDispenserSugarInsrc, None, None}},
+    {"coffee-group", {None, None}, {InCofeeGroupInsrc, InCofeeGroupInwork, None}},
 };
 
 constexpr int SelectorStepMs = 300;
 constexpr int SelectorStartMs = 400;
-
-const char* const InputNames[Protocol::InputCount] = {
-    "power", "dispenser_sugar_insrc", "water_level", "water_selector_insrc",
-    "water_selector_inrefpoint", "water_sensor_counter", "dispenser_cup_found",
-    "dispenser_cup_insrc", "cofee_metering_isfull", "cofee_group_insrc", "cofee_group_inwork",
-    "garbage_container", "dispenser_cup_outpos", "diagnostic", "trade", "master", "operator",
-    "washing",
-};
-
-const char* const OutputNames[Protocol::OutputCount] = {
-    "selector_water_run", "boiler_heating", "boiler_pump", "boiler_valve_1", "boiler_valve_2",
-    "cofee_grinder", "cooler", "coffee_metering", "coffee_group", "dispenser_cup_rotation",
-    "dispenser_cup_unload", "dispenser_sugar_down", "dispenser_sugar_screw", "mixer_1_screw",
-    "mixer_1_drive", "mixer_2_screw", "mixer_2_drive", "mixer_3_screw", "mixer_3_drive",
-    "mixer_4_screw", "mixer_4_drive", "water_pump",
-};
 
 } // namespace
 
@@ -95,8 +107,8 @@ MachineModel::MachineModel()
     stateCode = StateWaiting;
     errorCode = ErrorNone;
     temperatureMilli = qint64(AmbientTemperature) * 1000;
-    for (int in : {InPower, InWaterLevel, InDispenserSugarInsrc, InWaterSelectorInsrc,
-                   InDispenserCupInsrc, InCofeeGroupInsrc})
+    for (int in :
+         {InPower, InWaterLevel, InDispenserSugarInsrc, InWaterSelectorInsrc, InDispenserCupInsrc, InCofeeGroupInsrc})
         inputs[size_t(in)] = true;
 }
 
@@ -134,7 +146,7 @@ void MachineModel::passTime(qint64 ms)
 {
     if (ms <= 0)
         return;
-    const bool heating = outputs[OutBoilerHeating];
+    const bool heating = outputs[OutBoilerHeating] && !hasFault(Fault::Heating);
     const qint64 target = qint64(heating ? MaxTemperature : AmbientTemperature) * 1000;
     // Rates are in tenths per second, which is thousandths of a tenth per ms.
     const qint64 rise = qint64(HeatingRate) * ms;
@@ -146,18 +158,19 @@ void MachineModel::passTime(qint64 ms)
     clock += ms;
 
     if (waterFlowing()) {
-        inputs[InWaterSensorCounter] = clock % FlowPulseMs >= FlowPulseMs / 2;
+        if (!inputFrozen(InWaterSensorCounter))
+            inputs[InWaterSensorCounter] = clock % FlowPulseMs >= FlowPulseMs / 2;
         flowSeen = true;
     } else if (flowSeen) {
-        inputs[InWaterSensorCounter] = false;
+        if (!inputFrozen(InWaterSensorCounter))
+            inputs[InWaterSensorCounter] = false;
         flowSeen = false;
     }
 }
 
 bool MachineModel::waterFlowing() const
 {
-    return outputs[OutWaterPump] || outputs[OutBoilerPump] || outputs[OutBoilerValve1]
-        || outputs[OutBoilerValve2];
+    return outputs[OutWaterPump] || outputs[OutBoilerPump] || outputs[OutBoilerValve1] || outputs[OutBoilerValve2];
 }
 
 void MachineModel::switchMode(int mode)
@@ -205,8 +218,7 @@ void MachineModel::runCommand(int code, int param1, int param2)
     case CmdMixer4Screw: {
         const int mixer = (code - CmdMixer1Drive) / 2;
         const bool screw = (code - CmdMixer1Drive) % 2 == 1;
-        runPulse(ActPulseBase + code, {(screw ? OutMixer1Screw : OutMixer1Drive) + 2 * mixer},
-                 screw ? 2000 : 3000);
+        runPulse(ActPulseBase + code, {(screw ? OutMixer1Screw : OutMixer1Drive) + 2 * mixer}, screw ? 2000 : 3000);
         break;
     }
     case CmdCupRotation:
@@ -343,9 +355,7 @@ void MachineModel::runSugarDispenser(bool lower, int screwMs)
 
 void MachineModel::runCoffeeGroup(bool grind, bool meter, bool press)
 {
-    Script s(*this, grind && !meter && !press ? ActGrinder
-                 : meter && !grind && !press  ? ActMetering
-                                              : ActCoffeeGroup);
+    Script s(*this, grind && !meter && !press ? ActGrinder : meter && !grind && !press ? ActMetering : ActCoffeeGroup);
     if (grind) {
         s.output(OutCofeeGrinder, true);
         s.after(2000).input(InCofeeMeteringIsfull, true);
@@ -361,8 +371,11 @@ void MachineModel::runCoffeeGroup(bool grind, bool meter, bool press)
         s.after(300).input(InCofeeGroupInsrc, false);
         s.after(1200).input(InCofeeGroupInwork, true).output(OutCoffeeGroup, false);
         if (grind && meter) // the working cycle brews before going back
-            s.output(OutBoilerPump, true).output(OutBoilerValve1, true).after(2000)
-                .output(OutBoilerPump, false).output(OutBoilerValve1, false);
+            s.output(OutBoilerPump, true)
+                .output(OutBoilerValve1, true)
+                .after(2000)
+                .output(OutBoilerPump, false)
+                .output(OutBoilerValve1, false);
         else
             s.after(1000);
         s.output(OutCoffeeGroup, true).input(InCofeeGroupInwork, false);
@@ -396,12 +409,18 @@ void MachineModel::makeDrink(int drink, int sugar)
 
     s.after(400).state(StateStartIssuingCup).output(OutDispenserCupRotation, true).input(InDispenserCupInsrc, false);
     s.after(300).state(StateIssuingCup);
-    s.after(1000).input(InDispenserCupFound, true).output(OutDispenserCupRotation, false)
-        .input(InDispenserCupInsrc, true).output(OutDispenserCupUnload, true);
+    s.after(1000)
+        .input(InDispenserCupFound, true)
+        .output(OutDispenserCupRotation, false)
+        .input(InDispenserCupInsrc, true)
+        .output(OutDispenserCupUnload, true);
     s.after(500).output(OutDispenserCupUnload, false).input(InDispenserCupOutpos, true);
 
     if (sugar > 0) {
-        s.after(200).state(StateStartIssuingSugar).output(OutDispenserSugarDown, true).input(InDispenserSugarInsrc, false);
+        s.after(200)
+            .state(StateStartIssuingSugar)
+            .output(OutDispenserSugarDown, true)
+            .input(InDispenserSugarInsrc, false);
         s.after(500).state(StateIssuingSugar).output(OutDispenserSugarDown, false);
         s.after(300).state(StateIssuanceOfSugar).output(OutDispenserSugarScrew, true);
         s.after(200 * sugar).output(OutDispenserSugarScrew, false).input(InDispenserSugarInsrc, true);
@@ -410,13 +429,24 @@ void MachineModel::makeDrink(int drink, int sugar)
     s.after(200).state(StateStartIngredientsPrepare);
     // The coffee group: grind, press, brew, back home.
     s.after(200).state(StateStartCofeeGroupCycle).output(OutCofeeGrinder, true);
-    s.after(1000).state(StateWaitCofeeGroupCycle).output(OutCofeeGrinder, false).output(OutCoffeeMetering, true)
-        .output(OutCoffeeGroup, true).input(InCofeeGroupInsrc, false);
-    s.after(800).state(StateHeatingWaterForCofeeGroup).output(OutCoffeeMetering, false).output(OutCoffeeGroup, false)
+    s.after(1000)
+        .state(StateWaitCofeeGroupCycle)
+        .output(OutCofeeGrinder, false)
+        .output(OutCoffeeMetering, true)
+        .output(OutCoffeeGroup, true)
+        .input(InCofeeGroupInsrc, false);
+    s.after(800)
+        .state(StateHeatingWaterForCofeeGroup)
+        .output(OutCoffeeMetering, false)
+        .output(OutCoffeeGroup, false)
         .input(InCofeeGroupInwork, true);
     s.after(500).state(StateStraitWaterInCofeeGroup).output(OutBoilerPump, true).output(OutBoilerValve1, true);
-    s.after(1500).state(StateCofeeGroupGoingInInitialState).output(OutBoilerPump, false).output(OutBoilerValve1, false)
-        .output(OutCoffeeGroup, true).input(InCofeeGroupInwork, false);
+    s.after(1500)
+        .state(StateCofeeGroupGoingInInitialState)
+        .output(OutBoilerPump, false)
+        .output(OutBoilerValve1, false)
+        .output(OutCoffeeGroup, true)
+        .input(InCofeeGroupInwork, false);
     s.after(800).input(InCofeeGroupInsrc, true).output(OutCoffeeGroup, false);
 
     // Drinks 1 and up add the ingredient of one mixer (drink 1 mixer 1, ..., drink 5 mixer 1).
@@ -427,10 +457,17 @@ void MachineModel::makeDrink(int drink, int sugar)
         s.after(200).state(StateStartPauseBeforeIngredient);
         s.after(300).state(StatePauseBeforeIngredient);
         s.after(300).state(StateStartMixer);
-        s.after(300).state(StateHeatingWaterForMixer).output(OutBoilerPump, true).output(OutBoilerValve2, true)
+        s.after(300)
+            .state(StateHeatingWaterForMixer)
+            .output(OutBoilerPump, true)
+            .output(OutBoilerValve2, true)
             .output(screw, true);
-        s.after(700).state(StateWaitMixer).output(OutBoilerPump, false).output(OutBoilerValve2, false)
-            .output(screw, false).output(drive, true);
+        s.after(700)
+            .state(StateWaitMixer)
+            .output(OutBoilerPump, false)
+            .output(OutBoilerValve2, false)
+            .output(screw, false)
+            .output(drive, true);
         s.after(1000).output(drive, false);
     }
 
@@ -439,14 +476,64 @@ void MachineModel::makeDrink(int drink, int sugar)
 
 void MachineModel::setInput(int number, bool on)
 {
-    if (number >= 0 && number < InputCount)
+    if (number >= 0 && number < InputCount && !inputFrozen(number))
         inputs[size_t(number)] = on;
 }
 
 void MachineModel::setOutput(int number, bool on)
 {
     if (number >= 0 && number < OutputCount)
-        outputs[size_t(number)] = on;
+        outputs[size_t(number)] = on && !outputHeldOff(number);
+}
+
+QString MachineModel::faultName(Fault fault)
+{
+    return QLatin1String(FaultEffects[int(fault)].name);
+}
+
+bool MachineModel::faultByName(const QString& name, Fault* fault)
+{
+    for (int n = 0; n < FaultCount; ++n) {
+        if (name == QLatin1String(FaultEffects[n].name)) {
+            *fault = Fault(n);
+            return true;
+        }
+    }
+    return false;
+}
+
+void MachineModel::setFault(Fault fault, bool on)
+{
+    faults[size_t(fault)] = on;
+    for (int out : FaultEffects[int(fault)].outputsOff) {
+        if (on && out != None)
+            outputs[size_t(out)] = false;
+    }
+}
+
+bool MachineModel::hasFault(Fault fault) const
+{
+    return faults[size_t(fault)];
+}
+
+bool MachineModel::outputHeldOff(int number) const
+{
+    for (int n = 0; n < FaultCount; ++n) {
+        const auto& held = FaultEffects[n].outputsOff;
+        if (faults[size_t(n)] && std::find(held.begin(), held.end(), number) != held.end())
+            return true;
+    }
+    return false;
+}
+
+bool MachineModel::inputFrozen(int number) const
+{
+    for (int n = 0; n < FaultCount; ++n) {
+        const auto& frozen = FaultEffects[n].inputsFrozen;
+        if (faults[size_t(n)] && std::find(frozen.begin(), frozen.end(), number) != frozen.end())
+            return true;
+    }
+    return false;
 }
 
 void MachineModel::setMode(int code)
@@ -505,12 +592,12 @@ _tag_getxstate_answer MachineModel::xstateAnswer() const
 
 const char* MachineModel::inputName(int number)
 {
-    return number >= 0 && number < InputCount ? InputNames[number] : "";
+    return RecordFields::inputName(number);
 }
 
 const char* MachineModel::outputName(int number)
 {
-    return number >= 0 && number < OutputCount ? OutputNames[number] : "";
+    return RecordFields::outputName(number);
 }
 
 QString MachineModel::describe() const
@@ -526,14 +613,21 @@ QString MachineModel::describe() const
     for (int n = 0; n < InputCount; ++n) {
         const int in = PanelInputOrder[size_t(n)];
         if (inputs[size_t(in)])
-            on << QStringLiteral("%1 %2").arg(n).arg(QLatin1String(InputNames[in]));
+            on << QStringLiteral("%1 %2").arg(n).arg(QLatin1String(inputName(in)));
     }
     lines << QStringLiteral("inputs on: ") + (on.isEmpty() ? QStringLiteral("none") : on.join(QStringLiteral(", ")));
     on.clear();
     for (int n = 0; n < OutputCount; ++n) {
         if (outputs[size_t(n)])
-            on << QStringLiteral("%1 %2").arg(n).arg(QLatin1String(OutputNames[n]));
+            on << QStringLiteral("%1 %2").arg(n).arg(QLatin1String(outputName(n)));
     }
     lines << QStringLiteral("outputs on: ") + (on.isEmpty() ? QStringLiteral("none") : on.join(QStringLiteral(", ")));
+    on.clear();
+    for (int n = 0; n < FaultCount; ++n) {
+        if (faults[size_t(n)])
+            on << faultName(Fault(n));
+    }
+    if (!on.isEmpty())
+        lines << QStringLiteral("faulty: ") + on.join(QStringLiteral(", "));
     return lines.join(QLatin1Char('\n'));
 }

@@ -32,6 +32,35 @@ public:
     static constexpr int ModeSwitchDelayMs = 500;
     static constexpr int DiagnosticStepMs = 400;
 
+    // The devices that can be made to fail on purpose, and how each fails:
+    // heating: the heating output follows its command, the water does not warm;
+    // boiler-pump, valve-1, valve-2, water-pump, mixer-1 to mixer-4: the device's outputs never
+    // follow their command (they stay off);
+    // flow-sensor: the flow sensor never pulses;
+    // selector, cup-dispenser, sugar-dispenser, coffee-group: the device's drive runs, its
+    // position sensors never change, so it never reaches its position.
+    enum class Fault {
+        Heating,
+        BoilerPump,
+        Valve1,
+        Valve2,
+        WaterPump,
+        FlowSensor,
+        Selector,
+        Mixer1,
+        Mixer2,
+        Mixer3,
+        Mixer4,
+        CupDispenser,
+        SugarDispenser,
+        CoffeeGroup,
+    };
+    static constexpr int FaultCount = 14;
+    // "heating", "boiler-pump", ..., in the order above.
+    static QString faultName(Fault fault);
+    // False for a name that is none of them.
+    static bool faultByName(const QString& name, Fault* fault);
+
     MachineModel();
     MachineModel(const MachineModel&) = delete;
     MachineModel& operator=(const MachineModel&) = delete;
@@ -60,6 +89,10 @@ public:
     void setState(int code);
     void setError(int code);
     void setBoilerTemperature(int tenths);
+    // Makes `fault`'s device fail (or work again) from now on. A faulty device's outputs go
+    // off at once; its frozen sensors keep what they show.
+    void setFault(Fault fault, bool on);
+    bool hasFault(Fault fault) const;
 
     int mode() const { return modeCode; }
     int state() const { return stateCode; }
@@ -74,12 +107,24 @@ public:
     // The inputs in the order the service tool's inputs panel shows them: its left column top
     // to bottom, then its right column. The console numbers inputs this way, from 0.
     static constexpr std::array<int, Protocol::InputCount> PanelInputOrder{
-        Protocol::InPower, Protocol::InWaterLevel, Protocol::InWaterSelectorInsrc,
-        Protocol::InWaterSelectorInrefpoint, Protocol::InWaterSensorCounter, Protocol::InDispenserCupInsrc,
-        Protocol::InDispenserCupFound, Protocol::InDispenserCupOutpos, Protocol::InDispenserSugarInsrc,
-        Protocol::InCofeeMeteringIsfull, Protocol::InCofeeGroupInsrc, Protocol::InCofeeGroupInwork,
-        Protocol::InGarbageContainer, Protocol::InDiagnostic, Protocol::InTrade, Protocol::InMaster,
-        Protocol::InOperator, Protocol::InWashing,
+        Protocol::InPower,
+        Protocol::InWaterLevel,
+        Protocol::InWaterSelectorInsrc,
+        Protocol::InWaterSelectorInrefpoint,
+        Protocol::InWaterSensorCounter,
+        Protocol::InDispenserCupInsrc,
+        Protocol::InDispenserCupFound,
+        Protocol::InDispenserCupOutpos,
+        Protocol::InDispenserSugarInsrc,
+        Protocol::InCofeeMeteringIsfull,
+        Protocol::InCofeeGroupInsrc,
+        Protocol::InCofeeGroupInwork,
+        Protocol::InGarbageContainer,
+        Protocol::InDiagnostic,
+        Protocol::InTrade,
+        Protocol::InMaster,
+        Protocol::InOperator,
+        Protocol::InWashing,
     };
 
     // One line per field, for the console; inputs are numbered in the panel's order.
@@ -102,6 +147,8 @@ private:
     void cancel(int activity);
     void passTime(qint64 ms);
     bool waterFlowing() const;
+    bool outputHeldOff(int number) const;
+    bool inputFrozen(int number) const;
 
     void moveSelector(int position);
     void runSelectorDrive();
@@ -123,4 +170,5 @@ private:
     int selectorPosition = 0;    // 0 initial, 1 coffee, 2 to 5 the four water positions
     std::array<bool, Protocol::InputCount> inputs{};
     std::array<bool, Protocol::OutputCount> outputs{};
+    std::array<bool, FaultCount> faults{};
 };

@@ -74,6 +74,12 @@ int main(int argc, char* argv[])
 
     SimulatorServer server;
     server.setFaults(line.faults);
+    server.setSpeed(line.speed);
+    for (const QString& device : qAsConst(line.faultyDevices)) {
+        MachineModel::Fault fault{};
+        if (MachineModel::faultByName(device, &fault))
+            server.model().setFault(fault, true);
+    }
     if (!line.replayFile.isEmpty() && !loadRecording(line.replayFile, server))
         return 1;
     if (!server.listen(line.address, line.port)) {

@@ -127,6 +127,6 @@ QByteArray SimulatorServer::handle(const FrameCodec::Request& request)
 void SimulatorServer::syncClock()
 {
     const qint64 now = clockMs ? clockMs() : clock.elapsed();
-    machine.advance(int(now - synced));
+    machine.advance(int((now - synced) * speed));
     synced = now;
 }

@@ -68,6 +68,10 @@ public:
     // The machine's clock in ms, in place of the real time since the start: a test moves the
     // machine on by what it counts (such as requests) rather than by the time it took.
     void setClock(std::function<qint64()> elapsedMs) { clockMs = std::move(elapsedMs); }
+    // The machine's time runs `factor` (1 or more) times faster than its clock, so that heating
+    // and device cycles take a fraction of their real time.
+    void setSpeed(int factor) { speed = qMax(1, factor); }
+    int speedFactor() const { return speed; }
     // Smaller caps than the defaults above, for tests.
     void setOutputCaps(qint64 perConnection, qint64 total);
     // The most bytes one connection may have unsent now.
@@ -108,6 +112,7 @@ private:
     QTimer tick;
     QElapsedTimer clock;
     qint64 synced = 0;
+    int speed = 1;
     int openConnections = 0;
     int accepted = 0;
     int requests = 0;

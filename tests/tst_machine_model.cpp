@@ -5,6 +5,7 @@
 #include "link/protocol.h"
 #include "simulator/console_commands.h"
 #include "simulator/machine_model.h"
+#include "simulator/simulator_server.h"
 
 using Ints = QList<int>;
 
@@ -48,6 +49,9 @@ private slots:
     void boilerHeatsAndCools();
     void consoleInputsInPanelOrder_data();
     void consoleInputsInPanelOrder();
+    void faultyDevice_data();
+    void faultyDevice();
+    void fasterTime();
 };
 
 void TestMachineModel::commands_data()
@@ -57,7 +61,8 @@ void TestMachineModel::commands_data()
     QTest::addColumn<Ints>("outputsThen");
     QTest::addColumn<Ints>("inputsThen");
     QTest::addColumn<Ints>("inputsAfter");
-    QTest::newRow("1 selector drive, at the reference point") << 1 << 1300 << Ints{0} << idleWith({4}, {3}) << IdleInputs;
+    QTest::newRow("1 selector drive, at the reference point")
+        << 1 << 1300 << Ints{0} << idleWith({4}, {3}) << IdleInputs;
     QTest::newRow("2 selector to coffee") << 2 << 300 << Ints{0} << idleWith({}, {3}) << idleWith({4}, {3});
     QTest::newRow("7 selector home") << 7 << 300 << Ints{0} << idleWith({}, {3}) << IdleInputs;
     QTest::newRow("16 cup rotation finds a cup") << 16 << 1600 << Ints{9} << idleWith({6}, {7}) << idleWith({6});
@@ -106,7 +111,7 @@ void TestMachineModel::drinkAndModeSwitch()
     m.setError(17); // an old error is cleared by a new cycle
     m.runCommand(Protocol::CmdMakeDrink, 1, 2);
     m.switchMode(mode);
-    m.advance(450); // the switch takes 500 ms
+    m.advance(450);        // the switch takes 500 ms
     QCOMPARE(m.mode(), 2); // not yet
     m.advance(50);
     QCOMPARE(m.mode(), mode == 7 ? 2 : mode);
@@ -158,6 +163,78 @@ void TestMachineModel::consoleInputsInPanelOrder()
     MachineModel m;
     QCOMPARE(ConsoleCommands::run(m, line), answer);
     QCOMPARE(on(m, Inputs), inputs);
+}
+
+// What one probe shows: an output ("out N"), an input ("in N") or the temperature ("temp").
+int probe(const MachineModel& m, const QString& what)
+{
+    const QStringList words = what.split(QLatin1Char(' '));
+    if (words.first() == QLatin1String("temp"))
+        return m.boilerTemperature();
+    return words.first() == QLatin1String("out") ? m.output(words.last().toInt()) : m.input(words.last().toInt());
+}
+
+void TestMachineModel::faultyDevice_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<int>("atMs");
+    QTest::addColumn<QString>("what");
+    QTest::addColumn<int>("healthy");
+    QTest::addColumn<int>("faulty");
+    QTest::newRow("heating does not heat") << "faulty heating 1" << 20 << 5000 << "temp" << 300 << 200;
+    QTest::newRow("boiler pump") << "faulty boiler-pump 1" << 21 << 100 << "out 2" << 1 << 0;
+    QTest::newRow("valve 1 to the group") << "faulty valve-1 1" << 24 << 100 << "out 3" << 1 << 0;
+    QTest::newRow("valve 2") << "faulty valve-2 1" << 23 << 100 << "out 4" << 1 << 0;
+    QTest::newRow("water pump") << "faulty water-pump 1" << 19 << 100 << "out 21" << 1 << 0;
+    QTest::newRow("flow sensor never pulses") << "faulty flow-sensor 1" << 19 << 150 << "in 5" << 1 << 0;
+    QTest::newRow("selector never reaches 1") << "faulty selector 1" << 3 << 1100 << "in 4" << 1 << 0;
+    QTest::newRow("selector leaves home") << "faulty selector 1" << 7 << 300 << "in 3" << 0 << 1;
+    QTest::newRow("mixer 3 screw") << "faulty mixer-3 1" << 13 << 100 << "out 17" << 1 << 0;
+    QTest::newRow("mixer 4 drive") << "FAULTY MIXER-4 1" << 14 << 100 << "out 20" << 1 << 0;
+    QTest::newRow("no cup found") << "faulty cup-dispenser 1" << 18 << 1600 << "in 6" << 1 << 0;
+    QTest::newRow("sugar nose stays up") << "faulty sugar-dispenser 1" << 26 << 500 << "in 1" << 0 << 1;
+    QTest::newRow("group never in work") << "faulty coffee-group 1" << 31 << 1600 << "in 10" << 1 << 0;
+    QTest::newRow("mended again") << "faulty mixer-1 0" << 9 << 100 << "out 13" << 1 << 1;
+    QTest::newRow("no such device: mixer 1 stays faulty") << "faulty grinder 1" << 9 << 100 << "out 13" << 1 << 0;
+}
+
+void TestMachineModel::faultyDevice()
+{
+    QFETCH(QString, line);
+    QFETCH(int, code);
+    QFETCH(int, atMs);
+    QFETCH(QString, what);
+    QFETCH(int, healthy);
+    QFETCH(int, faulty);
+
+    MachineModel good;
+    MachineModel bad;
+    ConsoleCommands::run(bad, QStringLiteral("faulty mixer-1 1"));
+    const QString answer = ConsoleCommands::run(bad, line);
+    for (MachineModel* m : {&good, &bad}) {
+        m->runCommand(code, 0, 0);
+        m->advance(atMs);
+    }
+    QCOMPARE(probe(good, what), healthy);
+    QCOMPARE(probe(bad, what), faulty);
+    if (line.contains(QLatin1String("grinder")))
+        QCOMPARE(answer, QStringLiteral("usage: faulty DEVICE 0|1 (type help)"));
+    else if (!line.endsWith(QLatin1String(" 0")))
+        QVERIFY2(bad.describe().contains(QStringLiteral("faulty: ")), qPrintable(bad.describe()));
+}
+
+void TestMachineModel::fasterTime()
+{
+    // The server's clock is counted here: 1 s of it is 5 s of the machine's.
+    qint64 clock = 0;
+    SimulatorServer server;
+    server.setClock([&clock] { return clock; });
+    server.setSpeed(5);
+    server.model().runCommand(Protocol::CmdBoilerHeating, 0, 0);
+    clock = 1000;
+    QTRY_COMPARE(server.model().now(), qint64(5000));
+    QCOMPARE(server.model().boilerTemperature(), 300);
 }
 
 QUELLARO_TEST_MAIN(TestMachineModel)

@@ -2,6 +2,214 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>CheckCommand</name>
+    <message>
+        <source>no answer from the controller: the check did not run</source>
+        <translation>no answer from the controller: the check did not run</translation>
+    </message>
+</context>
+<context>
+    <name>CheckRunner</name>
+    <message>
+        <source>: expected %1, seen %2</source>
+        <translation>: expected %1, seen %2</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <translation>waiting</translation>
+    </message>
+    <message>
+        <source>running</source>
+        <translation>running</translation>
+    </message>
+    <message>
+        <source>passed</source>
+        <translation>passed</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>failed</translation>
+    </message>
+    <message>
+        <source>timed out</source>
+        <translation>timed out</translation>
+    </message>
+    <message>
+        <source>skipped</source>
+        <translation>skipped</translation>
+    </message>
+    <message>
+        <source>not finished</source>
+        <translation>not finished</translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation>no answer</translation>
+    </message>
+    <message>
+        <source>no answer from the machine</source>
+        <translation>no answer from the machine</translation>
+    </message>
+    <message>
+        <source>%1 °C</source>
+        <translation>%1 °C</translation>
+    </message>
+    <message>
+        <source>%1 = %2</source>
+        <translation>%1 = %2</translation>
+    </message>
+    <message>
+        <source>%1 rises by %2</source>
+        <translation>%1 rises by %2</translation>
+    </message>
+    <message>
+        <source>%1 pulses %2 times</source>
+        <translation>%1 pulses %2 times</translation>
+    </message>
+    <message>
+        <source>%1 stays %2</source>
+        <translation>%1 stays %2</translation>
+    </message>
+    <message>
+        <source>%1 rose by %2</source>
+        <translation>%1 rose by %2</translation>
+    </message>
+    <message>
+        <source>%1 pulsed %2 times</source>
+        <translation>%1 pulsed %2 times</translation>
+    </message>
+</context>
+<context>
+    <name>CheckTableModel</name>
+    <message>
+        <source>Step</source>
+        <translation>Step</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>%1 s left</source>
+        <translation>%1 s left</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>expected %1, seen %2</source>
+        <translation>expected %1, seen %2</translation>
+    </message>
+</context>
+<context>
+    <name>ChecklistReader</name>
+    <message>
+        <source>&quot;%1&quot;: no such field</source>
+        <translation>&quot;%1&quot;: no such field</translation>
+    </message>
+    <message>
+        <source>&quot;id&quot;: missing</source>
+        <translation>&quot;id&quot;: missing</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: a step sends one of &quot;mode&quot;, &quot;command&quot; and &quot;output&quot;</source>
+        <translation>&quot;%1&quot;: a step sends one of &quot;mode&quot;, &quot;command&quot; and &quot;output&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;mode&quot;: no such mode (2 to 6)</source>
+        <translation>&quot;mode&quot;: no such mode (2 to 6)</translation>
+    </message>
+    <message>
+        <source>&quot;command&quot;: unknown command</source>
+        <translation>&quot;command&quot;: unknown command</translation>
+    </message>
+    <message>
+        <source>&quot;output&quot;: no such output</source>
+        <translation>&quot;output&quot;: no such output</translation>
+    </message>
+    <message>
+        <source>&quot;value&quot;: 0 or 1 needed</source>
+        <translation>&quot;value&quot;: 0 or 1 needed</translation>
+    </message>
+    <message>
+        <source>&quot;parameters&quot;: two numbers, for command 34 only</source>
+        <translation>&quot;parameters&quot;: two numbers, for command 34 only</translation>
+    </message>
+    <message>
+        <source>&quot;expect&quot;: a question step expects the technician&apos;s answer only</source>
+        <translation>&quot;expect&quot;: a question step expects the technician&apos;s answer only</translation>
+    </message>
+    <message>
+        <source>&quot;within&quot;: missing or not from 1 to 600000 ms</source>
+        <translation>&quot;within&quot;: missing or not from 1 to 600000 ms</translation>
+    </message>
+    <message>
+        <source>&quot;within&quot;: belongs to each condition of &quot;expect&quot;</source>
+        <translation>&quot;within&quot;: belongs to each condition of &quot;expect&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;expect&quot;: missing; a step expects conditions or asks a &quot;question&quot;</source>
+        <translation>&quot;expect&quot;: missing; a step expects conditions or asks a &quot;question&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;expect&quot; %1: %2</source>
+        <translation>&quot;expect&quot; %1: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: a whole number needed</source>
+        <translation>&quot;%1&quot;: a whole number needed</translation>
+    </message>
+    <message>
+        <source>&quot;field&quot;: no such field in the machine&apos;s answer</source>
+        <translation>&quot;field&quot;: no such field in the machine&apos;s answer</translation>
+    </message>
+    <message>
+        <source>one of &quot;becomes&quot;, &quot;rises_by&quot;, &quot;pulses&quot; and &quot;stays&quot; needed</source>
+        <translation>one of &quot;becomes&quot;, &quot;rises_by&quot;, &quot;pulses&quot; and &quot;stays&quot; needed</translation>
+    </message>
+    <message>
+        <source>not JSON at byte %1: %2</source>
+        <translation>not JSON at byte %1: %2</translation>
+    </message>
+    <message>
+        <source>&quot;steps&quot;: missing or empty</source>
+        <translation>&quot;steps&quot;: missing or empty</translation>
+    </message>
+    <message>
+        <source>&quot;id&quot;: another step has it</source>
+        <translation>&quot;id&quot;: another step has it</translation>
+    </message>
+    <message>
+        <source>step %1 (%2): %3</source>
+        <translation>step %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>no id</source>
+        <translation>no id</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>ClosingDialog</name>
     <message>
         <source>Discard</source>
@@ -65,6 +273,117 @@
     <message>
         <source>%1, line %2: %3</source>
         <translation>%1, line %2: %3</translation>
+    </message>
+    <message>
+        <source>Run the machine check with no display, one line per step; exit 0 when every step passed, 1 when one failed, 2 when it could not run.</source>
+        <translation>Run the machine check with no display, one line per step; exit 0 when every step passed, 1 when one failed, 2 when it could not run.</translation>
+    </message>
+    <message>
+        <source>With --check: the steps of FILE (JSON).</source>
+        <translation>With --check: the steps of FILE (JSON).</translation>
+    </message>
+    <message>
+        <source>With --check: write the results to FILE as JUnit XML.</source>
+        <translation>With --check: write the results to FILE as JUnit XML.</translation>
+    </message>
+</context>
+<context>
+    <name>DefaultCheck</name>
+    <message>
+        <source>Master mode</source>
+        <translation>Master mode</translation>
+    </message>
+    <message>
+        <source>Boiler heating</source>
+        <translation>Boiler heating</translation>
+    </message>
+    <message>
+        <source>Boiler pump</source>
+        <translation>Boiler pump</translation>
+    </message>
+    <message>
+        <source>Valve 1</source>
+        <translation>Valve 1</translation>
+    </message>
+    <message>
+        <source>Valve 2</source>
+        <translation>Valve 2</translation>
+    </message>
+    <message>
+        <source>Water to the coffee group</source>
+        <translation>Water to the coffee group</translation>
+    </message>
+    <message>
+        <source>Water to the mixer</source>
+        <translation>Water to the mixer</translation>
+    </message>
+    <message>
+        <source>Water pump and flow sensor</source>
+        <translation>Water pump and flow sensor</translation>
+    </message>
+    <message>
+        <source>Water selector drive</source>
+        <translation>Water selector drive</translation>
+    </message>
+    <message>
+        <source>Water selector to position 1</source>
+        <translation>Water selector to position 1</translation>
+    </message>
+    <message>
+        <source>Water selector home</source>
+        <translation>Water selector home</translation>
+    </message>
+    <message>
+        <source>Mixer 1 drive</source>
+        <translation>Mixer 1 drive</translation>
+    </message>
+    <message>
+        <source>Mixer 1 screw</source>
+        <translation>Mixer 1 screw</translation>
+    </message>
+    <message>
+        <source>Mixer 2 drive</source>
+        <translation>Mixer 2 drive</translation>
+    </message>
+    <message>
+        <source>Mixer 2 screw</source>
+        <translation>Mixer 2 screw</translation>
+    </message>
+    <message>
+        <source>Mixer 3 drive</source>
+        <translation>Mixer 3 drive</translation>
+    </message>
+    <message>
+        <source>Mixer 3 screw</source>
+        <translation>Mixer 3 screw</translation>
+    </message>
+    <message>
+        <source>Mixer 4 drive</source>
+        <translation>Mixer 4 drive</translation>
+    </message>
+    <message>
+        <source>Mixer 4 screw</source>
+        <translation>Mixer 4 screw</translation>
+    </message>
+    <message>
+        <source>Cup dispenser working cycle</source>
+        <translation>Cup dispenser working cycle</translation>
+    </message>
+    <message>
+        <source>Sugar dispenser working cycle</source>
+        <translation>Sugar dispenser working cycle</translation>
+    </message>
+    <message>
+        <source>Coffee group working cycle</source>
+        <translation>Coffee group working cycle</translation>
+    </message>
+    <message>
+        <source>No error</source>
+        <translation>No error</translation>
+    </message>
+    <message>
+        <source>Trade mode</source>
+        <translation>Trade mode</translation>
     </message>
 </context>
 <context>
@@ -366,6 +685,33 @@
     <message>
         <source>off</source>
         <translation>off</translation>
+    </message>
+</context>
+<context>
+    <name>MachineCheckDialog</name>
+    <message>
+        <source>Machine check</source>
+        <translation>Machine check</translation>
+    </message>
+    <message>
+        <source>Run all</source>
+        <translation>Run all</translation>
+    </message>
+    <message>
+        <source>Run step</source>
+        <translation>Run step</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>No connection to the controller: no step starts until it is back.</source>
+        <translation>No connection to the controller: no step starts until it is back.</translation>
     </message>
 </context>
 <context>
@@ -1531,6 +1877,10 @@
     <message>
         <source>Quit</source>
         <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Machine check</source>
+        <translation>Machine check</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,214 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>CheckCommand</name>
+    <message>
+        <source>no answer from the controller: the check did not run</source>
+        <translation>контроллер не отвечает: проверка не состоялась</translation>
+    </message>
+</context>
+<context>
+    <name>CheckRunner</name>
+    <message>
+        <source>: expected %1, seen %2</source>
+        <translation>: ожидалось %1, получено %2</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Да</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <translation>ожидает</translation>
+    </message>
+    <message>
+        <source>running</source>
+        <translation>выполняется</translation>
+    </message>
+    <message>
+        <source>passed</source>
+        <translation>пройден</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>не пройден</translation>
+    </message>
+    <message>
+        <source>timed out</source>
+        <translation>истекло время</translation>
+    </message>
+    <message>
+        <source>skipped</source>
+        <translation>пропущен</translation>
+    </message>
+    <message>
+        <source>not finished</source>
+        <translation>не завершён</translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation>нет ответа</translation>
+    </message>
+    <message>
+        <source>no answer from the machine</source>
+        <translation>автомат не отвечает</translation>
+    </message>
+    <message>
+        <source>%1 °C</source>
+        <translation>%1 °C</translation>
+    </message>
+    <message>
+        <source>%1 = %2</source>
+        <translation>%1 = %2</translation>
+    </message>
+    <message>
+        <source>%1 rises by %2</source>
+        <translation>%1 растёт на %2</translation>
+    </message>
+    <message>
+        <source>%1 pulses %2 times</source>
+        <translation>%1: %2 импульса</translation>
+    </message>
+    <message>
+        <source>%1 stays %2</source>
+        <translation>%1 остаётся %2</translation>
+    </message>
+    <message>
+        <source>%1 rose by %2</source>
+        <translation>%1 вырос на %2</translation>
+    </message>
+    <message>
+        <source>%1 pulsed %2 times</source>
+        <translation>%1: импульсов %2</translation>
+    </message>
+</context>
+<context>
+    <name>CheckTableModel</name>
+    <message>
+        <source>Step</source>
+        <translation>Шаг</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Значение</translation>
+    </message>
+    <message>
+        <source>%1 s left</source>
+        <translation>осталось %1 с</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 с</translation>
+    </message>
+    <message>
+        <source>expected %1, seen %2</source>
+        <translation>ожидалось %1, получено %2</translation>
+    </message>
+</context>
+<context>
+    <name>ChecklistReader</name>
+    <message>
+        <source>&quot;%1&quot;: no such field</source>
+        <translation>&quot;%1&quot;: нет такого поля</translation>
+    </message>
+    <message>
+        <source>&quot;id&quot;: missing</source>
+        <translation>&quot;id&quot;: нет</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: a step sends one of &quot;mode&quot;, &quot;command&quot; and &quot;output&quot;</source>
+        <translation>&quot;%1&quot;: шаг посылает что-то одно из &quot;mode&quot;, &quot;command&quot; и &quot;output&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;mode&quot;: no such mode (2 to 6)</source>
+        <translation>&quot;mode&quot;: нет такого режима (от 2 до 6)</translation>
+    </message>
+    <message>
+        <source>&quot;command&quot;: unknown command</source>
+        <translation>&quot;command&quot;: неизвестная команда</translation>
+    </message>
+    <message>
+        <source>&quot;output&quot;: no such output</source>
+        <translation>&quot;output&quot;: нет такого выхода</translation>
+    </message>
+    <message>
+        <source>&quot;value&quot;: 0 or 1 needed</source>
+        <translation>&quot;value&quot;: нужно 0 или 1</translation>
+    </message>
+    <message>
+        <source>&quot;parameters&quot;: two numbers, for command 34 only</source>
+        <translation>&quot;parameters&quot;: два числа, только для команды 34</translation>
+    </message>
+    <message>
+        <source>&quot;expect&quot;: a question step expects the technician&apos;s answer only</source>
+        <translation>&quot;expect&quot;: шаг с вопросом ждёт только ответа техника</translation>
+    </message>
+    <message>
+        <source>&quot;within&quot;: missing or not from 1 to 600000 ms</source>
+        <translation>&quot;within&quot;: нет или не от 1 до 600000 мс</translation>
+    </message>
+    <message>
+        <source>&quot;within&quot;: belongs to each condition of &quot;expect&quot;</source>
+        <translation>&quot;within&quot;: задаётся в каждом условии &quot;expect&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;expect&quot;: missing; a step expects conditions or asks a &quot;question&quot;</source>
+        <translation>&quot;expect&quot;: нет; шаг ждёт условий или задаёт вопрос (&quot;question&quot;)</translation>
+    </message>
+    <message>
+        <source>&quot;expect&quot; %1: %2</source>
+        <translation>&quot;expect&quot; %1: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: a whole number needed</source>
+        <translation>&quot;%1&quot;: нужно целое число</translation>
+    </message>
+    <message>
+        <source>&quot;field&quot;: no such field in the machine&apos;s answer</source>
+        <translation>&quot;field&quot;: в ответе автомата нет такого поля</translation>
+    </message>
+    <message>
+        <source>one of &quot;becomes&quot;, &quot;rises_by&quot;, &quot;pulses&quot; and &quot;stays&quot; needed</source>
+        <translation>нужно одно из &quot;becomes&quot;, &quot;rises_by&quot;, &quot;pulses&quot; и &quot;stays&quot;</translation>
+    </message>
+    <message>
+        <source>not JSON at byte %1: %2</source>
+        <translation>не JSON в байте %1: %2</translation>
+    </message>
+    <message>
+        <source>&quot;steps&quot;: missing or empty</source>
+        <translation>&quot;steps&quot;: нет или пусто</translation>
+    </message>
+    <message>
+        <source>&quot;id&quot;: another step has it</source>
+        <translation>&quot;id&quot;: такой уже есть у другого шага</translation>
+    </message>
+    <message>
+        <source>step %1 (%2): %3</source>
+        <translation>шаг %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>no id</source>
+        <translation>без id</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>ClosingDialog</name>
     <message>
         <source>Discard</source>
@@ -65,6 +273,117 @@
     <message>
         <source>%1, line %2: %3</source>
         <translation>%1, строка %2: %3</translation>
+    </message>
+    <message>
+        <source>Run the machine check with no display, one line per step; exit 0 when every step passed, 1 when one failed, 2 when it could not run.</source>
+        <translation>Проверить автомат без экрана, по строке на шаг; код выхода 0, если все шаги пройдены, 1, если какой-то не пройден, 2, если проверка не состоялась.</translation>
+    </message>
+    <message>
+        <source>With --check: the steps of FILE (JSON).</source>
+        <translation>С --check: шаги из ФАЙЛА (JSON).</translation>
+    </message>
+    <message>
+        <source>With --check: write the results to FILE as JUnit XML.</source>
+        <translation>С --check: записать результаты в ФАЙЛ в формате JUnit XML.</translation>
+    </message>
+</context>
+<context>
+    <name>DefaultCheck</name>
+    <message>
+        <source>Master mode</source>
+        <translation>Режим «Мастер»</translation>
+    </message>
+    <message>
+        <source>Boiler heating</source>
+        <translation>Нагрев бойлера</translation>
+    </message>
+    <message>
+        <source>Boiler pump</source>
+        <translation>Насос бойлера</translation>
+    </message>
+    <message>
+        <source>Valve 1</source>
+        <translation>Клапан 1</translation>
+    </message>
+    <message>
+        <source>Valve 2</source>
+        <translation>Клапан 2</translation>
+    </message>
+    <message>
+        <source>Water to the coffee group</source>
+        <translation>Вода в кофегруппу</translation>
+    </message>
+    <message>
+        <source>Water to the mixer</source>
+        <translation>Вода в миксер</translation>
+    </message>
+    <message>
+        <source>Water pump and flow sensor</source>
+        <translation>Водяной насос и датчик потока</translation>
+    </message>
+    <message>
+        <source>Water selector drive</source>
+        <translation>Привод селектора воды</translation>
+    </message>
+    <message>
+        <source>Water selector to position 1</source>
+        <translation>Селектор воды в положение 1</translation>
+    </message>
+    <message>
+        <source>Water selector home</source>
+        <translation>Селектор воды в исходное положение</translation>
+    </message>
+    <message>
+        <source>Mixer 1 drive</source>
+        <translation>Привод миксера 1</translation>
+    </message>
+    <message>
+        <source>Mixer 1 screw</source>
+        <translation>Шнек миксера 1</translation>
+    </message>
+    <message>
+        <source>Mixer 2 drive</source>
+        <translation>Привод миксера 2</translation>
+    </message>
+    <message>
+        <source>Mixer 2 screw</source>
+        <translation>Шнек миксера 2</translation>
+    </message>
+    <message>
+        <source>Mixer 3 drive</source>
+        <translation>Привод миксера 3</translation>
+    </message>
+    <message>
+        <source>Mixer 3 screw</source>
+        <translation>Шнек миксера 3</translation>
+    </message>
+    <message>
+        <source>Mixer 4 drive</source>
+        <translation>Привод миксера 4</translation>
+    </message>
+    <message>
+        <source>Mixer 4 screw</source>
+        <translation>Шнек миксера 4</translation>
+    </message>
+    <message>
+        <source>Cup dispenser working cycle</source>
+        <translation>Рабочий цикл диспенсера стаканов</translation>
+    </message>
+    <message>
+        <source>Sugar dispenser working cycle</source>
+        <translation>Рабочий цикл диспенсера сахара</translation>
+    </message>
+    <message>
+        <source>Coffee group working cycle</source>
+        <translation>Рабочий цикл кофегруппы</translation>
+    </message>
+    <message>
+        <source>No error</source>
+        <translation>Нет ошибки</translation>
+    </message>
+    <message>
+        <source>Trade mode</source>
+        <translation>Режим «Торговля»</translation>
     </message>
 </context>
 <context>
@@ -366,6 +685,33 @@
     <message>
         <source>off</source>
         <translation>выкл</translation>
+    </message>
+</context>
+<context>
+    <name>MachineCheckDialog</name>
+    <message>
+        <source>Machine check</source>
+        <translation>Проверка автомата</translation>
+    </message>
+    <message>
+        <source>Run all</source>
+        <translation>Запустить все</translation>
+    </message>
+    <message>
+        <source>Run step</source>
+        <translation>Запустить шаг</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>No connection to the controller: no step starts until it is back.</source>
+        <translation>Нет связи с контроллером: пока её нет, шаги не начинаются.</translation>
     </message>
 </context>
 <context>
@@ -1533,6 +1879,10 @@
     <message>
         <source>Quit</source>
         <translation>Выход</translation>
+    </message>
+    <message>
+        <source>Machine check</source>
+        <translation>Проверка автомата</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,23 @@
+#include "check/check_link.h"
+
+#include "history/program_history.h"
+#include "link/cm_netmessge.h"
+
+#include <QTcpSocket>
+
+namespace CheckLink {
+
+CM_NetMessge* makeClient()
+{
+    auto* client = new CM_NetMessge();
+    ProgramHistory::follow(client);
+    return client;
+}
+
+void flush(CM_NetMessge* client)
+{
+    if (auto* socket = client->findChild<QTcpSocket*>())
+        socket->flush();
+}
+
+} // namespace CheckLink
