@@ -12,6 +12,10 @@ struct CommandLine
     bool traceGiven = false; // --trace, even with an empty FILE, which is refused
     QString traceFile;       // --trace FILE
     QString historyFile;     // --history FILE: the History window of a trace; empty when not given
+    QString machineName;     // --machine NAME: start with that machine chosen
+    QString reportFolder;    // --report VISIT_FOLDER: write the visit's report to reportOut and exit
+    QString reportOut;       // --out FILE
+    bool withAddress = false; // --with-address: the report names the controller's address
 };
 
 // Reads argv. Prints the help or the version to standard output (exit code 0) and a mistake
