@@ -134,6 +134,8 @@ void MachinesDialog::showEvent(QShowEvent* event)
     limitSpinBox->setValue(int(VisitRecorder::limitMb()));
     refresh();
     selectMachine(store->currentId());
+    if (selectedId().isEmpty() && table->rowCount() > 0)
+        table->selectRow(0); // the last visited
     ClosingDialog::showEvent(event);
 }
 
