@@ -15,6 +15,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QPushButton>
+#include <QSettings>
 #include <QSpinBox>
 #include <QTabWidget>
 
@@ -130,6 +131,27 @@ private slots:
         std::sort(found.begin(), found.end(), [](const QString& x, const QString& y) { return x.mid(2) < y.mid(2); });
         QCOMPARE(found, left);
         QVERIFY(QFileInfo::exists(root.filePath("a/not-a-visit")));
+    }
+
+    // The limit set in the Machines window, from 1 MB; none set, or none that can be, is 1 GB.
+    void limit_data()
+    {
+        QTest::addColumn<QVariant>("stored");
+        QTest::addColumn<qint64>("limit");
+        QTest::newRow("none") << QVariant() << qint64(1024);
+        QTest::newRow("1 MB") << QVariant(1) << qint64(1);
+        QTest::newRow("0") << QVariant(0) << qint64(1024);
+        QTest::newRow("text") << QVariant("lots") << qint64(1024);
+    }
+
+    void limit()
+    {
+        QFETCH(QVariant, stored);
+        QFETCH(qint64, limit);
+        QSettings().remove(QStringLiteral("/Visits/LimitMB"));
+        if (stored.isValid())
+            QSettings().setValue(QStringLiteral("/Visits/LimitMB"), stored);
+        QCOMPARE(VisitRecorder::limitMb(), limit);
     }
 
     // kill -9 in the middle of a visit: every line the program said it wrote is in the trace,
