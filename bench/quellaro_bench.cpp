@@ -29,6 +29,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -557,6 +558,47 @@ void writeRecipesFiles(const QDir& dir)
     }
 }
 
+// Start-up with a route of 200 machines stored, one of them chosen, against none stored: the
+// start-up reads the chosen machine's file only.
+void machinesStartup(const QString& dir)
+{
+    QTemporaryDir none, route;
+    const QString folder = route.filePath(QStringLiteral("Orbanek/Quellaro/machines"));
+    QDir().mkpath(folder);
+    for (int i = 1; i <= 200; ++i) {
+        QFile file(QStringLiteral("%1/machine-%2.json").arg(folder).arg(i));
+        if (!file.open(QIODevice::WriteOnly)
+            || file.write(QStringLiteral("{\"format\": \"quellaro-machine\", \"version\": 1, \"name\": \"Machine %1\", "
+                                         "\"site\": \"Site %1\", \"serial\": \"SN-%1\", \"notes\": \"\", "
+                                         "\"address\": \"10.0.%2.%3\", \"port\": 2050}\n")
+                              .arg(i)
+                              .arg(i / 250)
+                              .arg(i % 250 + 1)
+                              .toUtf8())
+                < 0)
+            std::printf("  cannot write %s\n", qPrintable(file.fileName()));
+    }
+    QSettings(QStringLiteral("Orbanek"), QStringLiteral("Quellaro"))
+        .setValue(QStringLiteral("/Machines/Current"), QStringLiteral("machine-100"));
+    const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+    std::vector<double> noneMs, routeMs;
+    for (int i = 0; i < StartupRuns; ++i) {
+        for (auto [home, samples] : {std::make_pair(&none, &noneMs), std::make_pair(&route, &routeMs)}) {
+            qputenv("XDG_DATA_HOME", home->path().toLocal8Bit());
+            const Measure::Run run = Measure::runChild(dir + QStringLiteral("/bench_quellaro"));
+            if (!run.ok) {
+                std::printf("  a start-up run failed\n");
+                qputenv("XDG_DATA_HOME", dataHome);
+                return;
+            }
+            samples->push_back(run.shownMs);
+        }
+    }
+    qputenv("XDG_DATA_HOME", dataHome);
+    report(QStringLiteral("Qt 5 start-up with 200 machines stored"), ms(median(routeMs)),
+           QStringLiteral("none stored ") + ms(median(noneMs)), median(routeMs) / median(noneMs), 1.05);
+}
+
 // quellaro_bench DIR [QT6_DIR [STARTUP_BASELINE_DIR [RECIPES_BASELINE_DIR [RECIPES_BASELINE_QT6_DIR]]]]
 int main(int argc, char* argv[])
 {
@@ -566,10 +608,14 @@ int main(int argc, char* argv[])
     // Settings of this run only, for the child programs too.
     QTemporaryDir scratch;
     qputenv("XDG_CONFIG_HOME", scratch.path().toLocal8Bit());
+    qputenv("XDG_DATA_HOME", scratch.filePath(QStringLiteral("data")).toLocal8Bit());
 
     const bool cpuOnly = qEnvironmentVariableIsSet("QUELLARO_BENCH_CPU_ONLY"); // the polling figures alone
     if (!cpuOnly)
+    {
         startup(dir, qt6Dir, arg(3));
+        machinesStartup(dir);
+    }
     if (qEnvironmentVariableIsSet("QUELLARO_BENCH_STARTUP_ONLY")) // scripts/bench.sh --startup
         return 0;
     const QDir files(scratch.path());

@@ -1,8 +1,10 @@
 // Quellaro's start-up as main() does it, ending as soon as the main menu has been painted.
 #include "bench/quit_when_shown.h"
+#include "machines/machine_store.h"
 #include "shell/high_dpi.h"
 #include "shell/quellaro.h"
 #include "shell/translation_loader.h"
+#include "visits/visit_recorder.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -18,6 +20,9 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QTranslator translator;
     prepareApplication(translator);
+    MachineStore machines;
+    machines.migrateStoredAddress();
+    VisitRecorder::install(&machines);
 
     // How much of the start-up the menu's constructor takes, with the dialogs it makes.
     QElapsedTimer construction;

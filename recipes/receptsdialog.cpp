@@ -294,6 +294,7 @@ bool ReceptsDialog::SaveReceptsToFile()
     const QByteArray bytes = document.bytesWith(receptsForSaving());
     if (refuseTooLarge(bytes))
         return false;
+    emit aboutToSave(receptsFilePath);
     if (!saveFileAtomically(receptsFilePath, bytes, &reason)) {
         error = tr("The recipes could not be saved to %1: %2").arg(receptsFilePath, reason);
         message("saveWarning", QMessageBox::Warning, error)->open();
@@ -301,6 +302,7 @@ bool ReceptsDialog::SaveReceptsToFile()
     }
     shownHash = QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
     setDiscardApproved(true); // nothing left to lose
+    emit saved(receptsFilePath);
     return true;
 }
 

@@ -51,6 +51,11 @@ protected slots:
 public slots:
     void ReadReceptsFromFile();
 
+signals:
+    // Around each write of the recipes file at `path`: so that it can be kept before and after.
+    void aboutToSave(const QString& path);
+    void saved(const QString& path);
+
 protected:
     void showEvent(QShowEvent* event) override;
 

@@ -222,6 +222,8 @@ bool SettingsDialog::SaveSettings()
         showMessage("saveFailedMessage",
                     tr("The settings were not saved: the settings file %1 could not be written.")
                         .arg(QDir::toNativeSeparators(QSettings().fileName())));
+    } else {
+        emit addressSaved(host, port);
     }
     return written;
 }

@@ -44,6 +44,10 @@ public:
     // Replaces the platform's file-open dialog (QFileDialog::getOpenFileName).
     void setFilePicker(FilePicker picker);
 
+signals:
+    // Save wrote this address and port into the stored keys.
+    void addressSaved(const QString& host, const QString& port);
+
 private slots:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

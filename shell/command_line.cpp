@@ -59,6 +59,18 @@ void describe(QCommandLineParser& parser)
         {QStringLiteral("junit"),
          QCoreApplication::translate("CommandLine", "With --check: write the results to FILE as JUnit XML."),
          QCoreApplication::translate("CommandLine", "FILE")});
+    parser.addOption({QStringLiteral("machine"),
+                      QCoreApplication::translate("CommandLine", "Start with the machine NAME chosen."),
+                      QCoreApplication::translate("CommandLine", "NAME")});
+    parser.addOption({QStringLiteral("report"),
+                      QCoreApplication::translate("CommandLine",
+                                                  "Write the service report of the visit in FOLDER to the file of --out."),
+                      QCoreApplication::translate("CommandLine", "FOLDER")});
+    parser.addOption({QStringLiteral("out"),
+                      QCoreApplication::translate("CommandLine", "The report's file, .pdf or .html."),
+                      QCoreApplication::translate("CommandLine", "FILE")});
+    parser.addOption({QStringLiteral("with-address"),
+                      QCoreApplication::translate("CommandLine", "Name the controller's address in the report.")});
     const auto addHidden = [&parser](const char* name, const QString& valueName) {
         QCommandLineOption option(QString::fromLatin1(name), QString(), valueName);
         option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -116,6 +128,16 @@ CommandLine readCommandLine(int argc, char* argv[])
         line.check = parser.isSet(QStringLiteral("check"));
         line.checklistFile = parser.value(QStringLiteral("checklist"));
         line.junitFile = parser.value(QStringLiteral("junit"));
+        line.machineName = parser.value(QStringLiteral("machine"));
+        line.reportFolder = parser.value(QStringLiteral("report"));
+        line.reportOut = parser.value(QStringLiteral("out"));
+        line.withAddress = parser.isSet(QStringLiteral("with-address"));
+        if (parsed && parser.isSet(QStringLiteral("report")) && line.reportOut.isEmpty()) {
+            print(stderr, QStringLiteral("Quellaro: %1\n")
+                              .arg(QCoreApplication::translate("CommandLine", "--report needs --out FILE")));
+            line.exitNow = true;
+            line.exitCode = 1;
+        }
         return line;
     }
 

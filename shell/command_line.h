@@ -15,6 +15,10 @@ struct CommandLine
     bool check = false;      // --check: the machine check with no display
     QString checklistFile;   // --checklist FILE: the check's steps; empty: the default check
     QString junitFile;       // --junit FILE: the check's results as JUnit XML
+    QString machineName;     // --machine NAME: start with that machine chosen
+    QString reportFolder;    // --report VISIT_FOLDER: write the visit's report to reportOut and exit
+    QString reportOut;       // --out FILE
+    bool withAddress = false; // --with-address: the report names the controller's address
 };
 
 // Reads argv. Prints the help or the version to standard output (exit code 0) and a mistake

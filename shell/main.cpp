@@ -1,12 +1,15 @@
 #include "check/check_command.h"
 #include "history/history_dialog.h"
 #include "history/history_model.h"
+#include "machines/machine_store.h"
+#include "report/visit_report.h"
 #include "shell/command_line.h"
 #include "shell/high_dpi.h"
 #include "shell/link_trace_file.h"
 #include "shell/quellaro.h"
 #include "shell/trace_history_file.h"
 #include "shell/translation_loader.h"
+#include "visits/visit_recorder.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -31,7 +34,32 @@ int showTraceHistory(const QString& path)
     return QApplication::exec();
 }
 
-// --check: the machine check with no display.
+// --report FOLDER --out FILE: the visit's report, and no window.
+int writeReport(const CommandLine& commandLine)
+{
+    QString error;
+    if (!VisitReport::write(commandLine.reportFolder, commandLine.reportOut, commandLine.withAddress, &error)) {
+        std::fputs(QStringLiteral("Quellaro: %1\n").arg(error).toLocal8Bit().constData(), stderr);
+        return 1;
+    }
+    return 0;
+}
+
+// --machine NAME chooses the machine; an unknown name is an error.
+bool chooseMachine(MachineStore& machines, const QString& name)
+{
+    Machine machine;
+    QString error;
+    if (!machines.findByName(name, &machine)) {
+        error = QCoreApplication::translate("CommandLine", "there is no machine named \"%1\"").arg(name);
+    } else if (machines.choose(machine.id, &error)) {
+        return true;
+    }
+    std::fputs(QStringLiteral("Quellaro: %1\n").arg(error).toLocal8Bit().constData(), stderr);
+    return false;
+}
+
+// --check: the machine check with no display, against the chosen machine.
 int runCheck(int argc, char* argv[], const CommandLine& commandLine)
 {
     QCoreApplication app(argc, argv);
@@ -39,6 +67,10 @@ int runCheck(int argc, char* argv[], const CommandLine& commandLine)
     prepareApplication(translator);
     if (commandLine.traceGiven && !startLinkTraceFile(commandLine.traceFile))
         return 2;
+    MachineStore machines;
+    machines.migrateStoredAddress();
+    if (!commandLine.machineName.isEmpty() && !chooseMachine(machines, commandLine.machineName))
+        return 2; // the check could not run
     QTextStream out(stdout);
     QTextStream err(stderr);
     return runCheckCommand({commandLine.checklistFile, commandLine.junitFile}, out, err);
@@ -59,14 +91,26 @@ int main(int argc, char* argv[])
     if (commandLine.check)
         return runCheck(argc, argv, commandLine);
 
+    // The report is drawn and printed without a display.
+    if (!commandLine.reportFolder.isEmpty() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     enableHighDpi();
     QApplication app(argc, argv);
     QTranslator translator;
     prepareApplication(translator);
+    if (!commandLine.reportFolder.isEmpty())
+        return writeReport(commandLine);
     if (!commandLine.historyFile.isEmpty())
         return showTraceHistory(commandLine.historyFile);
     if (commandLine.traceGiven && !startLinkTraceFile(commandLine.traceFile))
         return 1;
+
+    MachineStore machines;
+    machines.migrateStoredAddress();
+    if (!commandLine.machineName.isEmpty() && !chooseMachine(machines, commandLine.machineName))
+        return 1;
+    VisitRecorder::install(&machines);
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, [] { VisitRecorder::endVisit(); });
 
     Quellaro menu(nullptr);
     menu.show();

@@ -6,9 +6,14 @@
 #include "settings/settingsdialog.h"
 #include "shell/closingdialog.h"
 #include "shell/style_sheets.h"
+#include "machines/machine_store.h"
+#include "machines/machines_dialog.h"
+#include "visits/visit_recorder.h"
 #include "ui_quellaro.h"
 
+#include <QBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
 
 Quellaro::Quellaro(QWidget* parent)
     : QDialog(parent)
@@ -24,6 +29,63 @@ Quellaro::Quellaro(QWidget* parent)
     testDialog = new TestCofeMashineDialog(this);
     switchModeDialog = new SwitchModeDialog(this);
     settingsDialog = new SettingsDialog(this);
+    addMachines();
+}
+
+void Quellaro::addMachines()
+{
+    machines = new MachineStore;
+    machineLabel = new QLabel(this);
+    machineLabel->setObjectName(QStringLiteral("currentMachineLabel"));
+    machineLabel->setAlignment(Qt::AlignCenter);
+    auto* machinesButton = new QPushButton(tr("Machines…"), this);
+    machinesButton->setObjectName(QStringLiteral("showMachinesButton"));
+    machinesButton->setSizePolicy(ui->quitButton->sizePolicy());
+    applyStyle(Style::MenuButton, {machinesButton});
+    if (auto* box = qobject_cast<QBoxLayout*>(layout())) {
+        box->insertWidget(0, machineLabel);
+        box->insertWidget(box->indexOf(ui->quitButton), machinesButton);
+    }
+    connect(machinesButton, &QPushButton::clicked, this, &Quellaro::showMachines);
+    connect(settingsDialog, &SettingsDialog::addressSaved, this, [this](const QString& host, const QString& port) {
+        QString error;
+        machines->takeStoredAddress(host, port, &error);
+        showCurrentMachine();
+    });
+    connect(receptsDialog, &ReceptsDialog::aboutToSave, this,
+            [](const QString& path) { VisitRecorder::keepRecipes(path, true); });
+    connect(receptsDialog, &ReceptsDialog::saved, this,
+            [](const QString& path) { VisitRecorder::keepRecipes(path, false); });
+    showCurrentMachine();
+}
+
+void Quellaro::showCurrentMachine()
+{
+    Machine machine;
+    machineLabel->setText(machines->current(&machine)
+                              ? tr("Machine: %1 (%2:%3)").arg(machine.name, machine.address, machine.port)
+                              : tr("No machine chosen"));
+}
+
+// The panels connect while they are shown: closing them closes their links to the machine left.
+void Quellaro::machineChanged()
+{
+    for (QDialog* dialog : std::initializer_list<QDialog*>{receptsDialog, testDialog, switchModeDialog, settingsDialog}) {
+        if (dialog->isVisible())
+            dialog->close();
+    }
+    showCurrentMachine();
+}
+
+// Made at its first showing: the start-up reads nothing but the chosen machine's file.
+void Quellaro::showMachines()
+{
+    if (!machinesDialog) {
+        machinesDialog = new MachinesDialog(machines, this);
+        connect(machinesDialog, &MachinesDialog::machineChosen, this, &Quellaro::machineChanged);
+    }
+    hide();
+    machinesDialog->show();
 }
 
 Quellaro::~Quellaro()
@@ -33,6 +95,8 @@ Quellaro::~Quellaro()
     delete testDialog;
     delete switchModeDialog;
     delete settingsDialog;
+    delete machinesDialog;
+    delete machines;
 }
 
 void Quellaro::keyPressEvent(QKeyEvent* event)

@@ -9,12 +9,14 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-// Every test's main: offscreen unless asked otherwise, throwaway settings, the program's names and images.
+// Every test's main: offscreen unless asked otherwise, throwaway settings and data folder, the program's names and images.
 #define QUELLARO_TEST_MAIN(TestClass)                                                             \
     int main(int argc, char* argv[])                                                              \
     {                                                                                             \
         QTemporaryDir configHome;                                                                 \
         qputenv("XDG_CONFIG_HOME", configHome.path().toLocal8Bit());                              \
+        QTemporaryDir dataHome;                                                                   \
+        qputenv("XDG_DATA_HOME", dataHome.path().toLocal8Bit());                                  \
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                       \
             qputenv("QT_QPA_PLATFORM", "offscreen");                                              \
         Q_INIT_RESOURCE(images);                                                                  \

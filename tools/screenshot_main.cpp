@@ -14,8 +14,8 @@
 // Shows one panel of the program as the menus open it, in the language of the system locale,
 // polling the controller at 127.0.0.1:PORT, and after a few answers saves the window as the
 // display draws it. "HistoryDialog" is the History window beside the boiler panel, after
-// "Boiler On" and a few seconds of heating. "MachineCheckDialog" is the Machine check window
-// from the test menu, in the middle of a run of the default check.
+// "Boiler On" and a few seconds of heating; "MachinesDialog" the Machines window. "MachineCheckDialog"
+// is the Machine check window from the test menu, in the middle of a run of the default check.
 int main(int argc, char* argv[])
 {
     Q_INIT_RESOURCE(images);
@@ -37,6 +37,9 @@ int main(int argc, char* argv[])
     SettingsStore::setControllerHost(QStringLiteral("127.0.0.1"));
     SettingsStore::setControllerPort(args[1]);
     Quellaro menu;
+    // The Machines window is made when the main menu first opens it.
+    if (args[0] == QLatin1String("MachinesDialog"))
+        menu.findChild<QPushButton*>(QStringLiteral("showMachinesButton"))->click();
     const bool history = args[0] == QLatin1String("HistoryDialog");
     const bool check = args[0] == QLatin1String("MachineCheckDialog");
     const QString shown = history ? QStringLiteral("TestBoilerDialog")

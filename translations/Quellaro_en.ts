@@ -286,6 +286,38 @@
         <source>With --check: write the results to FILE as JUnit XML.</source>
         <translation>With --check: write the results to FILE as JUnit XML.</translation>
     </message>
+    <message>
+        <source>Start with the machine NAME chosen.</source>
+        <translation>Start with the machine NAME chosen.</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NAME</translation>
+    </message>
+    <message>
+        <source>Write the service report of the visit in FOLDER to the file of --out.</source>
+        <translation>Write the service report of the visit in FOLDER to the file of --out.</translation>
+    </message>
+    <message>
+        <source>FOLDER</source>
+        <translation>FOLDER</translation>
+    </message>
+    <message>
+        <source>The report&apos;s file, .pdf or .html.</source>
+        <translation>The report&apos;s file, .pdf or .html.</translation>
+    </message>
+    <message>
+        <source>Name the controller&apos;s address in the report.</source>
+        <translation>Name the controller&apos;s address in the report.</translation>
+    </message>
+    <message>
+        <source>--report needs --out FILE</source>
+        <translation>--report needs --out FILE</translation>
+    </message>
+    <message>
+        <source>there is no machine named &quot;%1&quot;</source>
+        <translation>there is no machine named &quot;%1&quot;</translation>
+    </message>
 </context>
 <context>
     <name>DefaultCheck</name>
@@ -715,6 +747,291 @@
     </message>
 </context>
 <context>
+    <name>MachineForm</name>
+    <message>
+        <source>New machine</source>
+        <translation>New machine</translation>
+    </message>
+    <message>
+        <source>Machine %1</source>
+        <translation>Machine %1</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Site</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Serial number</translation>
+    </message>
+    <message>
+        <source>Controller address</source>
+        <translation>Controller address</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>The machine was not saved: %1.</source>
+        <translation>The machine was not saved: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Machines</name>
+    <message>
+        <source>it is not a machine file</source>
+        <translation>it is not a machine file</translation>
+    </message>
+    <message>
+        <source>its version %1 is not known</source>
+        <translation>its version %1 is not known</translation>
+    </message>
+    <message>
+        <source>the machine has no name</source>
+        <translation>the machine has no name</translation>
+    </message>
+    <message>
+        <source>the address &quot;%1&quot; cannot be used</source>
+        <translation>the address &quot;%1&quot; cannot be used</translation>
+    </message>
+    <message>
+        <source>the port &quot;%1&quot; is not a number from 1 to 65535</source>
+        <translation>the port &quot;%1&quot; is not a number from 1 to 65535</translation>
+    </message>
+    <message>
+        <source>it is too large for a machine file</source>
+        <translation>it is too large for a machine file</translation>
+    </message>
+    <message>
+        <source>it is not JSON: %1 at byte %2</source>
+        <translation>it is not JSON: %1 at byte %2</translation>
+    </message>
+    <message>
+        <source>a machine named &quot;%1&quot; is there already</source>
+        <translation>a machine named &quot;%1&quot; is there already</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation>the folder %1 cannot be made</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 cannot be written: %2</translation>
+    </message>
+    <message>
+        <source>the machine &quot;%1&quot; is gone</source>
+        <translation>the machine &quot;%1&quot; is gone</translation>
+    </message>
+    <message>
+        <source>the machine file %1 cannot be read</source>
+        <translation>the machine file %1 cannot be read</translation>
+    </message>
+    <message>
+        <source>%1 (copy)</source>
+        <translation>%1 (copy)</translation>
+    </message>
+    <message>
+        <source>%1 (copy %2)</source>
+        <translation>%1 (copy %2)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be removed</source>
+        <translation>%1 cannot be removed</translation>
+    </message>
+    <message>
+        <source>%1 was not imported: %2</source>
+        <translation>%1 was not imported: %2</translation>
+    </message>
+    <message>
+        <source>another file imported names &quot;%1&quot; too</source>
+        <translation>another file imported names &quot;%1&quot; too</translation>
+    </message>
+    <message>
+        <source>the settings file %1 cannot be written</source>
+        <translation>the settings file %1 cannot be written</translation>
+    </message>
+    <message>
+        <source>Machine 1</source>
+        <translation>Machine 1</translation>
+    </message>
+</context>
+<context>
+    <name>MachinesDialog</name>
+    <message>
+        <source>Machines</source>
+        <translation>Machines</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Site</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>Last visit</source>
+        <translation>Last visit</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Outcome</translation>
+    </message>
+    <message>
+        <source>Note to this visit, e.g. replaced pump seal</source>
+        <translation>Note to this visit, e.g. replaced pump seal</translation>
+    </message>
+    <message>
+        <source>Include the controller&apos;s address</source>
+        <translation>Include the controller&apos;s address</translation>
+    </message>
+    <message>
+        <source>Report…</source>
+        <translation>Report…</translation>
+    </message>
+    <message>
+        <source>Save the report</source>
+        <translation>Save the report</translation>
+    </message>
+    <message>
+        <source>Visit</source>
+        <translation>Visit</translation>
+    </message>
+    <message>
+        <source> MB</source>
+        <translation> MB</translation>
+    </message>
+    <message>
+        <source>Limit</source>
+        <translation>Limit</translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation>Choose</translation>
+    </message>
+    <message>
+        <source>Add…</source>
+        <translation>Add…</translation>
+    </message>
+    <message>
+        <source>Edit…</source>
+        <translation>Edit…</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplicate</translation>
+    </message>
+    <message>
+        <source>Remove…</source>
+        <translation>Remove…</translation>
+    </message>
+    <message>
+        <source>Import…</source>
+        <translation>Import…</translation>
+    </message>
+    <message>
+        <source>Import machines</source>
+        <translation>Import machines</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Export…</translation>
+    </message>
+    <message>
+        <source>Export the machines to a folder</source>
+        <translation>Export the machines to a folder</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>never</translation>
+    </message>
+    <message>
+        <source>under way</source>
+        <translation>under way</translation>
+    </message>
+    <message>
+        <source>The visits use %1 MB of their limit of %2 MB.</source>
+        <translation>The visits use %1 MB of their limit of %2 MB.</translation>
+    </message>
+    <message>
+        <source>The machine was not chosen: %1.</source>
+        <translation>The machine was not chosen: %1.</translation>
+    </message>
+    <message>
+        <source>The machine was not duplicated: %1.</source>
+        <translation>The machine was not duplicated: %1.</translation>
+    </message>
+    <message>
+        <source>Remove the machine &quot;%1&quot; and everything kept of its visits?</source>
+        <translation>Remove the machine &quot;%1&quot; and everything kept of its visits?</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Keep</translation>
+    </message>
+    <message>
+        <source>The machine was not removed: %1.</source>
+        <translation>The machine was not removed: %1.</translation>
+    </message>
+    <message>
+        <source>Machine files (*.json)</source>
+        <translation>Machine files (*.json)</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>HTML (*.html)</source>
+        <translation>HTML (*.html)</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: %1.</source>
+        <translation>Nothing was imported: %1.</translation>
+    </message>
+    <message>
+        <source>The machines were not exported: %1.</source>
+        <translation>The machines were not exported: %1.</translation>
+    </message>
+    <message>
+        <source>The selected machine has no visit to report.</source>
+        <translation>The selected machine has no visit to report.</translation>
+    </message>
+    <message>
+        <source>The report was not written: %1.</source>
+        <translation>The report was not written: %1.</translation>
+    </message>
+</context>
+<context>
     <name>PollingDialog</name>
     <message>
         <source>Controller address or port in the settings is not valid</source>
@@ -1066,6 +1383,18 @@
         <source>Quit</source>
         <translation>Quit</translation>
     </message>
+    <message>
+        <source>Machines…</source>
+        <translation>Machines…</translation>
+    </message>
+    <message>
+        <source>Machine: %1 (%2:%3)</source>
+        <translation>Machine: %1 (%2:%3)</translation>
+    </message>
+    <message>
+        <source>No machine chosen</source>
+        <translation>No machine chosen</translation>
+    </message>
 </context>
 <context>
     <name>ReceptForm</name>
@@ -1289,6 +1618,189 @@
     <message>
         <source>The file is not valid %1 text.</source>
         <translation>The file is not valid %1 text.</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>The controller reported no mode, state or error.</source>
+        <translation>The controller reported no mode, state or error.</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>What</source>
+        <translation>What</translation>
+    </message>
+    <message>
+        <source>Times seen</source>
+        <translation>Times seen</translation>
+    </message>
+    <message>
+        <source>Lasted (h:mm:ss)</source>
+        <translation>Lasted (h:mm:ss)</translation>
+    </message>
+    <message>
+        <source>No command was sent.</source>
+        <translation>No command was sent.</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Command</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>Bytes</translation>
+    </message>
+    <message>
+        <source>No boiler temperature was read.</source>
+        <translation>No boiler temperature was read.</translation>
+    </message>
+    <message>
+        <source>Boiler temperature curve</source>
+        <translation>Boiler temperature curve</translation>
+    </message>
+    <message>
+        <source>Lowest %1 °C, highest %2 °C.</source>
+        <translation>Lowest %1 °C, highest %2 °C.</translation>
+    </message>
+    <message>
+        <source>No machine check was made.</source>
+        <translation>No machine check was made.</translation>
+    </message>
+    <message>
+        <source>The file holds no results.</source>
+        <translation>The file holds no results.</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>Detail</source>
+        <translation>Detail</translation>
+    </message>
+    <message>
+        <source>No recipe value was changed.</source>
+        <translation>No recipe value was changed.</translation>
+    </message>
+    <message>
+        <source>Recipe</source>
+        <translation>Recipe</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Field</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Before</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>After</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Site</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Serial number</translation>
+    </message>
+    <message>
+        <source>Controller address</source>
+        <translation>Controller address</translation>
+    </message>
+    <message>
+        <source>Began</source>
+        <translation>Began</translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <translation>Ended</translation>
+    </message>
+    <message>
+        <source>%1 (the program stopped without ending the visit)</source>
+        <translation>%1 (the program stopped without ending the visit)</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>%1 holds no visit (no readable %2)</source>
+        <translation>%1 holds no visit (no readable %2)</translation>
+    </message>
+    <message>
+        <source>Service report: %1</source>
+        <translation>Service report: %1</translation>
+    </message>
+    <message>
+        <source>Machine</source>
+        <translation>Machine</translation>
+    </message>
+    <message>
+        <source>Technician&apos;s note</source>
+        <translation>Technician&apos;s note</translation>
+    </message>
+    <message>
+        <source>No note.</source>
+        <translation>No note.</translation>
+    </message>
+    <message>
+        <source>Visit</source>
+        <translation>Visit</translation>
+    </message>
+    <message>
+        <source>Modes, states and errors</source>
+        <translation>Modes, states and errors</translation>
+    </message>
+    <message>
+        <source>Commands sent</source>
+        <translation>Commands sent</translation>
+    </message>
+    <message>
+        <source>Boiler temperature</source>
+        <translation>Boiler temperature</translation>
+    </message>
+    <message>
+        <source>Machine check</source>
+        <translation>Machine check</translation>
+    </message>
+    <message>
+        <source>Recipe values changed</source>
+        <translation>Recipe values changed</translation>
+    </message>
+    <message>
+        <source>%1: the report is written as .pdf or .html</source>
+        <translation>%1: the report is written as .pdf or .html</translation>
+    </message>
+    <message>
+        <source>Service report</source>
+        <translation>Service report</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>%1 cannot be written</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 cannot be written: %2</translation>
     </message>
 </context>
 <context>
@@ -2125,6 +2637,25 @@
     <message>
         <source>Quit</source>
         <translation>Quit</translation>
+    </message>
+</context>
+<context>
+    <name>Visits</name>
+    <message>
+        <source>No errors</source>
+        <translation>No errors</translation>
+    </message>
+    <message>
+        <source>Errors seen</source>
+        <translation>Errors seen</translation>
+    </message>
+    <message>
+        <source>No connection</source>
+        <translation>No connection</translation>
+    </message>
+    <message>
+        <source>Not finished</source>
+        <translation>Not finished</translation>
     </message>
 </context>
 </TS>

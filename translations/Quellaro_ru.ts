@@ -286,6 +286,38 @@
         <source>With --check: write the results to FILE as JUnit XML.</source>
         <translation>С --check: записать результаты в ФАЙЛ в формате JUnit XML.</translation>
     </message>
+    <message>
+        <source>Start with the machine NAME chosen.</source>
+        <translation>Начать с выбранной машиной NAME.</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NAME</translation>
+    </message>
+    <message>
+        <source>Write the service report of the visit in FOLDER to the file of --out.</source>
+        <translation>Записать сервисный отчёт о визите из папки FOLDER в файл, указанный в --out.</translation>
+    </message>
+    <message>
+        <source>FOLDER</source>
+        <translation>FOLDER</translation>
+    </message>
+    <message>
+        <source>The report&apos;s file, .pdf or .html.</source>
+        <translation>Файл отчёта, .pdf или .html.</translation>
+    </message>
+    <message>
+        <source>Name the controller&apos;s address in the report.</source>
+        <translation>Указать в отчёте адрес контроллера.</translation>
+    </message>
+    <message>
+        <source>--report needs --out FILE</source>
+        <translation>для --report нужен --out FILE</translation>
+    </message>
+    <message>
+        <source>there is no machine named &quot;%1&quot;</source>
+        <translation>машины с именем «%1» нет</translation>
+    </message>
 </context>
 <context>
     <name>DefaultCheck</name>
@@ -715,6 +747,291 @@
     </message>
 </context>
 <context>
+    <name>MachineForm</name>
+    <message>
+        <source>New machine</source>
+        <translation>Новая машина</translation>
+    </message>
+    <message>
+        <source>Machine %1</source>
+        <translation>Машина %1</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Место</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Серийный номер</translation>
+    </message>
+    <message>
+        <source>Controller address</source>
+        <translation>Адрес контроллера</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Порт</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Заметки</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>The machine was not saved: %1.</source>
+        <translation>Машина не сохранена: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Machines</name>
+    <message>
+        <source>it is not a machine file</source>
+        <translation>это не файл машины</translation>
+    </message>
+    <message>
+        <source>its version %1 is not known</source>
+        <translation>его версия %1 неизвестна</translation>
+    </message>
+    <message>
+        <source>the machine has no name</source>
+        <translation>у машины нет имени</translation>
+    </message>
+    <message>
+        <source>the address &quot;%1&quot; cannot be used</source>
+        <translation>адрес «%1» нельзя использовать</translation>
+    </message>
+    <message>
+        <source>the port &quot;%1&quot; is not a number from 1 to 65535</source>
+        <translation>порт «%1» не является числом от 1 до 65535</translation>
+    </message>
+    <message>
+        <source>it is too large for a machine file</source>
+        <translation>он слишком велик для файла машины</translation>
+    </message>
+    <message>
+        <source>it is not JSON: %1 at byte %2</source>
+        <translation>это не JSON: %1 в байте %2</translation>
+    </message>
+    <message>
+        <source>a machine named &quot;%1&quot; is there already</source>
+        <translation>машина с именем «%1» уже есть</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation>папку %1 нельзя создать</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 нельзя записать: %2</translation>
+    </message>
+    <message>
+        <source>the machine &quot;%1&quot; is gone</source>
+        <translation>машины «%1» больше нет</translation>
+    </message>
+    <message>
+        <source>the machine file %1 cannot be read</source>
+        <translation>файл машины %1 нельзя прочитать</translation>
+    </message>
+    <message>
+        <source>%1 (copy)</source>
+        <translation>%1 (копия)</translation>
+    </message>
+    <message>
+        <source>%1 (copy %2)</source>
+        <translation>%1 (копия %2)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be removed</source>
+        <translation>%1 нельзя удалить</translation>
+    </message>
+    <message>
+        <source>%1 was not imported: %2</source>
+        <translation>%1 не импортирован: %2</translation>
+    </message>
+    <message>
+        <source>another file imported names &quot;%1&quot; too</source>
+        <translation>другой импортируемый файл тоже называет «%1»</translation>
+    </message>
+    <message>
+        <source>the settings file %1 cannot be written</source>
+        <translation>файл настроек %1 нельзя записать</translation>
+    </message>
+    <message>
+        <source>Machine 1</source>
+        <translation>Машина 1</translation>
+    </message>
+</context>
+<context>
+    <name>MachinesDialog</name>
+    <message>
+        <source>Machines</source>
+        <translation>Машины</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Место</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Адрес</translation>
+    </message>
+    <message>
+        <source>Last visit</source>
+        <translation>Последний визит</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Итог</translation>
+    </message>
+    <message>
+        <source>Note to this visit, e.g. replaced pump seal</source>
+        <translation>Заметка к этому визиту, например: заменено уплотнение насоса</translation>
+    </message>
+    <message>
+        <source>Include the controller&apos;s address</source>
+        <translation>Указать адрес контроллера</translation>
+    </message>
+    <message>
+        <source>Report…</source>
+        <translation>Отчёт…</translation>
+    </message>
+    <message>
+        <source>Save the report</source>
+        <translation>Сохранить отчёт</translation>
+    </message>
+    <message>
+        <source>Visit</source>
+        <translation>Визит</translation>
+    </message>
+    <message>
+        <source> MB</source>
+        <translation> МБ</translation>
+    </message>
+    <message>
+        <source>Limit</source>
+        <translation>Предел</translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation>Выбрать</translation>
+    </message>
+    <message>
+        <source>Add…</source>
+        <translation>Добавить…</translation>
+    </message>
+    <message>
+        <source>Edit…</source>
+        <translation>Изменить…</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Копировать</translation>
+    </message>
+    <message>
+        <source>Remove…</source>
+        <translation>Удалить…</translation>
+    </message>
+    <message>
+        <source>Import…</source>
+        <translation>Импорт…</translation>
+    </message>
+    <message>
+        <source>Import machines</source>
+        <translation>Импорт машин</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Экспорт…</translation>
+    </message>
+    <message>
+        <source>Export the machines to a folder</source>
+        <translation>Экспорт машин в папку</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>не было</translation>
+    </message>
+    <message>
+        <source>under way</source>
+        <translation>идёт</translation>
+    </message>
+    <message>
+        <source>The visits use %1 MB of their limit of %2 MB.</source>
+        <translation>Визиты занимают %1 МБ из предела %2 МБ.</translation>
+    </message>
+    <message>
+        <source>The machine was not chosen: %1.</source>
+        <translation>Машина не выбрана: %1.</translation>
+    </message>
+    <message>
+        <source>The machine was not duplicated: %1.</source>
+        <translation>Машина не скопирована: %1.</translation>
+    </message>
+    <message>
+        <source>Remove the machine &quot;%1&quot; and everything kept of its visits?</source>
+        <translation>Удалить машину «%1» и всё, что сохранено о её визитах?</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Оставить</translation>
+    </message>
+    <message>
+        <source>The machine was not removed: %1.</source>
+        <translation>Машина не удалена: %1.</translation>
+    </message>
+    <message>
+        <source>Machine files (*.json)</source>
+        <translation>Файлы машин (*.json)</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>HTML (*.html)</source>
+        <translation>HTML (*.html)</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: %1.</source>
+        <translation>Ничего не импортировано: %1.</translation>
+    </message>
+    <message>
+        <source>The machines were not exported: %1.</source>
+        <translation>Машины не экспортированы: %1.</translation>
+    </message>
+    <message>
+        <source>The selected machine has no visit to report.</source>
+        <translation>У выбранной машины нет визита для отчёта.</translation>
+    </message>
+    <message>
+        <source>The report was not written: %1.</source>
+        <translation>Отчёт не записан: %1.</translation>
+    </message>
+</context>
+<context>
     <name>PollingDialog</name>
     <message>
         <source>Controller address or port in the settings is not valid</source>
@@ -1066,6 +1383,18 @@
         <source>Quit</source>
         <translation>Выход</translation>
     </message>
+    <message>
+        <source>Machines…</source>
+        <translation>Машины…</translation>
+    </message>
+    <message>
+        <source>Machine: %1 (%2:%3)</source>
+        <translation>Машина: %1 (%2:%3)</translation>
+    </message>
+    <message>
+        <source>No machine chosen</source>
+        <translation>Машина не выбрана</translation>
+    </message>
 </context>
 <context>
     <name>ReceptForm</name>
@@ -1291,6 +1620,189 @@
     <message>
         <source>The file is not valid %1 text.</source>
         <translation>Файл не является правильным текстом в кодировке %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>The controller reported no mode, state or error.</source>
+        <translation>Контроллер не сообщил ни режима, ни состояния, ни ошибки.</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Вид</translation>
+    </message>
+    <message>
+        <source>What</source>
+        <translation>Что</translation>
+    </message>
+    <message>
+        <source>Times seen</source>
+        <translation>Сколько раз</translation>
+    </message>
+    <message>
+        <source>Lasted (h:mm:ss)</source>
+        <translation>Длительность (ч:мм:сс)</translation>
+    </message>
+    <message>
+        <source>No command was sent.</source>
+        <translation>Команды не отправлялись.</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Команда</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>Байты</translation>
+    </message>
+    <message>
+        <source>No boiler temperature was read.</source>
+        <translation>Температура бойлера не считывалась.</translation>
+    </message>
+    <message>
+        <source>Boiler temperature curve</source>
+        <translation>Кривая температуры бойлера</translation>
+    </message>
+    <message>
+        <source>Lowest %1 °C, highest %2 °C.</source>
+        <translation>Наименьшая %1 °C, наибольшая %2 °C.</translation>
+    </message>
+    <message>
+        <source>No machine check was made.</source>
+        <translation>Проверка машины не проводилась.</translation>
+    </message>
+    <message>
+        <source>The file holds no results.</source>
+        <translation>В файле нет результатов.</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Проверка</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Результат</translation>
+    </message>
+    <message>
+        <source>Detail</source>
+        <translation>Подробности</translation>
+    </message>
+    <message>
+        <source>No recipe value was changed.</source>
+        <translation>Значения рецептов не менялись.</translation>
+    </message>
+    <message>
+        <source>Recipe</source>
+        <translation>Рецепт</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Поле</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Было</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>Стало</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Место</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Серийный номер</translation>
+    </message>
+    <message>
+        <source>Controller address</source>
+        <translation>Адрес контроллера</translation>
+    </message>
+    <message>
+        <source>Began</source>
+        <translation>Начало</translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <translation>Конец</translation>
+    </message>
+    <message>
+        <source>%1 (the program stopped without ending the visit)</source>
+        <translation>%1 (программа остановилась, не завершив визит)</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Программа</translation>
+    </message>
+    <message>
+        <source>%1 holds no visit (no readable %2)</source>
+        <translation>в %1 нет визита (нет читаемого %2)</translation>
+    </message>
+    <message>
+        <source>Service report: %1</source>
+        <translation>Сервисный отчёт: %1</translation>
+    </message>
+    <message>
+        <source>Machine</source>
+        <translation>Машина</translation>
+    </message>
+    <message>
+        <source>Technician&apos;s note</source>
+        <translation>Заметка техника</translation>
+    </message>
+    <message>
+        <source>No note.</source>
+        <translation>Заметки нет.</translation>
+    </message>
+    <message>
+        <source>Visit</source>
+        <translation>Визит</translation>
+    </message>
+    <message>
+        <source>Modes, states and errors</source>
+        <translation>Режимы, состояния и ошибки</translation>
+    </message>
+    <message>
+        <source>Commands sent</source>
+        <translation>Отправленные команды</translation>
+    </message>
+    <message>
+        <source>Boiler temperature</source>
+        <translation>Температура бойлера</translation>
+    </message>
+    <message>
+        <source>Machine check</source>
+        <translation>Проверка машины</translation>
+    </message>
+    <message>
+        <source>Recipe values changed</source>
+        <translation>Изменённые значения рецептов</translation>
+    </message>
+    <message>
+        <source>%1: the report is written as .pdf or .html</source>
+        <translation>%1: отчёт записывается как .pdf или .html</translation>
+    </message>
+    <message>
+        <source>Service report</source>
+        <translation>Сервисный отчёт</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>%1 нельзя записать</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 нельзя записать: %2</translation>
     </message>
 </context>
 <context>
@@ -2127,6 +2639,25 @@
     <message>
         <source>Quit</source>
         <translation>Выход</translation>
+    </message>
+</context>
+<context>
+    <name>Visits</name>
+    <message>
+        <source>No errors</source>
+        <translation>Без ошибок</translation>
+    </message>
+    <message>
+        <source>Errors seen</source>
+        <translation>Были ошибки</translation>
+    </message>
+    <message>
+        <source>No connection</source>
+        <translation>Нет связи</translation>
+    </message>
+    <message>
+        <source>Not finished</source>
+        <translation>Не завершён</translation>
     </message>
 </context>
 </TS>
