@@ -222,8 +222,8 @@ bool SettingsDialog::SaveSettings()
         showMessage("saveFailedMessage",
                     tr("The settings were not saved: the settings file %1 could not be written.")
                         .arg(QDir::toNativeSeparators(QSettings().fileName())));
-    } else {
-        emit addressSaved(host, port);
+    } else if (hostEdited || portEdited) {
+        emit addressSaved(host, portEdited ? typedPort : storedPort);
     }
     return written;
 }
