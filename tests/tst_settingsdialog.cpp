@@ -138,6 +138,7 @@ private slots:
         row("blank in a typed name", {none, none, none, "my host", none, none, "addressMessage"});
         row("bad IPv6 typed", {none, none, none, "2001:db8::zz", none, none, "addressMessage"});
         row("port 0", {none, none, none, none, "0", none, "portMessage"});
+        row("six-digit port", {none, none, none, none, "002050", none, "portMessage"});
         row("group of 255", {none, none, none, "10.0.0.255", none, "10.0.0.255", "2050"});
         row("::1 typed", {none, none, none, "::1", none, "::1", "2050"});
         row("[::1] typed", {none, none, none, "[::1]", none, "::1", "2050"});
@@ -217,6 +218,19 @@ private slots:
         click("saveButton");
         QCOMPARE(dialog->findChild<QMessageBox*>("addressMessage")->text(),
                  "The address [::1]:2050 holds a port: give the address alone here and the port in the port field.");
+        retype(address, "host:5");
+        click("saveButton");
+        QCOMPARE(dialog->findChild<QMessageBox*>("addressMessage")->text(),
+                 "The address host:5 holds a port: give the address alone here and the port in the port field.");
+    }
+
+    // A stored temperature within the range steps down to 0, the bottom of the range.
+    void temperatureStepsToZero()
+    {
+        SettingsStore::setBoilerTemperature(5);
+        showDialog();
+        temperature->stepBy(-10);
+        QCOMPARE(temperature->value(), 0);
     }
 
     void onlyEditedKeysWritten_data()
