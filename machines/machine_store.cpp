@@ -22,7 +22,7 @@ const QString Suffix = QStringLiteral(".json");
 bool readMachineFile(const QString& path, Machine* machine, QString* error)
 {
     QFile file(path);
-    if (file.size() > 1024 * 1024) {
+    if (file.size() > qint64(1024) * 1024) {
         *error = QCoreApplication::translate("Machines", "it is too large for a machine file");
         return false;
     }

@@ -203,7 +203,7 @@ void MachinesDialog::refreshVisits()
 
 void MachinesDialog::refreshUsage()
 {
-    const double used = VisitFolder::usedBytes(store->folder()) / (1024.0 * 1024.0);
+    const double used = double(VisitFolder::usedBytes(store->folder())) / (1024.0 * 1024.0);
     usageLabel->setText(tr("The visits use %1 MB of their limit of %2 MB.")
                             .arg(QLocale().toString(used, 'f', 1))
                             .arg(VisitRecorder::limitMb()));

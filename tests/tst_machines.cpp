@@ -101,6 +101,12 @@ private slots:
         QVERIFY(store.remove(lobby.id, &error));
         QCOMPARE(names(store), (QStringList{"Lobby east (copy 2)", "Lobby east (copy)"}));
         QVERIFY(!QFileInfo::exists(store.machineFolder(lobby.id)));
+
+        // A chosen machine whose file went another way is chosen no more.
+        QVERIFY(store.choose(copy.id, &error));
+        QCOMPARE(store.currentId(), copy.id);
+        QVERIFY(QFile::remove(root() + "/" + copy.id + ".json"));
+        QCOMPARE(store.currentId(), QString());
     }
 
     void refusedMachine_data()
@@ -251,6 +257,16 @@ private slots:
         Machine a = machine(QStringLiteral("Alpha"));
         Machine b = machine(QStringLiteral("Beta"), QStringLiteral("10.9.9.9"));
         QVERIFY(store.add(a, &error) && store.add(b, &error) && store.choose(a.id, &error));
+        const auto visit = [&store](const Machine& m, const char* name, const char* begin, const char* outcome) {
+            const QString folder = store.machineFolder(m.id) + "/" + QString::fromLatin1(name);
+            QVERIFY(QDir().mkpath(folder));
+            QVERIFY(writeFile(folder + "/visit.json",
+                              QByteArray("{\"machine\": \"x\", \"begin\": \"") + begin + "\", \"outcome\": \"" + outcome
+                                  + "\"}"));
+        };
+        visit(a, "20261206-090000", "2026-12-06T09:00:00.000+00:00", "errors");
+        visit(b, "20261207-090000", "2026-12-07T09:00:00.000+00:00", "no-connection");
+        visit(b, "20261201-090000", "2026-12-01T09:00:00.000+00:00", "ok");
         Quellaro menu;
         menu.show();
         menu.findChild<QPushButton*>("showMachinesButton")->click();
@@ -259,6 +275,10 @@ private slots:
         QVERIFY(!menu.isVisible());
         auto* table = window->findChild<QTableWidget*>("machinesTable");
         QCOMPARE(table->rowCount(), 2);
+        // The last visited first, with the outcome of its last visit.
+        QCOMPARE(table->item(0, 0)->text(), QStringLiteral("Beta"));
+        QCOMPARE(table->item(0, 4)->text(), QStringLiteral("No connection"));
+        QCOMPARE(table->item(1, 4)->text(), QStringLiteral("Errors seen"));
         QCOMPARE(window->selectedId(), a.id);
         window->selectMachine(b.id);
         window->findChild<QPushButton*>("chooseButton")->click();
