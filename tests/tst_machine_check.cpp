@@ -152,6 +152,7 @@ void TestMachineCheck::faultyDeviceFailsItsSteps()
     QCOMPARE(first->toObject().value("expected").toString(), expected);
     QCOMPARE(first->toObject().value("seen").toString(), seen);
     QCOMPARE(CheckReport::exitCode(*runner), 1);
+    QCOMPARE(CheckReport::json(*runner).value("outcome").toString(), QStringLiteral("failed"));
     QTRY_COMPARE(machine.outputsOn(), QList<int>());
 }
 
@@ -353,6 +354,8 @@ void TestMachineCheck::window()
     QVERIFY(window && window->isVisible());
     auto* view = window->findChild<QTableView*>("stepsView");
     QCOMPARE(view->model()->rowCount(), 24);
+    window->runner()->runOne(24); // past the last step: nothing runs
+    QVERIFY(!window->runner()->isRunning());
     QCOMPARE(view->model()->index(1, 0).data().toString(), QStringLiteral("Boiler heating"));
     window->setChecklist(read(R"({"steps": [
         {"id": "master", "title": "Master mode", "mode": 4, "expect": [{"field": "mode", "becomes": 4, "within": 3000}]},

@@ -52,6 +52,7 @@ private slots:
     void faultyDevice_data();
     void faultyDevice();
     void fasterTime();
+    void meteringLeavesWorkCycleRunning();
 };
 
 void TestMachineModel::commands_data()
@@ -235,6 +236,18 @@ void TestMachineModel::fasterTime()
     clock = 1000;
     QTRY_COMPARE(server.model().now(), qint64(5000));
     QCOMPARE(server.model().boilerTemperature(), 300);
+}
+
+// Each part of the coffee group runs on its own: the metering pressed during the working cycle
+// neither stops the cycle nor is stopped by it.
+void TestMachineModel::meteringLeavesWorkCycleRunning()
+{
+    MachineModel m;
+    m.runCommand(Protocol::CmdCofeeGroupWorkCycle, 0, 0);
+    m.advance(100);
+    m.runCommand(Protocol::CmdCofeeMetering, 0, 0);
+    m.advance(5900);
+    QCOMPARE(on(m, Outputs), (Ints{2, 3})); // the cycle brews
 }
 
 QUELLARO_TEST_MAIN(TestMachineModel)
