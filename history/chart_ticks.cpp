@@ -46,7 +46,7 @@ QVector<Tick> temperature(double low, double high, int maxCount)
         return ticks;
     const double step = roundStep(low, high, maxCount);
     const int decimals = std::max(0, int(-std::floor(std::log10(step) + 1e-9)));
-    for (qint64 n = qint64(std::ceil(low / step - 1e-9)); n * step <= high + step * 1e-9; ++n) {
+    for (qint64 n = qint64(std::ceil(low / step - 1e-9)); double(n) * step <= high + step * 1e-9; ++n) {
         const double value = double(n) * step;
         ticks.append({value, QLocale().toString(value, 'f', decimals)});
     }

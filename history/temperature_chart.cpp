@@ -138,7 +138,8 @@ void TemperatureChart::refreshHover()
         const QFontMetrics metrics(font());
         const Layout shape = layout(rect(), metrics);
         if (shape.strip.contains(hover)) {
-            for (const MarkGroup& group : markGroups(shape, metrics)) {
+            const QVector<MarkGroup> groups = markGroups(shape, metrics);
+            for (const MarkGroup& group : groups) {
                 if (hover.x() >= group.x - 6 && hover.x() < group.right)
                     setToolTip(group.texts.join(QLatin1Char('\n')));
             }
@@ -374,7 +375,8 @@ void TemperatureChart::drawMarks(QPainter& painter, const Layout& shape) const
     const QFontMetrics metrics = painter.fontMetrics();
     const QRect& strip = shape.strip;
     painter.setRenderHint(QPainter::Antialiasing, true);
-    for (const MarkGroup& group : markGroups(shape, metrics)) {
+    const QVector<MarkGroup> groups = markGroups(shape, metrics);
+    for (const MarkGroup& group : groups) {
         painter.fillRect(group.x, shape.plot.top(), 1, shape.plot.height(), blend(text, base, 0.35));
         int textLeft = group.x + 7;
         painter.setPen(Qt::NoPen);

@@ -188,6 +188,7 @@ private slots:
         QTest::newRow("2 h over midnight")
             << HalfPastTwo + 8 * h + 40 * min << 2 * h << QStringList{"23:30", "00:00", "00:30", "01:00"};
         QTest::newRow("8 h") << HalfPastTwo << 8 * h << QStringList{"16:00", "18:00", "20:00", "22:00"};
+        QTest::newRow("2 days") << HalfPastTwo << 48 * h << QStringList{"00:00", "12:00", "00:00", "12:00"};
     }
     // Round times of the local clock (UTC+1 here), seconds, minutes or hours as the span needs.
     void timeTicks()
@@ -309,6 +310,10 @@ private slots:
         for (int second = 0; second < 8; ++second)
             history.append(made(T0 + second * 1000, HistoryEvent::Kind::Temperature, 0, 800 + second));
         QCOMPARE(shown(chart), Span(3, 7));
+        chart.setPalette(testPalette()); // readings without commands draw their curve
+        chart.resize(400, 200);
+        const QImage image = chart.picture(chart.size());
+        QVERIFY(countOf(image, image.rect(), QColor(200, 0, 0)) > 200);
     }
 
     void tableTexts_data()
@@ -374,6 +379,7 @@ private slots:
         otherLink.link = 2;
         history.append(otherLink);
         history.append(made(T0 + 1250, ofKind, secondCode, secondValue));
+        history.append(made(T0 + 1250, ofKind, firstCode, 1)); // changed again at once
         history.append(made(T0 + 1300, HistoryEvent::Kind::Temperature, 0, 850));
         history.append(made(T0 + 1400, HistoryEvent::Kind::Temperature, 0, 851));
         const auto lastedOf = [&history](int row) {
@@ -381,8 +387,9 @@ private slots:
         };
         QCOMPARE(lastedOf(0), QStringLiteral("1.250 s"));
         QCOMPARE(lastedOf(3), QString()); // the other link's lasts on
-        QCOMPARE(lastedOf(4), QString());
-        QCOMPARE(lastedOf(5), QString()); // temperatures do not last
+        QCOMPARE(lastedOf(4), QStringLiteral("0.000 s"));
+        QCOMPARE(lastedOf(5), QString());
+        QCOMPARE(lastedOf(6), QString()); // temperatures do not last
     }
 };
 
