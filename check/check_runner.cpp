@@ -1,6 +1,8 @@
 #include "check/check_runner.h"
 
 #include "check/check_link.h"
+#include "check/check_report.h"
+#include "check/check_results_sink.h"
 #include "check/command_outputs.h"
 #include "link/cm_netmessge.h"
 #include "link/protocol.h"
@@ -387,6 +389,7 @@ void CheckRunner::finish()
 {
     phase = Phase::Idle;
     ticker.stop();
+    CheckResultsSink::deliver(CheckReport::json(*this));
     emit finished();
 }
 

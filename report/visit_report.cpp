@@ -149,7 +149,23 @@ QString curveSection(const QImage& curve, const HistoryModel& history, const QSt
                         .arg(high / 10.0, 0, 'f', 1));
 }
 
-// Each check file's entries: the "results" array's objects, or else the object's own values.
+// A step of a check's results: its title, its status, and what was expected against what was
+// seen (or what was seen) with the time it took.
+QStringList checkStepRow(const QJsonObject& step)
+{
+    const QString expected = step.value(QStringLiteral("expected")).toString();
+    const QString seen = step.value(QStringLiteral("seen")).toString();
+    QString detail = expected.isEmpty()
+        ? seen
+        : QCoreApplication::translate("Report", "expected %1, seen %2").arg(expected, seen);
+    const double seconds = step.value(QStringLiteral("tookMs")).toDouble() / 1000.0;
+    if (seconds > 0)
+        detail += QCoreApplication::translate("Report", " (%1 s)").arg(seconds, 0, 'f', 1);
+    return {step.value(QStringLiteral("title")).toString(), step.value(QStringLiteral("status")).toString(),
+            detail};
+}
+
+// Each check file's steps, under the checklist's name and the check's outcome.
 QString checksSection(const QString& folder)
 {
     const QStringList files = QDir(folder).entryList({VisitFolder::CheckFilePattern}, QDir::Files, QDir::Name);
@@ -160,22 +176,15 @@ QString checksSection(const QString& folder)
         QFile file(folder + QLatin1Char('/') + name);
         const QJsonObject check =
             file.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(file.readAll()).object() : QJsonObject();
-        html += QStringLiteral("<h3>%1</h3>\n").arg(esc(check.value(QStringLiteral("title")).toString(name)));
+        html += QStringLiteral("<h3>%1: %2</h3>\n")
+                    .arg(esc(check.value(QStringLiteral("checklist")).toString(name)),
+                         esc(check.value(QStringLiteral("outcome")).toString()));
         QVector<QStringList> rows;
-        const QJsonArray results = check.value(QStringLiteral("results")).toArray();
-        for (const QJsonValue& value : results) {
-            const QJsonObject result = value.toObject();
-            rows.append({result.value(QStringLiteral("name")).toString(),
-                         result.value(QStringLiteral("outcome")).toVariant().toString(),
-                         result.value(QStringLiteral("detail")).toVariant().toString()});
-        }
-        if (results.isEmpty()) {
-            for (auto it = check.constBegin(); it != check.constEnd(); ++it)
-                rows.append({it.key(), it.value().toVariant().toString(), QString()});
-        }
+        for (const QJsonValue& value : check.value(QStringLiteral("steps")).toArray())
+            rows.append(checkStepRow(value.toObject()));
         html += rows.isEmpty()
             ? paragraph(QCoreApplication::translate("Report", "The file holds no results."))
-            : table({QCoreApplication::translate("Report", "Check"), QCoreApplication::translate("Report", "Result"),
+            : table({QCoreApplication::translate("Report", "Step"), QCoreApplication::translate("Report", "Result"),
                      QCoreApplication::translate("Report", "Detail")},
                     rows);
     }

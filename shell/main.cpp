@@ -1,4 +1,5 @@
 #include "check/check_command.h"
+#include "check/check_results_sink.h"
 #include "history/history_dialog.h"
 #include "history/history_model.h"
 #include "machines/machine_store.h"
@@ -13,6 +14,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QJsonDocument>
 #include <QTextStream>
 #include <QTranslator>
 
@@ -71,9 +73,12 @@ int runCheck(int argc, char* argv[], const CommandLine& commandLine)
     machines.migrateStoredAddress();
     if (!commandLine.machineName.isEmpty() && !chooseMachine(machines, commandLine.machineName))
         return 2; // the check could not run
+    VisitRecorder::install(&machines);
     QTextStream out(stdout);
     QTextStream err(stderr);
-    return runCheckCommand({commandLine.checklistFile, commandLine.junitFile}, out, err);
+    const int status = runCheckCommand({commandLine.checklistFile, commandLine.junitFile}, out, err);
+    VisitRecorder::endVisit();
+    return status;
 }
 
 } // namespace
@@ -87,6 +92,10 @@ int main(int argc, char* argv[])
     const CommandLine commandLine = readCommandLine(argc, argv);
     if (commandLine.exitNow)
         return commandLine.exitCode;
+    // Every check's results go into the visit under way.
+    CheckResultsSink::set([](const QJsonObject& results) {
+        VisitRecorder::keepCheckResults(QJsonDocument(results).toJson());
+    });
 
     if (commandLine.check)
         return runCheck(argc, argv, commandLine);

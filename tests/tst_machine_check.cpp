@@ -13,6 +13,9 @@
 #include "panels/machine_check_dialog.h"
 #include "panels/testcofemashinedialog.h"
 
+#include <QDirIterator>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -263,6 +266,20 @@ void TestMachineCheck::badChecklistRefused()
     QCOMPARE(said, error);
 }
 
+// The check results kept in the visits of the test's data folder, oldest first.
+static QStringList checkResultsKept()
+{
+    QStringList files;
+    QDirIterator it(qEnvironmentVariable("XDG_DATA_HOME"), {"check-*.json"}, QDir::Files,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files << it.next();
+    std::sort(files.begin(), files.end(), [](const QString& a, const QString& b) {
+        return QFileInfo(a).fileName() < QFileInfo(b).fileName();
+    });
+    return files;
+}
+
 void TestMachineCheck::commandLine_data()
 {
     QTest::addColumn<QString>("machine"); // "healthy", a faulty device, or "none" listening
@@ -309,6 +326,7 @@ void TestMachineCheck::commandLine()
     const QString junitFile = folder.filePath(QStringLiteral("junit.xml"));
     QFile::remove(junitFile);
     QVERIFY(writeFile(checklist, json));
+    const QStringList keptBefore = checkResultsKept();
     qRegisterMetaType<QProcess::ExitStatus>();
     QProcess program;
     program.start(QUELLARO_PROGRAM, {"--check", "--checklist", checklist, "--junit", junitFile});
@@ -321,8 +339,17 @@ void TestMachineCheck::commandLine()
     if (junit.isEmpty()) {
         QVERIFY(!QFile::exists(junitFile));
         QCOMPARE(fixture.server.acceptedCount(), 0); // refused before anything was sent
+        QCOMPARE(checkResultsKept(), keptBefore);
         return;
     }
+    // The visit keeps the results of the run, with its outcome.
+    const QStringList kept = checkResultsKept();
+    QCOMPARE(kept.size(), keptBefore.size() + 1);
+    QFile results(kept.last());
+    QVERIFY(results.open(QIODevice::ReadOnly));
+    const QJsonObject document = QJsonDocument::fromJson(results.readAll()).object();
+    QCOMPARE(document.value("outcome").toString(), exitCode == 0 ? "passed" : exitCode == 1 ? "failed" : "not run");
+    QCOMPARE(document.value("checklist").toString(), "Mixers");
     QFile file(junitFile);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QXmlStreamReader xml(&file);

@@ -88,8 +88,11 @@ private slots:
                         "<IngridientRashod Value=\"1\">25</IngridientRashod>");
         QVERIFY(writeFile(visit + "/recipes-001-after.xml", changed));
         QVERIFY(writeFile(visit + "/check-boiler.json",
-                          R"({"title": "Boiler check", "results": [{"name": "Heating", "outcome": "passed",
-                              "detail": "20.0 to 80.0 °C in 95 s"}]})"));
+                          R"({"checklist": "Boiler check", "outcome": "failed", "steps": [
+                              {"title": "Heating", "status": "passed", "expected": "", "seen": "+2.4 °C",
+                               "tookMs": 9500},
+                              {"title": "Boiler pump", "status": "failed", "expected": "boiler_pump = 1", "seen": "boiler_pump = 0",
+                               "tookMs": 1000}]})"));
     }
 
     // Every section with its figures; the address only when asked for.
@@ -110,7 +113,8 @@ private slots:
                            "Commands sent Time Command Bytes 05:50:09 Boiler On 03 06 14 00 00 00 00 00",
                            "Boiler temperature",
                            "Lowest 91.8 °C, highest 92.5 °C.",
-                           "Machine check Boiler check Check Result Detail Heating passed 20.0 to 80.0 °C in 95 s",
+                           "Machine check Boiler check: failed Step Result Detail Heating passed +2.4 °C (9.5 s) "
+                           "Boiler pump failed expected boiler_pump = 1, seen boiler_pump = 0 (1.0 s)",
                            "Recipe values changed Recipe Field Before After Latte Water 40 55 "
                            "Latte IngridientRashod 1 20 25"};
         QTest::newRow("Russian, with the address")

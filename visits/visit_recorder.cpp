@@ -10,6 +10,7 @@
 #include "machines/machine_store.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QLoggingCategory>
@@ -224,6 +225,17 @@ void keepRecipes(const QString& path, bool before)
     const QString copy = VisitFolder::nextRecipesFile(r.folder, before);
     QFile::remove(copy);
     QFile::copy(path, copy);
+}
+
+void keepCheckResults(const QByteArray& json)
+{
+    Recording& r = recording();
+    if (!begin())
+        return;
+    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));
+    QSaveFile file(r.folder + QStringLiteral("/check-%1.json").arg(stamp));
+    if (file.open(QIODevice::WriteOnly) && file.write(json) == json.size())
+        file.commit();
 }
 
 } // namespace VisitRecorder

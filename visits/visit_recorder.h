@@ -28,5 +28,7 @@ void setNote(const QString& note);
 QString note();
 // Keeps the recipes file at `path` in the visit, before and after a Save.
 void keepRecipes(const QString& path, bool before);
+// Keeps a machine check's results (a JSON document) in the visit, as check-<time>.json.
+void keepCheckResults(const QByteArray& json);
 
 } // namespace VisitRecorder
