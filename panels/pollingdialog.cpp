@@ -1,5 +1,6 @@
 #include "panels/pollingdialog.h"
 
+#include "connection/link_factory.h"
 #include "history/history_button.h"
 #include "history/program_history.h"
 #include "link/cm_netmessge.h"
@@ -23,10 +24,10 @@ constexpr int NotSentShownMs = 5000;
 
 } // namespace
 
-PollingDialog::PollingDialog(Answer answer, int intervalMs, QWidget* parent)
+PollingDialog::PollingDialog(Answer answer, PollPeriod period, QWidget* parent)
     : ClosingDialog(parent)
     , answerKind(answer)
-    , interval(intervalMs)
+    , pollPeriod(period)
 {
     setWindowModality(Qt::WindowModal);
     notSentTimer = new QTimer(this);
@@ -217,7 +218,7 @@ QString PollingDialog::failureText() const
 
 void PollingDialog::startCycle()
 {
-    netMessage = new CM_NetMessge();
+    netMessage = LinkFactory::newClient();
     ProgramHistory::follow(netMessage);
     if (answerKind == Answer::Short) {
         connect(netMessage, &CM_NetMessge::SendStateAnswer, this, [this](const _tag_getstate_answer& answer) {
@@ -243,7 +244,7 @@ void PollingDialog::startCycle()
     heldLinkText.clear();
     notSentText.clear();
     showLinkState();
-    netMessage->startPolling(answerKind == Answer::Short ? Protocol::RequestState : Protocol::RequestXState, interval);
+    netMessage->startPolling(answerKind == Answer::Short ? Protocol::RequestState : Protocol::RequestXState, pollPeriod);
 }
 
 void PollingDialog::endCycle()
