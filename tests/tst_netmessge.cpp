@@ -72,6 +72,7 @@ private slots:
     void traceOnFullDisk();
     void addresses_data();
     void addresses();
+    void programTiming();
     void triesAgainAtItsDelays();
     void healthLine();
 };
@@ -267,6 +268,16 @@ void TestNetMessge::addresses()
     QTRY_COMPARE_WITH_TIMEOUT(client.linkState(), CM_NetMessge::LinkState::Connected, 5000);
     QCOMPARE(client.SendMessage(4, 0, 0, 0), 2);
     QTRY_COMPARE_WITH_TIMEOUT(peer.received(), hexBytes("04 00"), 5000);
+}
+
+// The figures the panels' clients run on: a technician reads them in the link line and the trace.
+void TestNetMessge::programTiming()
+{
+    const LinkTiming timing = LinkFactory::timing();
+    QCOMPARE(timing.retryDelaysMs, (QVector<int>{1000, 2000, 4000, 5000}));
+    QCOMPARE((QList<int>{timing.replyTimeoutMs, timing.longestReplyMs, timing.quietMs, timing.silenceMs,
+                         timing.connectTimeoutMs, timing.periodMs(PollPeriod::Fast), timing.periodMs(PollPeriod::Slow)}),
+             (QList<int>{500, 4000, 50, 2000, 2000, 100, 500}));
 }
 
 // Intervals a tenth of the program's: attempts 20, 40, 80, then every 100 ms after each loss.

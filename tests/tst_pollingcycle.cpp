@@ -122,8 +122,8 @@ private slots:
         QCOMPARE(rig.peer.connectionCount(), 2);
         QTRY_VERIFY(rig.polls() > 0);
         QCOMPARE(rig.fields(), (QStringList{"Trade", "Waiting", "All correct"}));
-        QVERIFY(rig.peer.send(rig.reply(7, 2, 10001)));
-        QTRY_COMPARE(rig.fields(), (QStringList{"Unknown mode 7", "Boiler diagnostic", "Error boiler"}));
+        QVERIFY(rig.peer.send(rig.reply(7, 555, 10001)));
+        QTRY_COMPARE(rig.fields(), (QStringList{"Unknown mode 7", "Unknown state 555", "Error boiler"}));
     }
 
     void lineSaysWhatTheLinkLacks_data()
