@@ -6,6 +6,7 @@
 #include "link/cm_netmessge.h"
 #include "link/link_trace.h"
 #include "link/protocol.h"
+#include "panels/stale_values.h"
 #include "panels/status_fields.h"
 
 #include <QAbstractButton>
@@ -133,6 +134,10 @@ void PollingDialog::showLinkState()
     const bool valuesAreOld = lastAnswerAt.isValid() && !heldLinkText.isEmpty();
     if (statusFields)
         statusFields->setStale(valuesAreOld);
+    if (valuesLookOld != valuesAreOld) {
+        valuesLookOld = valuesAreOld;
+        setValuesStale(this, valuesAreOld);
+    }
     if (!linkStateLabel)
         return;
     // The line needs no more room than three lines: the values' time joins the countdown, and a

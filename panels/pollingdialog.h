@@ -93,6 +93,7 @@ private:
     std::unique_ptr<StatusFields> statusFields;
     QDateTime lastAnswerAt; // of the values shown; null before the first answer
     QString heldLinkText;   // what the link lacked, until the next answer
+    bool valuesLookOld = false;
     QString notSentText;
     QTimer* notSentTimer = nullptr;
 };
