@@ -18,6 +18,8 @@ void PollScheduler::reset()
 {
     wait = Wait::Nothing;
     quietFirst = false;
+    afterGiveUp = false;
+    drainUntil = 0;
     slot = -periodMs;
 }
 
@@ -41,7 +43,7 @@ qint64 PollScheduler::dueAt() const
     case Wait::Nothing:
         break;
     }
-    const qint64 due = slot + periodMs;
+    const qint64 due = std::max(slot + periodMs, drainUntil);
     return quietFirst ? std::max(due, lastBytesAt + timing.quietMs) : due;
 }
 
@@ -57,6 +59,7 @@ PollScheduler::Step PollScheduler::step(qint64 now)
     case Wait::LateReply:
         wait = Wait::Nothing;
         quietFirst = true;
+        afterGiveUp = true;
         return Step::GivenUp;
     case Wait::Nothing:
         break;
@@ -91,6 +94,11 @@ bool PollScheduler::replyCame(qint64 now)
     if (wait == Wait::Nothing)
         return false;
     wait = Wait::Nothing;
+    if (afterGiveUp) {
+        afterGiveUp = false;
+        drainUntil = now + replyTimeoutMs();
+        return true;
+    }
     roundTrips.append(now - sentTime);
     if (roundTrips.size() > RoundTripsKept)
         roundTrips.removeFirst();

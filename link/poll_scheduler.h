@@ -15,6 +15,10 @@
 // long again as the slowest of the latest round trips, up to longestReplyMs, so it grows on a
 // slow line and shrinks back when the line gets faster.
 //
+// A reply given up may still come, and be taken for the next poll's answer: the reply taken
+// after a give-up is followed by a reply timeout of quiet, in which the true answer, if it comes,
+// is dropped, so that the polls and the replies are in step again.
+//
 // Apart from any socket and clock: the caller passes the time of each event in milliseconds.
 class PollScheduler
 {
@@ -61,6 +65,8 @@ private:
     int periodMs = 0;
     Wait wait = Wait::Nothing;
     bool quietFirst = false;
+    bool afterGiveUp = false; // the next reply taken may be the one given up
+    qint64 drainUntil = 0;    // no poll before then: a reply given up may still come
     bool bytesSincePoll = false;
     qint64 slot = 0; // when the last poll was due
     qint64 sentTime = 0;

@@ -153,8 +153,9 @@ private slots:
             },
             [&] { return peer.nowMs() >= runMs; }));
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
-        // A busy test machine may add a little to every timer.
-        QVERIFY2(oldest <= 2 * delayMs + 100 + 250, qPrintable(QString::number(oldest)));
+        // A busy test machine may stall the test or the peer for a while; a backlog grows
+        // without bound instead.
+        QVERIFY2(oldest <= 2 * delayMs + 100 + 1000, qPrintable(QString::number(oldest)));
         QVERIFY2(peer.polls() >= polls, qPrintable(QString::number(peer.polls())));
     }
 

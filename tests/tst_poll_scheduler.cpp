@@ -33,6 +33,9 @@ private slots:
             << 500;
         QTest::newRow("no reply at all: given up after 4 s")
             << QStringList{} << 4200 << "100 poll, 600 overdue, 4100 given up, 4100 poll" << 500;
+        QTest::newRow("the reply after a give-up: a timeout of quiet, a repeat dropped")
+            << QStringList{"4150 r", "4400 x"} << 4700 << "100 poll, 600 overdue, 4100 given up, 4100 poll, 4650 poll"
+            << 500;
         QTest::newRow("a reply that stalled: given up once overdue and quiet")
             << QStringList{"130 b"} << 700 << "100 poll, 600 overdue, 600 given up, 600 poll" << 500;
         QTest::newRow("a repeat while no poll waits is not taken")
