@@ -1,5 +1,6 @@
 #include "check/check_link.h"
 
+#include "connection/link_factory.h"
 #include "history/program_history.h"
 #include "link/cm_netmessge.h"
 
@@ -9,7 +10,7 @@ namespace CheckLink {
 
 CM_NetMessge* makeClient()
 {
-    auto* client = new CM_NetMessge();
+    CM_NetMessge* client = LinkFactory::newClient();
     ProgramHistory::follow(client);
     return client;
 }

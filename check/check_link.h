@@ -5,7 +5,7 @@ class CM_NetMessge;
 // Where a check gets its machine link client: the one place that makes it.
 namespace CheckLink {
 
-// A client to the controller of the settings, made as the test panels make theirs, and
+// A client to the controller of the settings, from the factory the panels use too, and
 // followed by the program's history. The caller owns it.
 CM_NetMessge* makeClient();
 

@@ -5,6 +5,7 @@
 // exactly sized heap copy, so that AddressSanitizer sees any access past the received bytes.
 // The input is also read as a link trace, as cm-simulator --replay reads it, its reads checked likewise,
 // and as the history reads it, written out as CSV.
+#include "connection/link_factory.h"
 #include "fuzz/fuzz_target.h"
 
 #include "history/history_csv.h"
@@ -155,7 +156,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     qputenv("XDG_CONFIG_HOME", QDir::temp().filePath(QStringLiteral("quellaro-fuzz-no-config")).toLocal8Bit());
     new QCoreApplication(argc, argv);
     SettingsStore::setApplicationNames();
-    client = new CM_NetMessge;
+    client = LinkFactory::newClient();
     return 0;
 }
 

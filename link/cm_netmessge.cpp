@@ -3,7 +3,6 @@
 #include "link/frame_codec.h"
 #include "link/link_trace.h"
 #include "link/status_texts.h"
-#include "settings/settings_store.h"
 
 #include "link/protocol.h"
 
@@ -78,25 +77,12 @@ bool answersPoll(FrameCodec::Reply::Kind kind, int pollType)
 
 } // namespace
 
-CM_NetMessge::CM_NetMessge()
-    : CM_NetMessge(ControllerAddress::fromSettings(SettingsStore::controllerHost(), SettingsStore::controllerPort()),
-                   SettingsStore::controllerHost(), SettingsStore::controllerPort(), LinkTiming())
-{
-}
-
-CM_NetMessge::CM_NetMessge(const ControllerAddress& controller, const LinkTiming& linkTiming)
-    : CM_NetMessge(controller, controller.host, QString::number(controller.port), linkTiming)
-{
-}
-
-CM_NetMessge::CM_NetMessge(const ControllerAddress& controller, const QString& givenHost, const QString& givenPort,
-                           const LinkTiming& linkTiming)
+CM_NetMessge::CM_NetMessge(const LinkEndpoint& controller, const LinkTiming& linkTiming)
     : QObject(nullptr)
     , address(controller)
-    , givenHostText(givenHost)
-    , givenPortText(givenPort)
     , timing(linkTiming)
     , linkNumber(nextLinkNumber())
+    , scheduler(linkTiming)
 {
     qRegisterMetaType<QAbstractSocket::SocketError>("QAbstractSocket::SocketError");
     socket = new QTcpSocket(this);
@@ -169,7 +155,7 @@ LinkTrace::Lost CM_NetMessge::traceLost(LinkFailure failure)
     return Lost::Other;
 }
 
-const ControllerAddress& CM_NetMessge::controllerAddress() const
+const LinkEndpoint& CM_NetMessge::controllerAddress() const
 {
     return address;
 }
@@ -187,8 +173,7 @@ int CM_NetMessge::secondsToRetry() const
 void CM_NetMessge::startPolling(int type, int periodMs)
 {
     pollType = type;
-    pollPeriodMs = periodMs;
-    pollSlot = clock.elapsed();
+    scheduler.start(periodMs, clock.elapsed());
     schedulePoll();
 }
 
@@ -259,18 +244,13 @@ int CM_NetMessge::DisconnectFromCM()
     return 0;
 }
 
-void CM_NetMessge::LoadSettings()
-{
-    address = ControllerAddress::fromSettings(SettingsStore::controllerHost(), SettingsStore::controllerPort());
-}
-
 void CM_NetMessge::readMessages(QIODevice& device)
 {
     const qint64 now = clock.elapsed();
     const QByteArray bytes = device.read(device.bytesAvailable());
     if (bytes.isEmpty())
         return;
-    lastBytesAt = now;
+    scheduler.bytesArrived(now);
     traceRead(bytes);
 
     FrameAssembler::Report report;
@@ -279,20 +259,39 @@ void CM_NetMessge::readMessages(QIODevice& device)
     tracePieces(report);
     if (frame.isEmpty())
         return;
+    const FrameCodec::Reply reply = FrameCodec::decodeReply(frame.constData(), frame.size());
+    if (!takesReply(reply, frame, now))
+        return;
     silenceTimer.start();
     retries = 0;
     ++health.replies;
     if (state == LinkState::NotAnswering)
         setLinkState(LinkState::Connected);
-    const FrameCodec::Reply::Kind kind = FrameCodec::decodeReply(frame.constData(), frame.size()).kind;
-    if (awaitingReply && answersPoll(kind, pollType))
-        pollAnswered(now);
-    handleMessage(frame.constData(), frame.size());
+    handleReply(reply);
+}
+
+// A reply of the polled kind is taken only as the answer to the poll on the line.
+bool CM_NetMessge::takesReply(const FrameCodec::Reply& reply, const QByteArray& frame, qint64 now)
+{
+    if (!scheduler.polling() || !answersPoll(reply.kind, pollType))
+        return true;
+    const qint64 sentAt = scheduler.awaitingReply() ? scheduler.sentAt() : 0;
+    if (!scheduler.replyCame(now)) {
+        traceUnawaited(frame);
+        return false;
+    }
+    health.roundTrips.append(now - sentAt);
+    schedulePoll();
+    return true;
 }
 
 void CM_NetMessge::handleMessage(const char* data, int size)
 {
-    const FrameCodec::Reply reply = FrameCodec::decodeReply(data, size);
+    handleReply(FrameCodec::decodeReply(data, size));
+}
+
+void CM_NetMessge::handleReply(const FrameCodec::Reply& reply)
+{
     switch (reply.kind) {
     case FrameCodec::Reply::Kind::NumberText:
         emit SendString(reply.text);
@@ -414,62 +413,40 @@ void CM_NetMessge::setLinkState(LinkState newState)
     emit LinkStateChanged(state);
 }
 
-// The next poll goes a period after the last one, and not before the last one's reply has come
-// or timed out; after a reply was lost or dropped, not before the line has been quiet. On time,
-// the polls keep to their slots as a repeating timer would, without drifting.
-qint64 CM_NetMessge::nextPollAt() const
-{
-    if (awaitingReply)
-        return pollSentAt + timing.replyTimeoutMs;
-    const qint64 due = pollSlot + pollPeriodMs;
-    return quietFirst ? std::max(due, lastBytesAt + timing.quietMs) : due;
-}
-
 void CM_NetMessge::schedulePoll()
 {
-    if (!pollType || !isOpen()) {
+    if (!scheduler.polling() || !isOpen()) {
         pollTimer.stop();
         return;
     }
-    pollTimer.start(int(std::max<qint64>(0, nextPollAt() - clock.elapsed())));
+    pollTimer.start(int(std::max<qint64>(0, scheduler.dueAt() - clock.elapsed())));
 }
 
 void CM_NetMessge::pollDue()
 {
     const qint64 now = clock.elapsed();
-    if (awaitingReply && now >= nextPollAt()) {
-        awaitingReply = false;
-        quietFirst = true;
-        ++health.timeouts;
-        traceTimeout();
-    }
-    const qint64 due = nextPollAt();
-    if (!awaitingReply && now >= due && isOpen()) {
-        // Late by a period or more (a reply that took long, a reconnection): a new slot from now.
-        pollSlot = now - due < pollPeriodMs ? due : now;
-        writePoll(now);
+    for (PollScheduler::Step step = scheduler.step(now); step != PollScheduler::Step::None;
+         step = scheduler.step(now)) {
+        if (step == PollScheduler::Step::Overdue) {
+            ++health.timeouts;
+            traceTimeout();
+        } else if (step == PollScheduler::Step::GivenUp) {
+            traceGivenUp(now - scheduler.sentAt());
+        } else {
+            writePoll(now);
+            break;
+        }
     }
     schedulePoll();
 }
 
 void CM_NetMessge::writePoll(qint64 now)
 {
-    if (SendMessage(pollType, 0, 0, 0) <= 0)
-        return;
-    awaitingReply = true;
-    quietFirst = false;
-    pollSentAt = now;
+    if (isOpen() && SendMessage(pollType, 0, 0, 0) > 0)
+        scheduler.written(now);
 }
 
-void CM_NetMessge::pollAnswered(qint64 now)
-{
-    awaitingReply = false;
-    health.roundTrips.append(now - pollSentAt);
-    schedulePoll();
-}
-
-// Dropped bytes count in the health line; dropped while a poll waits, its reply may be the next
-// bytes' victim, so the line must be quiet before the next poll.
+// Dropped bytes count in the health line; dropped while a poll waits, its reply may be among them.
 void CM_NetMessge::noteDrops(const FrameAssembler::Report& report)
 {
     for (const FrameAssembler::Piece& piece : report) {
@@ -477,15 +454,14 @@ void CM_NetMessge::noteDrops(const FrameAssembler::Report& report)
             continue;
         ++health.drops;
         health.droppedBytes += piece.bytes.size();
-        quietFirst = quietFirst || awaitingReply;
+        scheduler.dropped();
     }
 }
 
 void CM_NetMessge::resetPolling()
 {
     pollTimer.stop();
-    awaitingReply = false;
-    quietFirst = false;
+    scheduler.reset();
 }
 
 void CM_NetMessge::scheduleRetry()
@@ -555,7 +531,7 @@ void CM_NetMessge::traceInvalidAddress()
 {
     trace(linkNumber, [this](LinkTrace::Line& line) {
         line.event = Event::AddressNotValid;
-        line.text = QStringLiteral("\"%1\" \"%2\"").arg(givenHostText, givenPortText);
+        line.text = QStringLiteral("\"%1\" \"%2\"").arg(address.givenHost, address.givenPort);
     });
 }
 
@@ -595,7 +571,25 @@ void CM_NetMessge::traceTimeout()
 {
     trace(linkNumber, [this](LinkTrace::Line& line) {
         line.event = Event::NoReply;
-        line.text = QStringLiteral("%1 ms").arg(timing.replyTimeoutMs);
+        line.text = QStringLiteral("%1 ms").arg(scheduler.replyTimeoutMs());
+    });
+}
+
+void CM_NetMessge::traceGivenUp(qint64 waitedMs)
+{
+    trace(linkNumber, [&](LinkTrace::Line& line) {
+        line.event = Event::NoReply;
+        line.text = QStringLiteral("%1 ms, given up").arg(waitedMs);
+    });
+}
+
+// A reply of the polled kind while no poll awaits one: a repeat, or the reply of a poll given up.
+void CM_NetMessge::traceUnawaited(const QByteArray& frame)
+{
+    trace(linkNumber, [&](LinkTrace::Line& line) {
+        line.event = Event::ReplyDropped;
+        line.text = QStringLiteral("no poll awaits it");
+        line.bytes = frame;
     });
 }
 
@@ -620,12 +614,12 @@ void CM_NetMessge::traceHealth()
                                                         .arg(trips.last());
         line.event = Event::Health;
         line.text = QStringLiteral("%1 requests, %2 replies, %3, %4 timeouts, %5 dropped (%6 bytes)")
-            .arg(health.requests)
-            .arg(health.replies)
-            .arg(roundTrip)
-            .arg(health.timeouts)
-            .arg(health.drops)
-            .arg(health.droppedBytes);
+                        .arg(health.requests)
+                        .arg(health.replies)
+                        .arg(roundTrip)
+                        .arg(health.timeouts)
+                        .arg(health.drops)
+                        .arg(health.droppedBytes);
     });
     health = Health();
 }

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "link/frame_assembler.h"
+#include "link/frame_codec.h"
+#include "link/link_endpoint.h"
 #include "link/link_timing.h"
 #include "link/link_trace.h"
+#include "link/poll_scheduler.h"
 #include "link/state_records.h"
-#include "settings/controller_address.h"
 
 #include <QAbstractSocket>
 #include <QElapsedTimer>
@@ -19,15 +21,15 @@ class QTcpSocket;
 
 // The machine link client. Each object owns one TCP connection to one controller, opened at
 // construction, and everything about its health:
-// - the poll discipline: startPolling() hands it the poll request and its period; one poll is
-//   in flight at a time (the next goes a period after the last, once its reply has come or
-//   its reply timeout has passed, and after a lost or dropped reply only once the line has been
-//   quiet), so the shown values are never more than one reply behind on a slow line;
+// - the poll discipline (PollScheduler): startPolling() hands it the poll request and its
+//   period; one poll is on the line at a time, and a reply of the polled kind is emitted only
+//   as the answer to the poll on the line, so that no reply is shown as a later poll's answer
+//   or twice;
 // - the link state: connecting, connected, not answering, lost (linkFailure() says why),
 //   waiting to try again, address not valid; LinkStateChanged tells each change;
 // - reconnection after a loss, at the delays of its LinkTiming;
 // - a health line in the trace once a minute and when the link closes.
-// Replies are rebuilt across reads (FrameAssembler); at most one is emitted per read.
+// Replies are rebuilt across reads (FrameAssembler); at most one, the newest, is emitted per read.
 // The category "quellaro.link" traces requests, reads, replies and the connection, one line
 // each in a stable format that tools read back (see README).
 class CM_NetMessge : public QObject
@@ -61,9 +63,7 @@ public:
     // leave it pending for minutes.
     static constexpr int ConnectTimeoutMs = 2000;
 
-    // To the controller of the settings.
-    CM_NetMessge();
-    explicit CM_NetMessge(const ControllerAddress& controller, const LinkTiming& timing = LinkTiming());
+    explicit CM_NetMessge(const LinkEndpoint& controller, const LinkTiming& timing = LinkTiming());
     ~CM_NetMessge() override;
 
     LinkState linkState() const;
@@ -72,7 +72,7 @@ public:
     QString failureText() const;
     // The failure by the name the trace writes it under.
     static LinkTrace::Lost traceLost(LinkFailure failure);
-    const ControllerAddress& controllerAddress() const;
+    const LinkEndpoint& controllerAddress() const;
     // While WaitingToRetry: the number of the next attempt (from 1) and the whole seconds until it.
     int retryAttempt() const;
     int secondsToRetry() const;
@@ -82,6 +82,7 @@ public:
     // Polls with request `type` (1 or 4) every `periodMs` under the poll discipline, from one
     // period from now; the replies come as SendStateAnswer or SendXStateAnswer.
     void startPolling(int type, int periodMs);
+    void startPolling(int type, PollPeriod period) { startPolling(type, timing.periodMs(period)); }
 
     // Writes one request (see FrameCodec::composeRequest) at once on an open connection. Returns
     // the frame length when the socket took it, 0 for an unknown type, and -1 when no connection
@@ -94,9 +95,8 @@ public:
 
     int ConnectToCM();
     int DisconnectFromCM();
-    void LoadSettings();
 
-    // Reads everything `device` holds as one read and emits the first reply completed by it.
+    // Reads everything `device` holds as one read and emits the newest reply completed by it.
     void readMessages(QIODevice& device);
 
     // Handles one frame: reads exactly `size` bytes at `data` and emits what they carry.
@@ -130,8 +130,6 @@ private:
         QVector<qint64> roundTrips;
     };
 
-    CM_NetMessge(const ControllerAddress& controller, const QString& givenHost, const QString& givenPort,
-                 const LinkTiming& linkTiming);
     void setUpTimers();
     void connectTimedOut();
     void silenceTimedOut();
@@ -142,11 +140,11 @@ private:
     QString notSentReason() const;
 
     // The poll discipline.
-    qint64 nextPollAt() const;
     void schedulePoll();
     void pollDue();
     void writePoll(qint64 now);
-    void pollAnswered(qint64 now);
+    bool takesReply(const FrameCodec::Reply& reply, const QByteArray& frame, qint64 now);
+    void handleReply(const FrameCodec::Reply& reply);
     void noteDrops(const FrameAssembler::Report& report);
     void resetPolling();
 
@@ -166,12 +164,12 @@ private:
     void traceRead(const QByteArray& bytes);
     void tracePieces(const FrameAssembler::Report& report);
     void traceTimeout();
+    void traceGivenUp(qint64 waitedMs);
+    void traceUnawaited(const QByteArray& frame);
     void traceAttempt(int delayMs);
     void traceHealth();
 
-    ControllerAddress address;
-    const QString givenHostText;
-    const QString givenPortText;
+    LinkEndpoint address;
     const LinkTiming timing;
     LinkState state = LinkState::Connecting;
     LinkFailure failure = LinkFailure::None;
@@ -187,12 +185,7 @@ private:
     QTimer connectTimer;
 
     int pollType = 0;
-    int pollPeriodMs = 0;
-    bool awaitingReply = false;
-    bool quietFirst = false; // a reply was dropped or timed out: the line must be quiet first
-    qint64 pollSlot = 0;     // when the last poll was due
-    qint64 pollSentAt = 0;   // when it was written
-    qint64 lastBytesAt = 0;
+    PollScheduler scheduler;
     QTimer pollTimer;
     QTimer silenceTimer;
 

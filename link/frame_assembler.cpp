@@ -5,8 +5,8 @@
 namespace {
 
 // Lists bytes in the report; copies nothing when no report is asked for.
-void note(FrameAssembler::Report* report, FrameAssembler::Piece::Fate fate, const QByteArray& from, int at,
-          int size, const char* reason)
+void note(FrameAssembler::Report* report, FrameAssembler::Piece::Fate fate, const QByteArray& from, int at, int size,
+          const char* reason)
 {
     if (report && size > 0)
         report->append({fate, from.mid(at, size), reason});
@@ -21,6 +21,7 @@ bool FrameAssembler::keptIsFresh(qint64 now) const
 
 void FrameAssembler::dropKept(const char* reason, Report* report)
 {
+    owed = FrameCodec::replyFrameLength(static_cast<unsigned char>(kept.at(0))) - kept.size();
     note(report, Piece::Fate::Dropped, kept, 0, kept.size(), reason);
     kept.clear();
 }
@@ -30,14 +31,18 @@ void FrameAssembler::pollWritten(qint64 now, Report* report)
     remains = false;
     if (kept.isEmpty())
         return;
-    if (keptIsFresh(now)) {
-        dropKept("no part of the next poll's reply", report);
-        return;
-    }
-    // A reply stalled for longer than its poll waits: its rest may still come, just before the
-    // next reply.
-    owed = FrameCodec::replyFrameLength(static_cast<unsigned char>(kept.at(0))) - kept.size();
-    dropKept("unfinished for more than 50 ms", report);
+    // Fresh or stalled, the rest of the kept frame may still come, just before the next reply.
+    dropKept(keptIsFresh(now) ? "no part of the next poll's reply" : "unfinished for more than 50 ms", report);
+}
+
+// The owed rest of a dropped frame at the head of a read; returns how many bytes it took.
+int FrameAssembler::dropOwed(const char* data, int size, Report* report)
+{
+    const int rest = qMin(owed, size);
+    if (report)
+        note(report, Piece::Fate::Dropped, QByteArray(data, rest), 0, rest, "rest of a dropped reply");
+    owed -= rest;
+    return rest;
 }
 
 QByteArray FrameAssembler::take(const char* data, int size, qint64 now, Report* report)
@@ -49,20 +54,17 @@ QByteArray FrameAssembler::take(const char* data, int size, qint64 now, Report* 
     }
     if (size <= 0)
         return QByteArray();
-    if (remains) {
-        if (report)
-            note(report, Fate::Dropped, QByteArray(data, size), 0, size, "rest of a dropped reply");
-        return QByteArray();
-    }
     if (owed > 0) {
-        const int rest = qMin(owed, size);
-        if (report)
-            note(report, Fate::Dropped, QByteArray(data, rest), 0, rest, "rest of a dropped reply");
-        owed -= rest;
+        const int rest = dropOwed(data, size, report);
         data += rest;
         size -= rest;
         if (size == 0)
             return QByteArray();
+    }
+    if (remains) {
+        if (report)
+            note(report, Fate::Dropped, QByteArray(data, size), 0, size, "rest of a dropped reply");
+        return QByteArray();
     }
     if (qint64(kept.size()) + size > MaxKeptBytes) {
         if (report) {
@@ -77,30 +79,31 @@ QByteArray FrameAssembler::take(const char* data, int size, qint64 now, Report* 
     pending.append(data, size);
     kept.clear();
 
-    QByteArray first;
+    // The complete frames, then what follows them: junk, an unfinished frame or nothing.
+    QVector<int> starts;
     int at = 0;
+    int length = 0;
     while (at < pending.size()) {
-        const int length = FrameCodec::replyFrameLength(static_cast<unsigned char>(pending.at(at)));
-        if (length == 0) {
-            note(report, Fate::Dropped, pending, at, pending.size() - at, "no reply type at a frame boundary");
-            remains = true;
-            return first;
-        }
-        if (pending.size() - at < length)
+        length = FrameCodec::replyFrameLength(static_cast<unsigned char>(pending.at(at)));
+        if (length == 0 || pending.size() - at < length)
             break;
-        if (first.isEmpty()) {
-            first = pending.mid(at, length);
-            note(report, Fate::Delivered, first, 0, length, "");
-        } else {
-            note(report, Fate::Dropped, pending, at, length, "one frame per read");
-        }
+        starts.append(at);
         at += length;
     }
-
-    if (at < pending.size()) {
+    for (int i = 0; i + 1 < starts.size(); ++i)
+        note(report, Fate::Dropped, pending, starts[i], starts[i + 1] - starts[i], "an older frame of the same read");
+    QByteArray newest;
+    if (!starts.isEmpty()) {
+        newest = pending.mid(starts.last(), at - starts.last());
+        note(report, Fate::Delivered, newest, 0, newest.size(), "");
+    }
+    if (at < pending.size() && length == 0) {
+        note(report, Fate::Dropped, pending, at, pending.size() - at, "no reply type at a frame boundary");
+        remains = true;
+    } else if (at < pending.size()) {
         kept = pending.mid(at);
         lastBytesAt = now;
         note(report, Fate::Kept, kept, 0, kept.size(), "unfinished frame");
     }
-    return first;
+    return newest;
 }

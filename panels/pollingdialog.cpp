@@ -1,10 +1,12 @@
 #include "panels/pollingdialog.h"
 
+#include "connection/link_factory.h"
 #include "history/history_button.h"
 #include "history/program_history.h"
 #include "link/cm_netmessge.h"
 #include "link/link_trace.h"
 #include "link/protocol.h"
+#include "panels/stale_values.h"
 #include "panels/status_fields.h"
 
 #include <QAbstractButton>
@@ -23,10 +25,10 @@ constexpr int NotSentShownMs = 5000;
 
 } // namespace
 
-PollingDialog::PollingDialog(Answer answer, int intervalMs, QWidget* parent)
+PollingDialog::PollingDialog(Answer answer, PollPeriod period, QWidget* parent)
     : ClosingDialog(parent)
     , answerKind(answer)
-    , interval(intervalMs)
+    , pollPeriod(period)
 {
     setWindowModality(Qt::WindowModal);
     notSentTimer = new QTimer(this);
@@ -132,6 +134,10 @@ void PollingDialog::showLinkState()
     const bool valuesAreOld = lastAnswerAt.isValid() && !heldLinkText.isEmpty();
     if (statusFields)
         statusFields->setStale(valuesAreOld);
+    if (valuesLookOld != valuesAreOld) {
+        valuesLookOld = valuesAreOld;
+        setValuesStale(this, valuesAreOld);
+    }
     if (!linkStateLabel)
         return;
     // The line needs no more room than three lines: the values' time joins the countdown, and a
@@ -217,7 +223,7 @@ QString PollingDialog::failureText() const
 
 void PollingDialog::startCycle()
 {
-    netMessage = new CM_NetMessge();
+    netMessage = LinkFactory::newClient();
     ProgramHistory::follow(netMessage);
     if (answerKind == Answer::Short) {
         connect(netMessage, &CM_NetMessge::SendStateAnswer, this, [this](const _tag_getstate_answer& answer) {
@@ -243,7 +249,7 @@ void PollingDialog::startCycle()
     heldLinkText.clear();
     notSentText.clear();
     showLinkState();
-    netMessage->startPolling(answerKind == Answer::Short ? Protocol::RequestState : Protocol::RequestXState, interval);
+    netMessage->startPolling(answerKind == Answer::Short ? Protocol::RequestState : Protocol::RequestXState, pollPeriod);
 }
 
 void PollingDialog::endCycle()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/link_timing.h"
 #include "link/state_records.h"
 #include "shell/closingdialog.h"
 #include "shell/style_sheets.h"
@@ -37,7 +38,7 @@ public:
     };
 
 protected:
-    PollingDialog(Answer answer, int intervalMs, QWidget* parent);
+    PollingDialog(Answer answer, PollPeriod period, QWidget* parent);
     ~PollingDialog() override;
 
     // Sends one command through the running cycle's client at once; nothing while the panel is
@@ -85,13 +86,14 @@ private:
     void sayNotSent(const QString& button);
 
     const Answer answerKind;
-    const int interval;
+    const PollPeriod pollPeriod;
     bool showsParentOnClose = false;
     CM_NetMessge* netMessage = nullptr;
     QLabel* linkStateLabel = nullptr;
     std::unique_ptr<StatusFields> statusFields;
     QDateTime lastAnswerAt; // of the values shown; null before the first answer
     QString heldLinkText;   // what the link lacked, until the next answer
+    bool valuesLookOld = false;
     QString notSentText;
     QTimer* notSentTimer = nullptr;
 };
@@ -101,9 +103,9 @@ template <typename Record>
 class PollingPanel : public PollingDialog
 {
 protected:
-    PollingPanel(int intervalMs, QWidget* parent)
+    PollingPanel(PollPeriod period, QWidget* parent)
         : PollingDialog(std::is_same<Record, _tag_getstate_answer>::value ? Answer::Short : Answer::Extended,
-                        intervalMs, parent)
+                        period, parent)
     {
         static_assert(std::is_same<Record, _tag_getstate_answer>::value
                           || std::is_same<Record, _tag_getxstate_answer>::value,

@@ -7,7 +7,7 @@
 #include <utility>
 
 ShowInputsDialog::ShowInputsDialog(QWidget* parent)
-    : PollingPanel(100, parent)
+    : PollingPanel(PollPeriod::Fast, parent)
     , ui(new Ui::ShowInputsDialog)
 {
     ui->setupUi(this);

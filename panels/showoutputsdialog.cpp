@@ -6,7 +6,7 @@
 #include <QCheckBox>
 
 ShowOutputsDialog::ShowOutputsDialog(QWidget* parent)
-    : PollingPanel(100, parent)
+    : PollingPanel(PollPeriod::Fast, parent)
     , ui(new Ui::ShowOutputsDialog)
 {
     ui->setupUi(this);

@@ -4,7 +4,7 @@
 #include "ui_switchmodedialog.h"
 
 SwitchModeDialog::SwitchModeDialog(QWidget* parent)
-    : PollingPanel(500, parent)
+    : PollingPanel(PollPeriod::Slow, parent)
     , ui(new Ui::SwitchModeDialog)
 {
     ui->setupUi(this);

@@ -4,7 +4,7 @@
 #include "ui_testboilerdialog.h"
 
 TestBoilerDialog::TestBoilerDialog(QWidget* parent)
-    : PollingPanel(100, parent)
+    : PollingPanel(PollPeriod::Fast, parent)
     , ui(new Ui::TestBoilerDialog)
 {
     ui->setupUi(this);

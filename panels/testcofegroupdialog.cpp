@@ -4,7 +4,7 @@
 #include "ui_testcofegroupdialog.h"
 
 TestCofeGroupDialog::TestCofeGroupDialog(QWidget* parent)
-    : PollingPanel(100, parent)
+    : PollingPanel(PollPeriod::Fast, parent)
     , ui(new Ui::TestCofeGroupDialog)
 {
     ui->setupUi(this);

@@ -4,7 +4,7 @@
 #include "ui_testdispensordialog.h"
 
 TestDispensorDialog::TestDispensorDialog(QWidget* parent)
-    : PollingPanel(500, parent)
+    : PollingPanel(PollPeriod::Slow, parent)
     , ui(new Ui::TestDispensorDialog)
 {
     ui->setupUi(this);

@@ -4,7 +4,7 @@
 #include "ui_testdrinkdialog.h"
 
 TestDrinkDialog::TestDrinkDialog(QWidget* parent)
-    : PollingPanel(500, parent)
+    : PollingPanel(PollPeriod::Slow, parent)
     , ui(new Ui::TestDrinkDialog)
 {
     ui->setupUi(this);

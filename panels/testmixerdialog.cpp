@@ -4,7 +4,7 @@
 #include "ui_testmixerdialog.h"
 
 TestMixerDialog::TestMixerDialog(QWidget* parent)
-    : PollingPanel(500, parent)
+    : PollingPanel(PollPeriod::Slow, parent)
     , ui(new Ui::TestMixerDialog)
 {
     ui->setupUi(this);

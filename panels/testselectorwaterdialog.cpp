@@ -4,7 +4,7 @@
 #include "ui_testselectorwaterdialog.h"
 
 TestSelectorWaterDialog::TestSelectorWaterDialog(QWidget* parent)
-    : PollingPanel(100, parent)
+    : PollingPanel(PollPeriod::Fast, parent)
     , ui(new Ui::TestSelectorWaterDialog)
 {
     ui->setupUi(this);

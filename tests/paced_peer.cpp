@@ -2,6 +2,7 @@
 
 #include "link/frame_codec.h"
 
+#include <algorithm>
 #include <limits>
 
 PacedPeer::PacedPeer(int baud)
@@ -31,10 +32,21 @@ void PacedPeer::readRequests()
     int taken = 0;
     while ((taken = FrameCodec::parseRequest(pending.constData(), pending.size(), &request)) > 0) {
         pending.remove(0, taken);
-        if (request.type == 1 || request.type == 4) {
-            ++count;
-            line.put(bend(count, reply(count)), nowNs());
-        }
+        if (request.type != 1 && request.type != 4)
+            continue;
+        const int poll = ++count;
+        readAt.append(nowMs());
+        const int delayMs = delay(poll);
+        busyUntilMs = std::max(busyUntilMs, nowMs()) + delayMs;
+        const auto answer = [this, poll] {
+            ++answeredCount;
+            line.put(bend(poll, reply(poll)), nowNs());
+            forward();
+        };
+        if (delayMs > 0)
+            QTimer::singleShot(int(busyUntilMs - nowMs()), Qt::PreciseTimer, this, answer);
+        else
+            answer();
     }
     forward();
 }

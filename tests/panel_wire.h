@@ -43,10 +43,15 @@ struct Rig
     Rig() { setControllerAddress(QStringLiteral("127.0.0.1"), peer.port()); }
     bool open() { return panel->show(), QTest::qWaitFor([&] { return peer.openConnectionCount() == 1; }, 5000); }
     QString field(const char* name) const { return panel->findChild<QLineEdit*>(QLatin1String(name))->text(); }
+    // As a controller does, the answer goes to a poll not answered yet.
     bool answer(const QByteArray& frame, const QString& mode)
     {
+        if (!QTest::qWaitFor([&] { return polls() > answered; }, 10000))
+            return false;
+        answered = polls();
         return peer.send(frame) && QTest::qWaitFor([&] { return field("curentModelineEdit") == mode; }, 5000);
     }
+    int polls() const { return int(requests(peer.received()).size() - sent().size()); }
     QByteArrayList sent() const { return requests(peer.received(), false); }
     void click(const QString& button, QWidget* on = nullptr)
     {
@@ -63,6 +68,7 @@ struct Rig
         return names;
     }
     RecordingPeer peer;
+    int answered = 0; // polls
     QWidget menu;
     QWidget* panel = nullptr;
 };

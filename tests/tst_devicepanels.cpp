@@ -1,5 +1,6 @@
 #include "panel_wire.h"
 
+#include "connection/link_factory.h"
 #include "link/protocol.h"
 #include "panels/showinputsdialog.h"
 #include "panels/switchmodedialog.h"
@@ -67,6 +68,13 @@ class TestDevicePanels : public QObject
     Q_OBJECT
 
 private slots:
+    // Every answer goes to a poll of its own: quick polls keep the many answers quick.
+    void initTestCase()
+    {
+        LinkTiming quick;
+        quick.fastPollMs = quick.slowPollMs = 20;
+        LinkFactory::setTiming(quick);
+    }
     void commandButtonSendsItsFrame_data();
     void commandButtonSendsItsFrame();
     void eachByteChecksItsBoxOnly_data();

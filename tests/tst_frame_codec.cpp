@@ -28,8 +28,11 @@ void TestFrameCodec::assembleFrames_data()
         << QStringList{"-", "-", "-", "-", "03 00 08"} << 0;
     QTest::newRow("a frame given up at a poll: as many bytes as it lacked are dropped")
         << QStringList{"0: 03 00", "60: poll", "500: 07 03 00 08"} << QStringList{"-", "-", "03 00 08"} << 0;
-    QTest::newRow("a poll drops what is kept") << QStringList{"0: 04 00 01", "10: poll", "20: 03 00 07"}
-                                               << QStringList{"-", "-", "03 00 07"} << 0;
+    QTest::newRow("a poll drops what is kept, and the rest it lacks")
+        << QStringList{"0: 01 00 02", "10: poll", "20: E8 03 00 00 03 00 07"} << QStringList{"-", "-", "03 00 07"}
+        << 0;
+    QTest::newRow("two frames in one read: the newest") << QStringList{"0: 03 00 07 03 00 08 03"}
+                                                        << QStringList{"03 00 08"} << 1;
     QTest::newRow("silence counts from the last bytes") << QStringList{"0: 01", "40: 00 02", "80: E8", "130: 03 00 00"}
                                                         << QStringList{"-", "-", "-", "01 00 02 e8 03 00 00"} << 0;
     QTest::newRow("lone bytes: kept, or dropped when no type")

@@ -4,7 +4,9 @@
 #include "test_support.h"
 
 #include "history/history_dialog.h"
+#include "history/history_csv.h"
 #include "history/history_model.h"
+#include "history/history_recorder.h"
 #include "history/history_texts.h"
 #include "history/program_history.h"
 #include "link/link_trace.h"
@@ -13,6 +15,7 @@
 #include "shell/quellaro.h"
 #include "simulator/simulator_server.h"
 
+#include <QBuffer>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLabel>
@@ -137,6 +140,18 @@ private slots:
         QCOMPARE(program.readAllStandardError(), QByteArray());
         QCOMPARE(program.exitCode(), 0);
         QCOMPARE(program.readAllStandardOutput(), readFile(QUELLARO_TEST_DATA "/" + recording + ".csv"));
+    }
+
+    // A quote in a text is doubled and the text quoted, so that no column moves.
+    void csvQuotes()
+    {
+        HistoryModel model;
+        HistoryRecorder recorder(model);
+        recorder.lost(1, {1000, 0}, QStringLiteral("said \"no\", twice"));
+        QBuffer out;
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        QVERIFY(HistoryCsv::write(model, out, 0));
+        QVERIFY2(out.data().endsWith(",\"said \"\"no\"\", twice\"\r\n"), out.data().constData());
     }
 
     // Beside Quit on every polling panel; one window for the program, not modal.

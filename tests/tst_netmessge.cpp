@@ -3,6 +3,7 @@
 
 #include "test_support.h"
 
+#include "connection/link_factory.h"
 #include "link/cm_netmessge.h"
 #include "link/link_trace.h"
 #include "recording_peer.h"
@@ -31,7 +32,7 @@ struct Link
     bool open()
     {
         setControllerAddress(QStringLiteral("127.0.0.1"), peer.port());
-        client.reset(new CM_NetMessge);
+        client.reset(LinkFactory::newClient());
         CM_NetMessge* c = client.get();
         QObject::connect(c, &CM_NetMessge::SendString, [this](const QString& s) { log << "text " + s; });
         QObject::connect(c, &CM_NetMessge::SendCurentState, [this](int s) { log << QString("curent %1").arg(s); });
@@ -71,6 +72,7 @@ private slots:
     void traceOnFullDisk();
     void addresses_data();
     void addresses();
+    void programTiming();
     void triesAgainAtItsDelays();
     void healthLine();
 };
@@ -114,8 +116,8 @@ void TestNetMessge::replies_data()
     const QByteArray reply4 = hexBytes("04 00 03 E9 03 1A 27 9D 03") + QByteArray(41, '\0') + hexBytes("01");
     QTest::newRow("reply 1, reply 4") << Reads{reply1, reply4} << 0
                                       << QStringList{"state 2 1000 65535", "xstate 3 1001 10010 925 1"};
-    QTest::newRow("two reply 4 merged: the first") << Reads{reply4 + hexBytes("04 00 02") + reply4.mid(3)} << 0
-                                                   << QStringList{"xstate 3 1001 10010 925 1"};
+    QTest::newRow("two reply 4 merged: the newest") << Reads{reply4 + hexBytes("04 00 02") + reply4.mid(3)} << 0
+                                                    << QStringList{"xstate 2 1001 10010 925 1"};
     // A cut-short frame is dropped once stale, and what follows it too until the next poll: it
     // may be the frame's rest.
     QTest::newRow("reply 4 cut short, 100 ms later reply 1") << Reads{reply4.left(30), reply1} << 100
@@ -161,7 +163,7 @@ void TestNetMessge::trace()
         link.peer.closeConnections();
         QTRY_COMPARE_WITH_TIMEOUT(link.client->linkState(), CM_NetMessge::LinkState::WaitingToRetry, 5000);
         QCOMPARE(link.client->SendMessage(4, 0, 0, 0), -1);
-        CM_NetMessge next; // connecting
+        CM_NetMessge next(LinkFactory::storedEndpoint()); // connecting
         QCOMPARE(next.SendMessage(1, 0, 0, 0), -1);
         QBuffer written;
         written.setData(readFile(path).mid(before));
@@ -177,8 +179,8 @@ void TestNetMessge::trace()
         QCOMPARE(result.errorLine, 0);
         const QString at = QStringLiteral("127.0.0.1:%1").arg(link.peer.port());
         QStringList expected{"0 connecting to " + at, "0 connected to " + at, "0 request to " + at + ": 04 00",
-                             "0 read: 03 00 07 03 00 08 03", "0 reply delivered: 03 00 07",
-                             "0 reply dropped, one frame per read: 03 00 08", "0 reply kept, unfinished frame: 03",
+                             "0 read: 03 00 07 03 00 08 03", "0 reply dropped, an older frame of the same read: 03 00 07",
+                             "0 reply delivered: 03 00 08", "0 reply kept, unfinished frame: 03",
                              "0 error with " + at + ", closed-by-controller: The remote host closed the connection",
                              "0 health: 1 requests, 1 replies, no round trip, 0 timeouts, 1 dropped (3 bytes)",
                              "0 disconnected from " + at, "0 request not sent, connection lost: 04 00",
@@ -253,7 +255,7 @@ void TestNetMessge::addresses()
     RecordingPeer peer;
     SettingsStore::setControllerHost(host);
     SettingsStore::setControllerPort(port.isEmpty() ? QString::number(peer.port()) : port);
-    CM_NetMessge client;
+    CM_NetMessge client(LinkFactory::storedEndpoint());
     if (tried.isEmpty()) {
         QCOMPARE(client.linkState(), CM_NetMessge::LinkState::InvalidAddress);
         QCOMPARE(client.findChild<QTcpSocket*>()->state(), QAbstractSocket::UnconnectedState);
@@ -268,6 +270,16 @@ void TestNetMessge::addresses()
     QTRY_COMPARE_WITH_TIMEOUT(peer.received(), hexBytes("04 00"), 5000);
 }
 
+// The figures the panels' clients run on: a technician reads them in the link line and the trace.
+void TestNetMessge::programTiming()
+{
+    const LinkTiming timing = LinkFactory::timing();
+    QCOMPARE(timing.retryDelaysMs, (QVector<int>{1000, 2000, 4000, 5000}));
+    QCOMPARE((QList<int>{timing.replyTimeoutMs, timing.longestReplyMs, timing.quietMs, timing.silenceMs,
+                         timing.connectTimeoutMs, timing.periodMs(PollPeriod::Fast), timing.periodMs(PollPeriod::Slow)}),
+             (QList<int>{500, 4000, 50, 2000, 2000, 100, 500}));
+}
+
 // Intervals a tenth of the program's: attempts 20, 40, 80, then every 100 ms after each loss.
 void TestNetMessge::triesAgainAtItsDelays()
 {
@@ -276,7 +288,7 @@ void TestNetMessge::triesAgainAtItsDelays()
     peer.stopListening();
     LinkTiming timing;
     timing.retryDelaysMs = {20, 40, 80, 100};
-    CM_NetMessge client(ControllerAddress::fromSettings("127.0.0.1", port), timing);
+    CM_NetMessge client(LinkFactory::endpointOf("127.0.0.1", port), timing);
     QElapsedTimer clock;
     clock.start();
     QList<qint64> attempts;
@@ -321,7 +333,7 @@ void TestNetMessge::healthLine()
         peer.answerPolls(hexBytes("01 00 02 E8 03 00 00"));
         LinkTiming timing;
         timing.healthEveryMs = 1000;
-        CM_NetMessge client(ControllerAddress::fromSettings("127.0.0.1", QString::number(peer.port())), timing);
+        CM_NetMessge client(LinkFactory::endpointOf("127.0.0.1", QString::number(peer.port())), timing);
         client.startPolling(1, 100);
         QTRY_COMPARE_WITH_TIMEOUT(lines.size(), 1, 5000);
         // A poll answered short is given up after 500 ms; the next poll drops the stale piece, and

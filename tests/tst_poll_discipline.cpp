@@ -108,6 +108,57 @@ private slots:
         QVERIFY2(peer.polls() >= polls, qPrintable(QString::number(peer.polls())));
     }
 
+    // A controller that takes a while over each poll, one poll at a time; each reply carries its
+    // poll's number as the temperature. A reply is shown only as its own poll's answer: the shown
+    // one is never older than twice the delay and a period, never goes back to an older poll, and
+    // the controller's queue never grows.
+    void delayedReplies_data()
+    {
+        QTest::addColumn<int>("delayMs");
+        QTest::addColumn<int>("every"); // the delay is taken over every n-th poll
+        QTest::addColumn<int>("runMs");
+        QTest::addColumn<int>("polls"); // at least
+        QTest::newRow("at once") << 0 << 1 << 4000 << 30;
+        QTest::newRow("300 ms") << 300 << 1 << 5000 << 12;
+        QTest::newRow("700 ms") << 700 << 1 << 8000 << 9;
+        QTest::newRow("every fifth after 700 ms") << 700 << 5 << 8000 << 30;
+        QTest::newRow("1.5 s") << 1500 << 1 << 10000 << 5;
+        QTest::newRow("3 s") << 3000 << 1 << 16000 << 4;
+    }
+
+    void delayedReplies()
+    {
+        QFETCH(int, delayMs);
+        QFETCH(int, every);
+        QFETCH(int, runMs);
+        QFETCH(int, polls);
+        PacedPeer peer(115200);
+        peer.delay = [&](int poll) { return poll % every == 0 ? delayMs : 0; };
+        peer.reply = [](int poll) { return boilerReply(poll); };
+        Panel rig(peer.port());
+        int last = 0;
+        qint64 oldest = 0;
+        QStringList faults;
+        QVERIFY(sampleUntil(
+            [&] {
+                const int shown = qRound(rig.temperature() * 10);
+                if (shown == 0)
+                    return;
+                if (shown < last)
+                    faults << QStringLiteral("poll %1 shown after poll %2").arg(shown).arg(last);
+                last = shown;
+                oldest = qMax(oldest, peer.nowMs() - peer.readAtMs(shown));
+                if (peer.polls() - peer.answered() > 1)
+                    faults << QStringLiteral("%1 polls waiting").arg(peer.polls() - peer.answered());
+            },
+            [&] { return peer.nowMs() >= runMs; }));
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+        // A busy test machine may stall the test or the peer for a while; a backlog grows
+        // without bound instead.
+        QVERIFY2(oldest <= 2 * delayMs + 100 + 1000, qPrintable(QString::number(oldest)));
+        QVERIFY2(peer.polls() >= polls, qPrintable(QString::number(peer.polls())));
+    }
+
     // The sixth reply is disturbed at 9600 baud; the panel polls on. `wrong` is how many
     // different false readings may show: none but for a doubled byte, which spoils one frame.
     void disturbances_data()
@@ -120,6 +171,8 @@ private slots:
         QTest::newRow("byte 10 lost") << "lose 10" << 0;
         QTest::newRow("junk reply types after the reply") << "junk" << 0;
         QTest::newRow("byte 4 doubled") << "double 4" << 1;
+        // Its first 9 bytes right after the reply, the rest after the next poll, before its reply.
+        QTest::newRow("a repeated answer cut in two") << "repeat 9 150" << 0;
     }
 
     void disturbances()
@@ -139,6 +192,8 @@ private slots:
                 frame.remove(at, 1);
             else if (words[0] == "double")
                 frame.insert(at, frame.at(at));
+            else if (words[0] == "repeat")
+                peer.stallAfter(frame.size() + at, words[2].toInt()), frame += frame;
             else
                 frame += QByteArray::fromHex("0401030400");
             return frame;

@@ -4,10 +4,14 @@
 #include "panels/switchmodedialog.h"
 #include "panels/testboilerdialog.h"
 
+#include <QCheckBox>
 #include <QElapsedTimer>
+#include <QLCDNumber>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QShowEvent>
+
+#include <cmath>
 
 // The polling cycle, driven through the mode switch panel (short answers every 500 ms; it brings
 // back the menu that opened it), the inputs panel and the boiler panel (extended answers every
@@ -43,6 +47,45 @@ struct Rig : PanelWire::Rig
     const QByteArray poll;
     QLabel* line = nullptr;
 };
+
+// The LCD and the texts of the check boxes (right of the box) as drawn, same values live or old.
+QList<QImage> valueImages(QWidget* panel)
+{
+    QList<QImage> images;
+    for (QLCDNumber* lcd : panel->findChildren<QLCDNumber*>())
+        images << lcd->grab().toImage();
+    for (QCheckBox* box : panel->findChildren<QCheckBox*>())
+        images << box->grab(box->rect().adjusted(26, 0, 0, 0)).toImage();
+    return images;
+}
+
+// The contrast of the darkest pixel against the commonest one, the background.
+double darkestContrast(const QImage& image)
+{
+    const auto luminance = [](QRgb rgb) {
+        const auto channel = [](int value) {
+            const double c = value / 255.0;
+            return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(qRed(rgb)) + 0.7152 * channel(qGreen(rgb)) + 0.0722 * channel(qBlue(rgb));
+    };
+    QHash<QRgb, int> counts;
+    QRgb darkest = qRgb(255, 255, 255);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            ++counts[pixel];
+            if (luminance(pixel) < luminance(darkest))
+                darkest = pixel;
+        }
+    }
+    QRgb background = darkest;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        if (it.value() > counts.value(background))
+            background = it.key();
+    }
+    return (luminance(background) + 0.05) / (luminance(darkest) + 0.05);
+}
 
 const QString Retry = QStringLiteral("\nTrying again in 1 s (attempt 1).");
 const QString AsOf = QStringLiteral("\nValues as of hh:mm:ss");
@@ -122,8 +165,8 @@ private slots:
         QCOMPARE(rig.peer.connectionCount(), 2);
         QTRY_VERIFY(rig.polls() > 0);
         QCOMPARE(rig.fields(), (QStringList{"Trade", "Waiting", "All correct"}));
-        QVERIFY(rig.peer.send(rig.reply(7, 2, 10001)));
-        QTRY_COMPARE(rig.fields(), (QStringList{"Unknown mode 7", "Boiler diagnostic", "Error boiler"}));
+        QVERIFY(rig.peer.send(rig.reply(7, 555, 10001)));
+        QTRY_COMPARE(rig.fields(), (QStringList{"Unknown mode 7", "Unknown state 555", "Error boiler"}));
     }
 
     void lineSaysWhatTheLinkLacks_data()
@@ -182,7 +225,7 @@ private slots:
             }
             if (fault == "closed after 3") {
                 rig.peer.clearReceived();
-                QTRY_VERIFY(rig.polls() >= 3);
+                QTRY_VERIFY(rig.polls() >= 1);
                 rig.peer.closeConnections();
             } else if (fault == "refused") {
                 rig.panel->close();
@@ -195,9 +238,16 @@ private slots:
         if (silent) {
             // Counted from the reply's reading, a moment before the test sees it shown.
             QVERIFY2(silence.elapsed() >= 1950, qPrintable(QString::number(silence.elapsed())));
+            // Values once shown look old: legible, and plainly not as live.
+            const QList<QImage> old = fault == "silent" ? QList<QImage>() : valueImages(rig.panel);
+            for (const QImage& image : old)
+                QVERIFY2(darkestContrast(image) >= 4.5, qPrintable(QString::number(darkestContrast(image))));
             QVERIFY(rig.answer(rig.reply(4, 1000, 0), "Master"));
             QCOMPARE(rig.shownLine(), QString());
             QVERIFY(rig.line->isHidden());
+            const QList<QImage> live = valueImages(rig.panel);
+            for (int i = 0; i < old.size() && i < live.size(); ++i)
+                QVERIFY2(live[i] != old[i], qPrintable(QString::number(i)));
         } else {
             QCOMPARE(rig.peer.connectionCount(), fault == "port not valid" || neverConnects ? 0 : 1);
         }
@@ -213,7 +263,7 @@ private slots:
             rig.click("WaterPompOnButton");
         rig.peer.release();
         QTRY_COMPARE_WITH_TIMEOUT(rig.peer.connectionCount(), 1, 5000);
-        QTRY_VERIFY_WITH_TIMEOUT(rig.polls() >= 2, 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(rig.polls() >= 1, 5000);
         QCOMPARE(rig.sent(), QByteArrayList());
         QCOMPARE(rig.shownLine(), QString());
     }

@@ -2,6 +2,7 @@
 
 #include "test_support.h"
 
+#include "connection/link_factory.h"
 #include "link/cm_netmessge.h"
 
 #include <QTranslator>
@@ -44,14 +45,14 @@ void TestStatusTexts::texts()
     QFETCH(QString, english);
     QFETCH(QString, russian);
 
-    CM_NetMessge plain;
+    CM_NetMessge plain(LinkFactory::storedEndpoint());
     QCOMPARE((plain.*table)(code), english);
 
     QTranslator translator;
     QVERIFY(translator.load(QStringLiteral("status_texts_ru"), QCoreApplication::applicationDirPath()));
     QCoreApplication::installTranslator(&translator);
     // The tables are filled when a client is made: a translation loaded later would not show.
-    CM_NetMessge translated;
+    CM_NetMessge translated(LinkFactory::storedEndpoint());
     QCoreApplication::removeTranslator(&translator);
     QCOMPARE((translated.*table)(code), russian.isNull() ? english : russian);
     QCOMPARE((plain.*table)(code), english);

@@ -1,0 +1,23 @@
+#include "panels/stale_values.h"
+
+#include <QCheckBox>
+#include <QLCDNumber>
+#include <QPalette>
+
+void setValuesStale(QWidget* panel, bool stale)
+{
+    // On top of the box's own sheet, whatever styles it, and off again leaving it.
+    const QString rule = QStringLiteral("\nQCheckBox, QCheckBox:disabled { color: #595959; font-style: italic; }");
+    for (QCheckBox* box : panel->findChildren<QCheckBox*>()) {
+        QString sheet = box->styleSheet();
+        sheet.remove(rule);
+        box->setStyleSheet(stale ? sheet + rule : sheet);
+    }
+    for (QLCDNumber* lcd : panel->findChildren<QLCDNumber*>()) {
+        QPalette palette = lcd->palette();
+        palette.setColor(QPalette::WindowText,
+                         stale ? QColor(0x59, 0x59, 0x59) : panel->palette().color(QPalette::WindowText));
+        lcd->setPalette(palette);
+        lcd->setSegmentStyle(stale ? QLCDNumber::Flat : QLCDNumber::Outline);
+    }
+}
