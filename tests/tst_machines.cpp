@@ -2,6 +2,7 @@
 // keys, import and export, the first start after an update, --machine, the Machines window.
 #include "test_support.h"
 
+#include "connection/link_factory.h"
 #include "link/cm_netmessge.h"
 #include "machines/machine_store.h"
 #include "machines/machines_dialog.h"
@@ -19,6 +20,8 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTcpServer>
+
+#include <memory>
 
 namespace {
 
@@ -226,7 +229,7 @@ private slots:
         for (auto [chosen, server, other] :
              {std::make_tuple(a, &first, &second), std::make_tuple(b, &second, &first)}) {
             QVERIFY(store.choose(chosen.id, &error));
-            CM_NetMessge client;
+            const std::unique_ptr<CM_NetMessge> client(LinkFactory::newClient());
             QTRY_VERIFY_WITH_TIMEOUT(server->hasPendingConnections(), 5000);
             while (server->hasPendingConnections())
                 delete server->nextPendingConnection();

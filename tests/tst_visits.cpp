@@ -2,6 +2,7 @@
 // visit.
 #include "test_support.h"
 
+#include "connection/link_factory.h"
 #include "link/cm_netmessge.h"
 #include "machines/machine_store.h"
 #include "recipes/receptsdialog.h"
@@ -16,8 +17,11 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTabWidget>
+
+#include <memory>
 
 class TestVisits : public QObject
 {
@@ -59,10 +63,10 @@ private slots:
 
         Quellaro menu;
         {
-            CM_NetMessge client;
-            client.startPolling(4, 100);
-            QTRY_COMPARE_WITH_TIMEOUT(client.linkState(), CM_NetMessge::LinkState::Connected, 5000);
-            QTest::qWait(400); // a few answers
+            const std::unique_ptr<CM_NetMessge> client(LinkFactory::newClient());
+            QSignalSpy answers(client.get(), &CM_NetMessge::SendXStateAnswer);
+            client->startPolling(4, 100);
+            QTRY_VERIFY_WITH_TIMEOUT(answers.count() >= 3, 5000);
         }
         const QString folder = VisitRecorder::currentFolder();
         QCOMPARE(QFileInfo(folder).dir().path(), store.machineFolder(machine.id));

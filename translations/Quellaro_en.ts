@@ -1679,10 +1679,6 @@
         <translation>The file holds no results.</translation>
     </message>
     <message>
-        <source>Check</source>
-        <translation>Check</translation>
-    </message>
-    <message>
         <source>Result</source>
         <translation>Result</translation>
     </message>
@@ -1801,6 +1797,18 @@
     <message>
         <source>%1 cannot be written: %2</source>
         <translation>%1 cannot be written: %2</translation>
+    </message>
+    <message>
+        <source>expected %1, seen %2</source>
+        <translation>expected %1, seen %2</translation>
+    </message>
+    <message>
+        <source> (%1 s)</source>
+        <translation> (%1 s)</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Step</translation>
     </message>
 </context>
 <context>

@@ -1681,10 +1681,6 @@
         <translation>В файле нет результатов.</translation>
     </message>
     <message>
-        <source>Check</source>
-        <translation>Проверка</translation>
-    </message>
-    <message>
         <source>Result</source>
         <translation>Результат</translation>
     </message>
@@ -1803,6 +1799,18 @@
     <message>
         <source>%1 cannot be written: %2</source>
         <translation>%1 нельзя записать: %2</translation>
+    </message>
+    <message>
+        <source>expected %1, seen %2</source>
+        <translation>ожидалось %1, получено %2</translation>
+    </message>
+    <message>
+        <source> (%1 s)</source>
+        <translation> (%1 с)</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Шаг</translation>
     </message>
 </context>
 <context>
