@@ -7,7 +7,6 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QSaveFile>
 #include <QTextStream>
 #include <QVector>
@@ -52,10 +51,11 @@ int runCheckCommand(const CheckCommand& command, QTextStream& out, QTextStream& 
         told[step] = true;
         out << CheckReport::line(checklist.steps.at(step), result) << Qt::endl;
     });
-    QEventLoop loop;
-    QObject::connect(&runner, &CheckRunner::finished, &loop, &QEventLoop::quit);
+    // The program's own event loop runs the check: --check has nothing else to do.
+    QObject::connect(&runner, &CheckRunner::finished, QCoreApplication::instance(), &QCoreApplication::quit,
+                     Qt::QueuedConnection);
     runner.runAll();
-    loop.exec();
+    QCoreApplication::exec();
 
     const int status = CheckReport::exitCode(runner);
     if (!runner.reachedMachine())

@@ -11,7 +11,7 @@ struct CheckCommand
     QString junitFile;     // empty: none written
 };
 
-// Runs the check in its own event loop (a QCoreApplication must exist), writes one line per
+// Runs the check in the application's event loop (a QCoreApplication must exist), writes one line per
 // step to `out` as each ends and what kept it from running to `err`. Returns the exit status:
 // 0 every step passed, 1 a step failed, 2 the check could not run.
 int runCheckCommand(const CheckCommand& command, QTextStream& out, QTextStream& err);
