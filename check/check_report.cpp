@@ -45,7 +45,7 @@ QString outcome(const CheckRunner& runner)
 
 QString seconds(qint64 ms)
 {
-    return QString::number(ms / 1000.0, 'f', 3);
+    return QString::number(static_cast<double>(ms) / 1000.0, 'f', 3);
 }
 
 } // namespace
@@ -75,7 +75,7 @@ QString line(const CheckStep& step, const CheckRunner::Result& result)
                        .arg(CheckRunner::statusText(result.status), -12)
                        .arg(step.id, -18)
                        .arg(step.title)
-                       .arg(result.tookMs / 1000.0, 0, 'f', 1);
+                       .arg(static_cast<double>(result.tookMs) / 1000.0, 0, 'f', 1);
     if (!result.expected.isEmpty())
         return text + CheckRunner::tr(": expected %1, seen %2").arg(result.expected, result.seen);
     if (!result.seen.isEmpty())

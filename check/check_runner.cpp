@@ -252,11 +252,13 @@ bool CheckRunner::send(const CheckStep& step)
         return true;
     case CheckStep::Send::Mode:
         return client->SendMessage(Protocol::RequestModeSwitch, step.code, 0, 0) > 0;
-    case CheckStep::Send::Command:
+    case CheckStep::Send::Command: {
         // Owed before it is sent: a lost link may take the request but not the answer.
-        for (int out : CommandOutputs::of(step.code))
+        const QVector<int> outputs = CommandOutputs::of(step.code);
+        for (int out : outputs)
             owed.insert(out);
         return client->SendMessage(Protocol::RequestCommand, step.code, step.parameter1, step.parameter2) > 0;
+    }
     case CheckStep::Send::Output:
         if (step.value)
             owed.insert(step.code);

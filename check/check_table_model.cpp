@@ -85,9 +85,9 @@ QString CheckTableModel::timeText(int step) const
     case CheckRunner::Status::Skipped:
         return QString();
     case CheckRunner::Status::Running:
-        return tr("%1 s left").arg(runner->remainingMs(step) / 1000.0, 0, 'f', 1);
+        return tr("%1 s left").arg(static_cast<double>(runner->remainingMs(step)) / 1000.0, 0, 'f', 1);
     default:
-        return tr("%1 s").arg(result.tookMs / 1000.0, 0, 'f', 1);
+        return tr("%1 s").arg(static_cast<double>(result.tookMs) / 1000.0, 0, 'f', 1);
     }
 }
 

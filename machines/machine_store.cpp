@@ -138,7 +138,8 @@ bool MachineStore::write(const Machine& machine, QString* error) const
 QString MachineStore::newId(const QString& name) const
 {
     QString base;
-    for (const QChar c : name.trimmed().toLower())
+    const QString lowered = name.trimmed().toLower();
+    for (const QChar c : lowered)
         base += c.isLetterOrNumber() ? c : QLatin1Char('-');
     base = base.left(40);
     if (base.isEmpty() || base.startsWith(QLatin1Char('.')))

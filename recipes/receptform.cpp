@@ -32,9 +32,10 @@ ReceptForm::ReceptForm(QWidget* parent)
     for (const ReceptField& field : receptFields()) {
         QWidget* widget = findChild<QWidget*>(QLatin1String(field.widget));
         if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-            connect(edit, &QLineEdit::textChanged, this, [this, &field](const QString& text) {
+            const ReceptField* row = &field; // a row of the static table
+            connect(edit, &QLineEdit::textChanged, this, [this, row](const QString& text) {
                 if (!showing)
-                    record.*field.text = text;
+                    record.*row->text = text;
             });
         } else if (auto* box = qobject_cast<QSpinBox*>(widget)) {
             box->setRange(field.minimum, field.maximum);

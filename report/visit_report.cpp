@@ -180,7 +180,8 @@ QString checksSection(const QString& folder)
                     .arg(esc(check.value(QStringLiteral("checklist")).toString(name)),
                          esc(check.value(QStringLiteral("outcome")).toString()));
         QVector<QStringList> rows;
-        for (const QJsonValue& value : check.value(QStringLiteral("steps")).toArray())
+        const QJsonArray steps = check.value(QStringLiteral("steps")).toArray();
+        for (const QJsonValue& value : steps)
             rows.append(checkStepRow(value.toObject()));
         html += rows.isEmpty()
             ? paragraph(QCoreApplication::translate("Report", "The file holds no results."))

@@ -12,7 +12,7 @@ lint_sources() {
         "$root/scripts/build.sh" "$build" -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
     fi
     cd "$root"
-    sources=$(find shell link history recipes panels settings simulator machines visits report -maxdepth 1 -name '*.cpp' | sort)
+    sources=$(find shell link connection history check recipes panels settings simulator machines visits report -maxdepth 1 -name '*.cpp' | sort)
     echo "$name: $(echo "$sources" | wc -l) files"
     if ! echo "$sources" | xargs -P "${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}" -n 1 sh -c '
             out=$("$@" 2>&1) || { printf "%s\n" "$out"; exit 1; }

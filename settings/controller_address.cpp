@@ -54,7 +54,7 @@ ControllerAddress ControllerAddress::fromSettings(const QString& storedHost, con
 QString withoutBrackets(const QString& host)
 {
     if (host.size() > 2 && host.startsWith(QLatin1Char('[')) && host.endsWith(QLatin1Char(']'))) {
-        const QString inside = host.mid(1, host.size() - 2);
+        QString inside = host.mid(1, host.size() - 2);
         if (isIpv6Address(inside))
             return inside;
     }

@@ -16,7 +16,11 @@ namespace VisitFolder {
 namespace {
 
 // A visit folder's name: the local time it began, which sorts as it should.
-const QRegularExpression VisitName(QStringLiteral("^\\d{8}-\\d{6}(-\\d+)?$"));
+const QRegularExpression& visitName()
+{
+    static const QRegularExpression name(QStringLiteral("^\\d{8}-\\d{6}(-\\d+)?$"));
+    return name;
+}
 
 QString dateText(const QDateTime& time)
 {
@@ -89,7 +93,7 @@ QStringList visits(const QString& machineFolder)
     const QStringList names =
         QDir(machineFolder).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::Reversed);
     for (const QString& name : names) {
-        if (VisitName.match(name).hasMatch())
+        if (visitName().match(name).hasMatch())
             found.append(machineFolder + QLatin1Char('/') + name);
     }
     return found;
