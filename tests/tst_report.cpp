@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 
 namespace {
 
@@ -41,10 +42,16 @@ int redPixels(const QImage& image)
     return count;
 }
 
-// The words of `text` one blank apart, so that the layout's line breaks and columns do not count.
+// The words of `text` one blank apart, so that the layout's line breaks and columns do not count,
+// without the pages' numbers, which fall wherever a Qt breaks the pages.
 QString words(const QByteArray& text)
 {
-    return QString::fromUtf8(text).simplified();
+    QString joined;
+    for (const QString& line : QString::fromUtf8(text).split(QRegularExpression(QStringLiteral("[\\n\\f]")))) {
+        if (!QRegularExpression(QStringLiteral("^\\s*\\d+\\s*$")).match(line).hasMatch())
+            joined += line + QLatin1Char(' ');
+    }
+    return joined.simplified();
 }
 
 } // namespace
