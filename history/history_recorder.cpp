@@ -27,16 +27,13 @@ HistoryRecorder::HistoryRecorder(HistoryModel& history)
 {
 }
 
-void HistoryRecorder::newRun()
-{
-    links.clear();
-}
-
 void HistoryRecorder::connected(int link, LinkTrace::Stamp at)
 {
     LinkState& state = links[link];
-    if (state.open)
-        return; // answering again after a silence, which the next answer says
+    if (state.open) {
+        answering(link, at);
+        return;
+    }
     state = LinkState();
     state.open = true;
     state.lastHeardMs = at.msSinceEpoch;
@@ -62,12 +59,21 @@ void HistoryRecorder::notAnswering(int link, LinkTrace::Stamp at)
     add(link, at, HistoryEvent::Kind::NotAnswering);
 }
 
+void HistoryRecorder::answering(int link, LinkTrace::Stamp at)
+{
+    LinkState& state = links[link];
+    if (!state.silent)
+        return;
+    state.silent = false;
+    add(link, at, HistoryEvent::Kind::Answering);
+}
+
 void HistoryRecorder::request(int link, LinkTrace::Stamp at, const QByteArray& frame, bool sent,
                               const QString& notSentReason)
 {
     const int type = frame.isEmpty() ? 0 : quint8(frame.at(0));
     if (isPoll(frame)) {
-        if (sent && at.msSinceEpoch - links[link].lastHeardMs >= SilenceMs)
+        if (infersSilence && sent && at.msSinceEpoch - links[link].lastHeardMs >= SilenceMs)
             notAnswering(link, at);
         return;
     }
@@ -79,11 +85,8 @@ void HistoryRecorder::request(int link, LinkTrace::Stamp at, const QByteArray& f
 
 HistoryRecorder::LinkState& HistoryRecorder::heardFrom(int link, LinkTrace::Stamp at)
 {
+    answering(link, at);
     LinkState& state = links[link];
-    if (state.silent) {
-        state.silent = false;
-        add(link, at, HistoryEvent::Kind::Answering);
-    }
     state.lastHeardMs = at.msSinceEpoch;
     return state;
 }

@@ -20,13 +20,18 @@ public:
 
     explicit HistoryRecorder(HistoryModel& model);
 
-    // A new run of the program: its link numbers count from 1 again.
-    void newRun();
+    // Whether a poll written after SilenceMs without an answer counts as not answering: for
+    // traces written before the client recorded its own verdict. On by default.
+    void setInfersSilence(bool infers) { infersSilence = infers; }
+
+    // A connection made; on an open connection, the controller answering again.
     void connected(int link, LinkTrace::Stamp at);
     // The first loss of a connection counts; what follows it says less.
     void lost(int link, LinkTrace::Stamp at, const QString& reason);
     // The controller left an open connection unanswered for SilenceMs.
     void notAnswering(int link, LinkTrace::Stamp at);
+    // The controller answers again after a silence.
+    void answering(int link, LinkTrace::Stamp at);
     // A request written (`sent`) or not: a poll only tells whether the controller went silent,
     // anything else is a command.
     void request(int link, LinkTrace::Stamp at, const QByteArray& frame, bool sent, const QString& notSentReason = {});
@@ -52,4 +57,5 @@ private:
 
     HistoryModel& model;
     QHash<int, LinkState> links;
+    bool infersSilence = true;
 };

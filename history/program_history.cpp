@@ -20,6 +20,7 @@ public:
         , model(HistoryModel::DefaultLimit, this)
         , recorder(model)
     {
+        recorder.setInfersSilence(false); // the clients say when their controller is silent
     }
     HistoryModel model;
     HistoryRecorder recorder;
@@ -67,19 +68,23 @@ HistoryRecorder& recorder()
 void follow(CM_NetMessge* client)
 {
     const int link = client->number();
+    // At the client's time of each event, the time its trace lines carry, so that the history
+    // read back from the trace is this one.
     QObject::connect(client, &CM_NetMessge::LinkStateChanged, client, [client, link](CM_NetMessge::LinkState state) {
         // The client tells when its controller stops answering; a lost link waits to be tried again.
         if (state == CM_NetMessge::LinkState::Connected)
-            recorder().connected(link, LinkTrace::now());
+            recorder().connected(link, client->eventTime());
         else if (state == CM_NetMessge::LinkState::NotAnswering)
-            recorder().notAnswering(link, LinkTrace::now());
+            recorder().notAnswering(link, client->eventTime());
         else if (state == CM_NetMessge::LinkState::Lost || state == CM_NetMessge::LinkState::WaitingToRetry)
-            recorder().lost(link, LinkTrace::now(), lostReason(*client));
+            recorder().lost(link, client->eventTime(), lostReason(*client));
     });
-    QObject::connect(client, &CM_NetMessge::SendStateAnswer, client,
-                     [link](const _tag_getstate_answer& answer) { recorder().answer(link, LinkTrace::now(), answer); });
-    QObject::connect(client, &CM_NetMessge::SendXStateAnswer, client,
-                     [link](const _tag_getxstate_answer& answer) { recorder().answer(link, LinkTrace::now(), answer); });
+    QObject::connect(
+        client, &CM_NetMessge::SendStateAnswer, client,
+        [client, link](const _tag_getstate_answer& answer) { recorder().answer(link, client->eventTime(), answer); });
+    QObject::connect(
+        client, &CM_NetMessge::SendXStateAnswer, client,
+        [client, link](const _tag_getxstate_answer& answer) { recorder().answer(link, client->eventTime(), answer); });
 }
 
 void requested(const CM_NetMessge* client, int type, int arg1, int arg2, int arg3, int result)
@@ -87,7 +92,7 @@ void requested(const CM_NetMessge* client, int type, int arg1, int arg2, int arg
     const QByteArray frame = FrameCodec::composeRequest(type, arg1, arg2, arg3);
     if (frame.isEmpty())
         return;
-    recorder().request(client->number(), LinkTrace::now(), frame, result >= 0,
+    recorder().request(client->number(), client->eventTime(), frame, result >= 0,
                        result >= 0 ? QString() : notSentReason(*client));
 }
 

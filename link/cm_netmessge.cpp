@@ -16,13 +16,14 @@ namespace {
 
 using LinkTrace::Event;
 
-// One trace line of link `link`; `fill` sets its event and is called only while the trace is on.
+// One trace line of link `link` at `at`; `fill` sets its event and is called only while the
+// trace is on.
 template <typename Fill>
-void trace(int link, const Fill& fill)
+void trace(int link, LinkTrace::Stamp at, const Fill& fill)
 {
     LinkTrace::write([&] {
         LinkTrace::Line line;
-        line.time = LinkTrace::now();
+        line.time = at;
         line.link = link;
         fill(line);
         return line;
@@ -30,10 +31,10 @@ void trace(int link, const Fill& fill)
 }
 
 // "reply delivered: 03 00 07", "reply dropped, one frame per read: 03 00 08".
-void tracePiece(int link, const FrameAssembler::Piece& piece)
+void tracePiece(int link, LinkTrace::Stamp at, const FrameAssembler::Piece& piece)
 {
     static const Event fates[] = {Event::ReplyDelivered, Event::ReplyDropped, Event::ReplyKept};
-    trace(link, [&](LinkTrace::Line& line) {
+    trace(link, at, [&](LinkTrace::Line& line) {
         line.event = fates[int(piece.fate)];
         line.text = QLatin1String(piece.reason);
         line.bytes = piece.bytes;
@@ -109,11 +110,15 @@ void CM_NetMessge::setUpTimers()
     singleShot(retryTimer, 0, &CM_NetMessge::retryTick);
     singleShot(silenceTimer, timing.silenceMs, &CM_NetMessge::silenceTimedOut);
     healthTimer.setInterval(timing.healthEveryMs);
-    connect(&healthTimer, &QTimer::timeout, this, &CM_NetMessge::traceHealth);
+    connect(&healthTimer, &QTimer::timeout, this, [this] {
+        stamp = LinkTrace::now();
+        traceHealth();
+    });
 }
 
 CM_NetMessge::~CM_NetMessge()
 {
+    stamp = LinkTrace::now();
     if (isOpen())
         traceHealth();
 }
@@ -179,6 +184,12 @@ void CM_NetMessge::startPolling(int type, int periodMs)
 
 int CM_NetMessge::SendMessage(int type, int arg1, int arg2, int arg3)
 {
+    stamp = LinkTrace::now();
+    return writeRequest(type, arg1, arg2, arg3, false);
+}
+
+int CM_NetMessge::writeRequest(int type, int arg1, int arg2, int arg3, bool poll)
+{
     try {
         const QByteArray frame = FrameCodec::composeRequest(type, arg1, arg2, arg3);
         if (frame.isEmpty())
@@ -197,7 +208,7 @@ int CM_NetMessge::SendMessage(int type, int arg1, int arg2, int arg3)
             tracePieces(report);
         }
         const int written = int(socket->write(frame));
-        traceRequest(frame);
+        traceRequest(frame, poll);
         ++health.requests;
         return written;
     } catch (...) {
@@ -225,6 +236,7 @@ QString CM_NetMessge::GetCMErrorString(int code)
 
 int CM_NetMessge::ConnectToCM()
 {
+    stamp = LinkTrace::now();
     if (!address.valid) {
         traceInvalidAddress();
         setLinkState(LinkState::InvalidAddress);
@@ -246,6 +258,7 @@ int CM_NetMessge::DisconnectFromCM()
 
 void CM_NetMessge::readMessages(QIODevice& device)
 {
+    stamp = LinkTrace::now();
     const qint64 now = clock.elapsed();
     const QByteArray bytes = device.read(device.bytesAvailable());
     if (bytes.isEmpty())
@@ -256,30 +269,34 @@ void CM_NetMessge::readMessages(QIODevice& device)
     FrameAssembler::Report report;
     const QByteArray frame = assembler.take(bytes.constData(), bytes.size(), now, &report);
     noteDrops(report);
-    tracePieces(report);
-    if (frame.isEmpty())
-        return;
     const FrameCodec::Reply reply = FrameCodec::decodeReply(frame.constData(), frame.size());
-    if (!takesReply(reply, frame, now))
+    const bool taken = !frame.isEmpty() && takesReply(reply, now);
+    // "reply delivered" is what the panel is given: a reply no poll awaits is dropped here.
+    for (FrameAssembler::Piece& piece : report) {
+        if (piece.fate == FrameAssembler::Piece::Fate::Delivered && !taken)
+            piece = {FrameAssembler::Piece::Fate::Dropped, piece.bytes, "no poll awaits it"};
+    }
+    tracePieces(report);
+    if (!taken)
         return;
     silenceTimer.start();
     retries = 0;
     ++health.replies;
-    if (state == LinkState::NotAnswering)
+    if (state == LinkState::NotAnswering) {
+        traceAnswering();
         setLinkState(LinkState::Connected);
+    }
     handleReply(reply);
 }
 
 // A reply of the polled kind is taken only as the answer to the poll on the line.
-bool CM_NetMessge::takesReply(const FrameCodec::Reply& reply, const QByteArray& frame, qint64 now)
+bool CM_NetMessge::takesReply(const FrameCodec::Reply& reply, qint64 now)
 {
     if (!scheduler.polling() || !answersPoll(reply.kind, pollType))
         return true;
     const qint64 sentAt = scheduler.awaitingReply() ? scheduler.sentAt() : 0;
-    if (!scheduler.replyCame(now)) {
-        traceUnawaited(frame);
+    if (!scheduler.replyCame(now))
         return false;
-    }
     health.roundTrips.append(now - sentAt);
     schedulePoll();
     return true;
@@ -324,6 +341,7 @@ void CM_NetMessge::prepareTextMessages()
 
 void CM_NetMessge::slotError(QAbstractSocket::SocketError err)
 {
+    stamp = LinkTrace::now();
     const LinkFailure why = failureOf(err, state == LinkState::Connecting);
     traceError(socket->errorString(), why);
     fail(why, socket->errorString());
@@ -331,6 +349,7 @@ void CM_NetMessge::slotError(QAbstractSocket::SocketError err)
 
 void CM_NetMessge::slotConnected()
 {
+    stamp = LinkTrace::now();
     connectTimer.stop();
     traceConnected();
     assembler = FrameAssembler();
@@ -343,6 +362,7 @@ void CM_NetMessge::slotConnected()
 
 void CM_NetMessge::slotDisconnected()
 {
+    stamp = LinkTrace::now();
     traceDisconnected();
     fail(LinkFailure::ClosedByController);
 }
@@ -351,6 +371,7 @@ void CM_NetMessge::connectTimedOut()
 {
     if (state != LinkState::Connecting)
         return;
+    stamp = LinkTrace::now();
     traceError(QStringLiteral("no connection within %1 ms").arg(timing.connectTimeoutMs), LinkFailure::TimedOut);
     socket->abort();
     fail(LinkFailure::TimedOut);
@@ -358,8 +379,11 @@ void CM_NetMessge::connectTimedOut()
 
 void CM_NetMessge::silenceTimedOut()
 {
-    if (state == LinkState::Connected)
-        setLinkState(LinkState::NotAnswering);
+    if (state != LinkState::Connected)
+        return;
+    stamp = LinkTrace::now();
+    traceNotAnswering();
+    setLinkState(LinkState::NotAnswering);
 }
 
 // The first failure is the reason: the disconnect that follows an error says less.
@@ -424,6 +448,7 @@ void CM_NetMessge::schedulePoll()
 
 void CM_NetMessge::pollDue()
 {
+    stamp = LinkTrace::now();
     const qint64 now = clock.elapsed();
     for (PollScheduler::Step step = scheduler.step(now); step != PollScheduler::Step::None;
          step = scheduler.step(now)) {
@@ -442,7 +467,7 @@ void CM_NetMessge::pollDue()
 
 void CM_NetMessge::writePoll(qint64 now)
 {
-    if (isOpen() && SendMessage(pollType, 0, 0, 0) > 0)
+    if (isOpen() && writeRequest(pollType, 0, 0, 0, true) > 0)
         scheduler.written(now);
 }
 
@@ -480,6 +505,7 @@ void CM_NetMessge::retryTick()
 {
     const qint64 left = msToRetry();
     if (left <= 0) {
+        stamp = LinkTrace::now();
         traceAttempt(timing.retryDelaysMs.at(std::min(retries, int(timing.retryDelaysMs.size())) - 1));
         ConnectToCM();
         return;
@@ -495,7 +521,7 @@ qint64 CM_NetMessge::msToRetry() const
 
 void CM_NetMessge::traceConnecting()
 {
-    trace(linkNumber, [this](LinkTrace::Line& line) {
+    trace(linkNumber, stamp, [this](LinkTrace::Line& line) {
         line.event = Event::Connecting;
         line.peer = address.text();
     });
@@ -503,7 +529,7 @@ void CM_NetMessge::traceConnecting()
 
 void CM_NetMessge::traceConnected()
 {
-    trace(linkNumber, [this](LinkTrace::Line& line) {
+    trace(linkNumber, stamp, [this](LinkTrace::Line& line) {
         line.event = Event::Connected;
         line.peer = peerText();
     });
@@ -511,7 +537,7 @@ void CM_NetMessge::traceConnected()
 
 void CM_NetMessge::traceDisconnected()
 {
-    trace(linkNumber, [this](LinkTrace::Line& line) {
+    trace(linkNumber, stamp, [this](LinkTrace::Line& line) {
         line.event = Event::Disconnected;
         line.peer = peerText();
     });
@@ -519,7 +545,7 @@ void CM_NetMessge::traceDisconnected()
 
 void CM_NetMessge::traceError(const QString& reason, LinkFailure why)
 {
-    trace(linkNumber, [&](LinkTrace::Line& line) {
+    trace(linkNumber, stamp, [&](LinkTrace::Line& line) {
         line.event = Event::Error;
         line.peer = peerText();
         line.lost = traceLost(why);
@@ -529,16 +555,16 @@ void CM_NetMessge::traceError(const QString& reason, LinkFailure why)
 
 void CM_NetMessge::traceInvalidAddress()
 {
-    trace(linkNumber, [this](LinkTrace::Line& line) {
+    trace(linkNumber, stamp, [this](LinkTrace::Line& line) {
         line.event = Event::AddressNotValid;
         line.text = QStringLiteral("\"%1\" \"%2\"").arg(address.givenHost, address.givenPort);
     });
 }
 
-void CM_NetMessge::traceRequest(const QByteArray& frame)
+void CM_NetMessge::traceRequest(const QByteArray& frame, bool poll)
 {
-    trace(linkNumber, [&](LinkTrace::Line& line) {
-        line.event = Event::Request;
+    trace(linkNumber, stamp, [&](LinkTrace::Line& line) {
+        line.event = poll ? Event::Poll : Event::Request;
         line.peer = peerText();
         line.bytes = frame;
     });
@@ -546,7 +572,7 @@ void CM_NetMessge::traceRequest(const QByteArray& frame)
 
 void CM_NetMessge::traceNotSent(const QByteArray& frame)
 {
-    trace(linkNumber, [&](LinkTrace::Line& line) {
+    trace(linkNumber, stamp, [&](LinkTrace::Line& line) {
         line.event = Event::NotSent;
         line.text = notSentReason();
         line.bytes = frame;
@@ -555,7 +581,7 @@ void CM_NetMessge::traceNotSent(const QByteArray& frame)
 
 void CM_NetMessge::traceRead(const QByteArray& bytes)
 {
-    trace(linkNumber, [&](LinkTrace::Line& line) {
+    trace(linkNumber, stamp, [&](LinkTrace::Line& line) {
         line.event = Event::Read;
         line.bytes = bytes;
     });
@@ -564,12 +590,12 @@ void CM_NetMessge::traceRead(const QByteArray& bytes)
 void CM_NetMessge::tracePieces(const FrameAssembler::Report& report)
 {
     for (const FrameAssembler::Piece& piece : report)
-        tracePiece(linkNumber, piece);
+        tracePiece(linkNumber, stamp, piece);
 }
 
 void CM_NetMessge::traceTimeout()
 {
-    trace(linkNumber, [this](LinkTrace::Line& line) {
+    trace(linkNumber, stamp, [this](LinkTrace::Line& line) {
         line.event = Event::NoReply;
         line.text = QStringLiteral("%1 ms").arg(scheduler.replyTimeoutMs());
     });
@@ -577,25 +603,28 @@ void CM_NetMessge::traceTimeout()
 
 void CM_NetMessge::traceGivenUp(qint64 waitedMs)
 {
-    trace(linkNumber, [&](LinkTrace::Line& line) {
+    trace(linkNumber, stamp, [&](LinkTrace::Line& line) {
         line.event = Event::NoReply;
         line.text = QStringLiteral("%1 ms, given up").arg(waitedMs);
     });
 }
 
-// A reply of the polled kind while no poll awaits one: a repeat, or the reply of a poll given up.
-void CM_NetMessge::traceUnawaited(const QByteArray& frame)
+void CM_NetMessge::traceNotAnswering()
 {
-    trace(linkNumber, [&](LinkTrace::Line& line) {
-        line.event = Event::ReplyDropped;
-        line.text = QStringLiteral("no poll awaits it");
-        line.bytes = frame;
+    trace(linkNumber, stamp, [this](LinkTrace::Line& line) {
+        line.event = Event::NotAnswering;
+        line.text = QStringLiteral("%1 ms").arg(timing.silenceMs);
     });
+}
+
+void CM_NetMessge::traceAnswering()
+{
+    trace(linkNumber, stamp, [](LinkTrace::Line& line) { line.event = Event::Answering; });
 }
 
 void CM_NetMessge::traceAttempt(int delayMs)
 {
-    trace(linkNumber, [&](LinkTrace::Line& line) {
+    trace(linkNumber, stamp, [&](LinkTrace::Line& line) {
         line.event = Event::Attempt;
         line.text = QStringLiteral("%1 after %2 ms").arg(retries).arg(delayMs);
     });
@@ -605,7 +634,7 @@ void CM_NetMessge::traceAttempt(int delayMs)
 // 1 dropped (48 bytes)", over the time since the last such line.
 void CM_NetMessge::traceHealth()
 {
-    trace(linkNumber, [this](LinkTrace::Line& line) {
+    trace(linkNumber, stamp, [this](LinkTrace::Line& line) {
         QVector<qint64> trips = health.roundTrips;
         std::sort(trips.begin(), trips.end());
         const QString roundTrip = trips.isEmpty() ? QStringLiteral("no round trip")

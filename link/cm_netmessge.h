@@ -78,6 +78,9 @@ public:
     int secondsToRetry() const;
     // The number of this client in the program's run, as the trace writes it (#1, #2, ...).
     int number() const { return linkNumber; }
+    // When the event being told happened (a signal, a request's result): the time its trace
+    // lines carry, so that a history taken from the signals and one read from the trace agree.
+    LinkTrace::Stamp eventTime() const { return stamp; }
 
     // Polls with request `type` (1 or 4) every `periodMs` under the poll discipline, from one
     // period from now; the replies come as SendStateAnswer or SendXStateAnswer.
@@ -143,7 +146,8 @@ private:
     void schedulePoll();
     void pollDue();
     void writePoll(qint64 now);
-    bool takesReply(const FrameCodec::Reply& reply, const QByteArray& frame, qint64 now);
+    int writeRequest(int type, int arg1, int arg2, int arg3, bool poll);
+    bool takesReply(const FrameCodec::Reply& reply, qint64 now);
     void handleReply(const FrameCodec::Reply& reply);
     void noteDrops(const FrameAssembler::Report& report);
     void resetPolling();
@@ -159,13 +163,14 @@ private:
     void traceDisconnected();
     void traceError(const QString& reason, LinkFailure why);
     void traceInvalidAddress();
-    void traceRequest(const QByteArray& frame);
+    void traceRequest(const QByteArray& frame, bool poll);
     void traceNotSent(const QByteArray& frame);
     void traceRead(const QByteArray& bytes);
     void tracePieces(const FrameAssembler::Report& report);
     void traceTimeout();
     void traceGivenUp(qint64 waitedMs);
-    void traceUnawaited(const QByteArray& frame);
+    void traceNotAnswering();
+    void traceAnswering();
     void traceAttempt(int delayMs);
     void traceHealth();
 
@@ -181,7 +186,8 @@ private:
     QMap<int, QString> modeTexts;
     QMap<int, QString> errorTexts;
     FrameAssembler assembler;
-    QElapsedTimer clock; // the time of each read and write, in ms since construction
+    QElapsedTimer clock;    // the time of each read and write, in ms since construction
+    LinkTrace::Stamp stamp; // the time of the event being handled, as its trace lines tell it
     QTimer connectTimer;
 
     int pollType = 0;

@@ -19,37 +19,43 @@ namespace {
 // "2026-12-06T14:30:00.605+01:00": where the digits stand, and the marks between them.
 constexpr int TimeLength = 29;
 constexpr char TimePattern[] = "dddd-dd-ddTdd:dd:dd.ddd+dd:dd";
+// "@4242.mih3k2x1" and room to spare.
+constexpr int MaxRunLength = 40;
 
 struct Words
 {
     Event event;
     const char* start;
-    bool peer;  // an address follows the words
-    bool bytes; // ": BYTES" ends the line
+    bool peer;   // an address follows the words
+    bool bytes;  // ": BYTES" ends the line
     bool reason; // ", REASON" follows the words or the address
+    bool alone;  // nothing follows the words
 };
 
 // In the order of Event.
 const Words EventWords[] = {
-    {Event::Run, "run: ", false, false, false},
-    {Event::Connecting, "connecting to ", true, false, false},
-    {Event::Connected, "connected to ", true, false, false},
-    {Event::AddressNotValid, "address or port not valid, nothing tried: ", false, false, false},
-    {Event::Request, "request to ", true, true, false},
-    {Event::NotSent, "request not sent", false, true, true},
-    {Event::Read, "read", false, true, false},
-    {Event::ReplyDelivered, "reply delivered", false, true, false},
-    {Event::ReplyDropped, "reply dropped", false, true, true},
-    {Event::ReplyKept, "reply kept", false, true, true},
-    {Event::Error, "error with ", true, false, false},
-    {Event::Disconnected, "disconnected from ", true, false, false},
-    {Event::NoReply, "no reply within ", false, false, false},
-    {Event::Attempt, "attempt ", false, false, false},
-    {Event::Health, "health: ", false, false, false},
+    {Event::Run, "run: ", false, false, false, false},
+    {Event::Connecting, "connecting to ", true, false, false, false},
+    {Event::Connected, "connected to ", true, false, false, false},
+    {Event::AddressNotValid, "address or port not valid, nothing tried: ", false, false, false, false},
+    {Event::Request, "request to ", true, true, false, false},
+    {Event::NotSent, "request not sent", false, true, true, false},
+    {Event::Read, "read", false, true, false, false},
+    {Event::ReplyDelivered, "reply delivered", false, true, false, false},
+    {Event::ReplyDropped, "reply dropped", false, true, true, false},
+    {Event::ReplyKept, "reply kept", false, true, true, false},
+    {Event::Error, "error with ", true, false, false, false},
+    {Event::Disconnected, "disconnected from ", true, false, false, false},
+    {Event::NoReply, "no reply within ", false, false, false, false},
+    {Event::Attempt, "attempt ", false, false, false, false},
+    {Event::Health, "health: ", false, false, false, false},
+    {Event::Poll, "poll to ", true, true, false, false},
+    {Event::NotAnswering, "not answering for ", false, false, false, false},
+    {Event::Answering, "answering again", false, false, false, true},
 };
 
-const char* const LostNames[] = {"",          "refused",           "host-not-found", "closed-by-controller",
-                                 "timed-out", "network-unreachable", "other"};
+const char* const LostNames[] = {
+    "", "refused", "host-not-found", "closed-by-controller", "timed-out", "network-unreachable", "other"};
 
 qint64 digits(const QByteArray& line, int at, int count)
 {
@@ -138,7 +144,8 @@ bool readEvent(const QByteArray& text, Line* line, QString* error)
 {
     const Words* words = nullptr;
     for (const Words& candidate : EventWords) {
-        if (text.startsWith(candidate.start) && text.size() > int(qstrlen(candidate.start)))
+        const int length = int(qstrlen(candidate.start));
+        if (text.startsWith(candidate.start) && (candidate.alone ? text.size() == length : text.size() > length))
             words = &candidate;
     }
     if (!words || (words->event == Event::Run) != (line->link == 0))
@@ -200,6 +207,8 @@ QString format(const Line& line)
 {
     const Words& words = EventWords[int(line.event)];
     QString text = timeText(line.time) + QLatin1Char(' ');
+    if (!line.run.isEmpty())
+        text += QString::fromLatin1(line.run) + QLatin1Char(' ');
     if (line.event != Event::Run)
         text += QStringLiteral("#%1 ").arg(line.link);
     text += QLatin1String(words.start);
@@ -224,12 +233,24 @@ bool parse(const QByteArray& text, Line* line, QString* error)
 {
     *line = Line();
     if (!readTime(text, &line->time) || text.size() < TimeLength + 2 || text.at(TimeLength) != ' ')
-        return fail(error, QStringLiteral("not a trace line (a time such as 2026-12-06T14:30:00.605+01:00, then #LINK)"));
-    const QByteArray afterTime = text.mid(TimeLength + 1);
+        return fail(error,
+                    QStringLiteral("not a trace line (a time such as 2026-12-06T14:30:00.605+01:00, then #LINK)"));
+    QByteArray afterTime = text.mid(TimeLength + 1);
+    if (afterTime.startsWith('@')) {
+        const int runEnd = afterTime.indexOf(' ');
+        line->run = afterTime.left(runEnd);
+        const bool plain = std::all_of(line->run.begin() + 1, line->run.end(), [](char c) {
+            return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || c == '.';
+        });
+        if (runEnd < 2 || runEnd > MaxRunLength || !plain)
+            return fail(error, QStringLiteral("no run after the time (such as @4242.mih3k2x1)"));
+        afterTime = afterTime.mid(runEnd + 1);
+    }
     if (afterTime.startsWith("run: "))
         return readEvent(afterTime, line, error);
     if (!afterTime.startsWith('#'))
-        return fail(error, QStringLiteral("not a trace line (a time such as 2026-12-06T14:30:00.605+01:00, then #LINK)"));
+        return fail(error,
+                    QStringLiteral("not a trace line (a time such as 2026-12-06T14:30:00.605+01:00, then #LINK)"));
     const int numberEnd = afterTime.indexOf(' ');
     const QByteArray number = afterTime.mid(1, numberEnd - 1);
     const bool plain = std::all_of(number.begin(), number.end(), [](char c) { return c >= '0' && c <= '9'; });
@@ -257,17 +278,37 @@ QString writeFailure()
     return failureOfWrite();
 }
 
+namespace {
+// "@4242.mih3k2x1": the process id and the time of the first line, in base 36.
+QByteArray thisRun(Stamp time)
+{
+    static const QByteArray run =
+        '@' + QByteArray::number(QCoreApplication::applicationPid()) + '.' + QByteArray::number(time.msSinceEpoch, 36);
+    return run;
+}
+} // namespace
+
+Line runLine(Stamp time)
+{
+    Line run;
+    run.time = time;
+    run.run = thisRun(time);
+    run.text = QStringLiteral("Quellaro %1, pid %2")
+                   .arg(QStringLiteral(QUELLARO_VERSION))
+                   .arg(QCoreApplication::applicationPid());
+    return run;
+}
+
 void writeLine(const Line& line)
 {
     static bool runWritten = false;
     if (!runWritten) {
         runWritten = true;
-        Line run;
-        run.time = line.time;
-        run.text = QStringLiteral("Quellaro %1, pid %2").arg(QStringLiteral(QUELLARO_VERSION)).arg(QCoreApplication::applicationPid());
-        writeLine(run);
+        qCDebug(lcLink).noquote() << format(runLine(line.time));
     }
-    qCDebug(lcLink).noquote() << format(line);
+    Line marked = line;
+    marked.run = thisRun(line.time);
+    qCDebug(lcLink).noquote() << format(marked);
 }
 
 ReadResult readTrace(QIODevice& device, const std::function<QString(const Line&)>& take)
@@ -276,8 +317,14 @@ ReadResult readTrace(QIODevice& device, const std::function<QString(const Line&)
     int number = 0;
     Line line;
     while (!device.atEnd()) {
-        QByteArray text = device.readLine();
+        // Bounded, so that a file with no line break is not read whole.
+        QByteArray text = device.readLine(MaxLineBytes);
         ++number;
+        if (!text.endsWith('\n') && !device.atEnd()) {
+            result.errorLine = number;
+            result.error = QStringLiteral("%1 bytes or more without a line end, not a trace line").arg(MaxLineBytes);
+            return result;
+        }
         bool cut = !text.endsWith('\n') && device.atEnd();
         if (number == 1 && text.startsWith("\xEF\xBB\xBF"))
             text.remove(0, 3);

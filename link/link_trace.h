@@ -10,9 +10,11 @@
 class QIODevice;
 
 // The link trace, category "quellaro.link": one line per event of the link,
-// "<time> #<link> <event>", and at the start of each run of the program
-// "<time> run: Quellaro <version>, pid <pid>". The time is local, ISO 8601 to the millisecond
-// with its UTC offset. Link numbers count the link clients of one run from 1.
+// "<time> <run> #<link> <event>", and at the start of each run of the program
+// "<time> <run> run: Quellaro <version>, pid <pid>". The time is local, ISO 8601 to the
+// millisecond with its UTC offset. The run ("@4242.mih3k2x1": the process id and the start time)
+// tells apart runs writing one file at once; link numbers count the link clients of one run from 1.
+// Lines written before the run was named have none.
 //
 // This is the one place that knows the lines: the client writes them through write(), the
 // simulator's replay and the history read them back through readTrace().
@@ -37,6 +39,9 @@ enum class Event {
     NoReply,         // "no reply within TEXT": a poll's reply timed out
     Attempt,         // "attempt TEXT": "attempt 3 after 4000 ms", a reconnection
     Health,          // "health: TEXT": the link's counts since the last such line
+    Poll,            // "poll to PEER: BYTES": a poll of the poll discipline written
+    NotAnswering,    // "not answering for TEXT": the client found the controller silent
+    Answering,       // "answering again": a reply taken after a silence
 };
 
 // Why a link was lost, written by name ("closed-by-controller") beside the socket's text.
@@ -65,6 +70,7 @@ QString timeText(const Stamp& stamp);
 struct Line
 {
     Stamp time;
+    QByteArray run;  // "@4242.mih3k2x1"; empty on lines written before runs were named
     qint64 link = 0; // 0 for Run
     Event event = Event::Run;
     QString peer;     // the address of Connecting, Connected, Request, Error, Disconnected
@@ -77,7 +83,11 @@ QString format(const Line& line);
 // Reads one line without its line end. False, with `error` set, for no trace line.
 bool parse(const QByteArray& text, Line* line, QString* error);
 
-// Writes `line` to the category; the first line of a run is preceded by the run line.
+// The line that starts this run's part of a trace, at `time`.
+Line runLine(Stamp time);
+
+// Writes `line`, marked with this run, to the category; the first line of a run is preceded by
+// the run line.
 void writeLine(const Line& line);
 
 // Builds and writes a line only while the category is on: tracing off costs nothing.
@@ -102,10 +112,15 @@ struct ReadResult
     int linesRead = 0;    // trace lines understood
 };
 
+// A reader refuses a line this long or longer, its line end included: far above any line the
+// client writes.
+constexpr int MaxLineBytes = 4 * 1024 * 1024;
+
 // Reads `device` to its end, handing each trace line to `take`, which returns why it cannot
 // take it (stopping the reading there) or nothing. Skips blank lines, comments
 // ("# ..."), a UTF-8 byte-order mark and a last line cut short (with a warning). Stops at the
-// first other line it cannot read. A file without a single trace line is not a trace: an error.
+// first other line it cannot read, and at a line of MaxLineBytes or more without reading the
+// rest of it. A file without a single trace line is not a trace: an error.
 ReadResult readTrace(QIODevice& device, const std::function<QString(const Line&)>& take);
 
 } // namespace LinkTrace

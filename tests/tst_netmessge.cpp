@@ -170,7 +170,10 @@ void TestNetMessge::trace()
         QVERIFY(written.open(QIODevice::ReadOnly));
         QStringList events;
         const LinkTrace::ReadResult result = LinkTrace::readTrace(written, [&](const LinkTrace::Line& line) {
-            const QString text = LinkTrace::format(line).mid(30); // after the time
+            // Every line names this run: the process id and the start time.
+            if (!line.run.startsWith('@' + QByteArray::number(QCoreApplication::applicationPid()) + '.'))
+                return QStringLiteral("not this run: ") + QString::fromLatin1(line.run);
+            const QString text = LinkTrace::format(line).mid(30).section(' ', 1); // after the time and run
             events << (line.event == LinkTrace::Event::Run
                            ? text
                            : QStringLiteral("%1 %2").arg(line.link - link.client->number()).arg(text.section(' ', 1)));

@@ -107,12 +107,7 @@ void writeTraceLine(const QString& message)
         QString error;
         // Each visit's trace starts with a run line, so that it reads back on its own.
         if (r.trace && (!LinkTrace::parse(message.toUtf8(), &first, &error) || first.event != LinkTrace::Event::Run)) {
-            LinkTrace::Line run;
-            run.time = LinkTrace::now();
-            run.text = QStringLiteral("Quellaro %1, pid %2")
-                           .arg(QStringLiteral(QUELLARO_VERSION))
-                           .arg(QCoreApplication::applicationPid());
-            r.trace->write(LinkTrace::format(run).toUtf8() + '\n');
+            r.trace->write(LinkTrace::format(LinkTrace::runLine(LinkTrace::now())).toUtf8() + '\n');
         }
     }
     if (r.trace)
