@@ -509,14 +509,14 @@ void eventLoopPauseUnderFlood(const QString& dir)
            longest * 1000 / 50, 1.0);
 }
 
-// The requests written and the replies delivered, as the link trace tells them: the controller
+// The polls written and the replies delivered, as the link trace tells them: the controller
 // answers in order, so each reply answers the oldest request not yet answered.
 std::vector<double> pollsWritten;
 std::vector<double> ages;
 
 void noteLinkEvent(QtMsgType, const QMessageLogContext&, const QString& text)
 {
-    if (text.contains(QLatin1String(" request to ")) && text.endsWith(QLatin1String(": 04 00"))) {
+    if (text.contains(QLatin1String(" poll to ")) && text.endsWith(QLatin1String(": 04 00"))) {
         pollsWritten.push_back(Measure::now());
     } else if (text.contains(QLatin1String(" reply delivered: 04 ")) && !pollsWritten.empty()) {
         ages.push_back(Measure::now() - pollsWritten.front());

@@ -3,15 +3,18 @@
 
 #include "test_support.h"
 
-#include "history/history_dialog.h"
 #include "history/history_csv.h"
+#include "history/history_dialog.h"
 #include "history/history_model.h"
 #include "history/history_recorder.h"
 #include "history/history_texts.h"
 #include "history/program_history.h"
+#include "history/trace_history.h"
 #include "link/link_trace.h"
 #include "panels/pollingdialog.h"
+#include "panels/testboilerdialog.h"
 #include "panels/testdrinkdialog.h"
+#include "shell/link_trace_file.h"
 #include "shell/quellaro.h"
 #include "simulator/simulator_server.h"
 
@@ -25,6 +28,7 @@
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QTableView>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -39,6 +43,26 @@ HistoryEvent made(qint64 ms, HistoryEvent::Kind kind, int code, int value = 0)
     event.code = code;
     event.value = value;
     return event;
+}
+
+QByteArray csv(const HistoryModel& model)
+{
+    QBuffer out;
+    out.open(QIODevice::WriteOnly);
+    HistoryCsv::write(model, out, 0);
+    return out.data();
+}
+
+QByteArray csvOfTrace(const QByteArray& trace)
+{
+    QBuffer in;
+    in.setData(trace);
+    in.open(QIODevice::ReadOnly);
+    HistoryModel model;
+    HistoryRecorder recorder(model);
+    const LinkTrace::ReadResult result = TraceHistory::read(in, recorder);
+    return result.errorLine == 0 ? csv(model)
+                                 : "line " + QByteArray::number(result.errorLine) + ": " + result.error.toUtf8();
 }
 
 QList<Row> rows(const HistoryModel& model)
@@ -77,11 +101,10 @@ private slots:
             QTRY_VERIFY_WITH_TIMEOUT(rows(history).count(Row{"State", 1000}) == 2, 30000);
             panel.close();
         }
-        const QList<Row> expected{
-            {"Connected", 0}, {"Mode", 2},     {"State", 1000}, {"Error", 0},    {"Command", 3},
-            {"State", 110},   {"State", 115},  {"State", 116},  {"State", 118},  {"State", 120},
-            {"State", 130},   {"State", 131},  {"State", 132},  {"State", 133},  {"State", 134},
-            {"State", 121},   {"State", 140},  {"State", 142},  {"State", 141},  {"State", 1000}};
+        const QList<Row> expected{{"Connected", 0}, {"Mode", 2},    {"State", 1000}, {"Error", 0},   {"Command", 3},
+                                  {"State", 110},   {"State", 115}, {"State", 116},  {"State", 118}, {"State", 120},
+                                  {"State", 130},   {"State", 131}, {"State", 132},  {"State", 133}, {"State", 134},
+                                  {"State", 121},   {"State", 140}, {"State", 142},  {"State", 141}, {"State", 1000}};
         QCOMPARE(rows(history), expected);
         QCOMPARE(HistoryTexts::text(history.eventAt(4)), QStringLiteral("Make drink 2, sugar 1"));
     }
@@ -114,8 +137,8 @@ private slots:
         sim.close();
         QTRY_COMPARE_WITH_TIMEOUT(linkRows(), (QStringList{"Connected", "Not answering", "Answering", "Lost"}), 5000);
         QVERIFY(sim.listen(QHostAddress::LocalHost, port));
-        QTRY_COMPARE_WITH_TIMEOUT(linkRows(), (QStringList{"Connected", "Not answering", "Answering", "Lost", "Connected"}),
-                                  10000);
+        QTRY_COMPARE_WITH_TIMEOUT(linkRows(),
+                                  (QStringList{"Connected", "Not answering", "Answering", "Lost", "Connected"}), 10000);
         panel.close();
     }
 
@@ -165,7 +188,8 @@ private slots:
             panel->show();
             auto* button = panel->findChild<QPushButton*>(QStringLiteral("historyButton"));
             QVERIFY2(button, panel->metaObject()->className());
-            const QList<QPushButton*> quits = panel->findChildren<QPushButton*>(QRegularExpression("^(quit|push)Button$"));
+            const QList<QPushButton*> quits =
+                panel->findChildren<QPushButton*>(QRegularExpression("^(quit|push)Button$"));
             QCOMPARE(quits.size(), 1);
             QCOMPARE(button->geometry().center().y(), quits.first()->geometry().center().y());
             button->click();
@@ -188,7 +212,8 @@ private slots:
     {
         HistoryModel history;
         for (int i = 0; i < 200; ++i)
-            history.append(made(1000 * i, i % 2 ? HistoryEvent::Kind::Temperature : HistoryEvent::Kind::State, 1000, 850 + i));
+            history.append(
+                made(1000 * i, i % 2 ? HistoryEvent::Kind::Temperature : HistoryEvent::Kind::State, 1000, 850 + i));
         HistoryDialog window(&history);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -212,7 +237,8 @@ private slots:
         static_cast<QDialog*>(chooser)->accept(); // as its Save button does
         const QByteArray csv = readFile(dir.filePath("shown.csv"));
         QCOMPARE(csv.count('\n'), 103);
-        QVERIFY(csv.startsWith("time,link,kind,code,value,text\r\n1970-01-01T00:00:01.000+00:00,1,temperature,,85.1,\r\n"));
+        QVERIFY(
+            csv.startsWith("time,link,kind,code,value,text\r\n1970-01-01T00:00:01.000+00:00,1,temperature,,85.1,\r\n"));
         QVERIFY(csv.endsWith("1970-01-01T00:03:21.000+00:00,1,temperature,,99.8,\r\n"));
     }
 
@@ -226,7 +252,8 @@ private slots:
         TestDrinkDialog panel;
         panel.show();
         auto* line = panel.findChild<QLabel*>(QStringLiteral("linkStateLabel"));
-        QTRY_VERIFY_WITH_TIMEOUT(!panel.findChild<QLineEdit*>(QStringLiteral("curentModelineEdit"))->text().isEmpty(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(!panel.findChild<QLineEdit*>(QStringLiteral("curentModelineEdit"))->text().isEmpty(),
+                                 5000);
         QVERIFY(!QTest::qWaitFor([&] { return !line->isVisible(); }, 600)); // a poll answered meanwhile
         QCOMPARE(line->text(), QStringLiteral("The trace file cannot be written: No space left on device"));
         LinkTrace::setWriteFailure(QString());
@@ -259,6 +286,60 @@ private slots:
         HistoryDialog window(&history);
         QCOMPARE(window.findChild<QLabel*>(QStringLiteral("droppedLabel"))->text(),
                  QStringLiteral("Oldest events dropped: 3"));
+    }
+
+    // The history the panel showed is the history read back from its trace, row for row, from a
+    // faulty controller: garbage after every fifth reply, replies stalled halfway, a silence and
+    // its end, a lost connection and a new one, a command. Last: the trace stays on.
+    void traceGivesTheLiveHistory()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("faults.trace"));
+        QVERIFY(startLinkTraceFile(path));
+        SimulatorServer sim;
+        QVERIFY(sim.listen(QHostAddress::LocalHost, 0));
+        const quint16 port = sim.serverPort();
+        sim.setClock([&sim] { return qint64(sim.requestCount()) * 1000; });
+        sim.model().setOutput(1, true); // the boiler heats: a new temperature in every reply
+        sim.setGarbageEvery(5);
+        setControllerAddress(QStringLiteral("127.0.0.1"), port);
+        HistoryModel& history = ProgramHistory::model();
+        const int from = history.count();
+        const auto count = [&history, from](const char* kind) {
+            int n = 0;
+            for (int i = from; i < history.count(); ++i)
+                n += HistoryTexts::kindName(history.eventAt(i).kind) == QLatin1String(kind) ? 1 : 0;
+            return n;
+        };
+        const auto requestsOnFrom = [&sim](int more) {
+            const int until = sim.requestCount() + more;
+            return [&sim, until] { return sim.requestCount() >= until; };
+        };
+        {
+            TestBoilerDialog panel;
+            panel.show();
+            QVERIFY(QTest::qWaitFor(requestsOnFrom(12), 10000));
+            panel.findChild<QPushButton*>(QStringLiteral("BoilerOnButton"))->click();
+            sim.setSplitReplies(120);
+            QVERIFY(QTest::qWaitFor(requestsOnFrom(3), 10000));
+            sim.setSplitReplies(-1);
+            sim.setSilent(true);
+            QTRY_COMPARE_WITH_TIMEOUT(count("not-answering"), 1, 10000);
+            sim.setSilent(false);
+            QTRY_COMPARE_WITH_TIMEOUT(count("answering"), 1, 10000);
+            sim.close();
+            QTRY_COMPARE_WITH_TIMEOUT(count("lost"), 1, 10000);
+            QVERIFY(sim.listen(QHostAddress::LocalHost, port));
+            QTRY_COMPARE_WITH_TIMEOUT(count("connected"), 2, 15000);
+            QVERIFY(QTest::qWaitFor(requestsOnFrom(12), 10000));
+            panel.close();
+        }
+        HistoryModel live;
+        for (int i = from; i < history.count(); ++i)
+            live.append(history.eventAt(i));
+        QCOMPARE(count("command"), 1);
+        QVERIFY2(count("temperature") >= 10, qPrintable(QString::number(count("temperature"))));
+        QCOMPARE(csvOfTrace(readFile(path)), csv(live));
     }
 };
 
