@@ -165,6 +165,65 @@ private slots:
         QCOMPARE(program.readAllStandardOutput(), readFile(QUELLARO_TEST_DATA "/" + recording + ".csv"));
     }
 
+    void csvOfTraces_data()
+    {
+        QTest::addColumn<QByteArray>("trace");
+        QTest::addColumn<QByteArray>("csv");
+        const QByteArray t = "2026-12-06T14:30:0";
+        const QByteArray reply = "reply delivered: 01 00 02 e8 03 00 00\n";
+        QTest::newRow("two runs in one file at once: each its own links, its verdicts as they stand")
+            << t + "0.000+01:00 @7.a run: Quellaro 1.0.0, pid 7\n" + t + "0.000+01:00 @7.a #1 connected to h:1\n" + t
+                + "0.100+01:00 @8.b run: Quellaro 1.0.0, pid 8\n" + t + "0.100+01:00 @8.b #1 connected to h:1\n" + t
+                + "0.200+01:00 @7.a #1 " + reply + t + "0.200+01:00 @8.b #1 reply delivered: 01 00 04 e8 03 00 00\n" + t
+                + "0.300+01:00 @7.a #1 read: 01 00 04 e8 03 00 00\n" + t
+                + "0.300+01:00 @7.a #1 reply dropped, no poll awaits it: 01 00 04 e8 03 00 00\n" + t
+                + "0.400+01:00 @8.b #1 not answering for 2000 ms\n" + t + "9.000+01:00 @8.b #1 poll to h:1: 01 00\n" + t
+                + "9.100+01:00 @8.b #1 " + reply + t + "9.100+01:00 @8.b #1 answering again\n"
+            << "time,link,kind,code,value,text\r\n" + t + "0.000+01:00,1,connected,,,\r\n" + t
+                + "0.100+01:00,2,connected,,,\r\n" + t + "0.200+01:00,1,mode,2,,Trade\r\n" + t
+                + "0.200+01:00,1,state,1000,,Waiting\r\n" + t + "0.200+01:00,1,error,0,,All correct\r\n" + t
+                + "0.200+01:00,2,mode,4,,Master\r\n" + t + "0.200+01:00,2,state,1000,,Waiting\r\n" + t
+                + "0.200+01:00,2,error,0,,All correct\r\n" + t + "0.400+01:00,2,not-answering,,,\r\n" + t
+                + "9.100+01:00,2,answering,,,\r\n" + t + "9.100+01:00,2,mode,2,,Trade\r\n";
+        QTest::newRow("older lines, no run named: reads decoded, a poll after 2 s of silence is not answering")
+            << t + "0.000+01:00 #1 connected to h:1\n" + t + "0.100+01:00 #1 read: 01 00 02 e8 03 00 00\n" + t
+                + "2.100+01:00 #1 request to h:1: 01 00\n" + t + "2.200+01:00 #1 read: 01 00 04 e8 03 00 00\n" + t
+                + "3.000+01:00 run: Quellaro 1.0.0, pid 9\n" + t + "3.000+01:00 #1 connected to h:1\n"
+            << "time,link,kind,code,value,text\r\n" + t + "0.000+01:00,1,connected,,,\r\n" + t
+                + "0.100+01:00,1,mode,2,,Trade\r\n" + t + "0.100+01:00,1,state,1000,,Waiting\r\n" + t
+                + "0.100+01:00,1,error,0,,All correct\r\n" + t + "2.100+01:00,1,not-answering,,,\r\n" + t
+                + "2.200+01:00,1,answering,,,\r\n" + t + "2.200+01:00,1,mode,4,,Master\r\n" + t
+                + "3.000+01:00,2,connected,,,\r\n";
+        QTest::newRow("a run that is no run") << t + "0.000+01:00 @7.A #1 connected to h:1\n"
+                                              << QByteArray("line 1: no run after the time (such as @4242.mih3k2x1)");
+    }
+
+    // The history of hand-written traces, as CSV.
+    void csvOfTraces()
+    {
+        QFETCH(QByteArray, trace);
+        QFETCH(QByteArray, csv);
+        QCOMPARE(csvOfTrace(trace), csv);
+    }
+
+    // A line far longer than any trace line is refused by its number, and not read to its end.
+    void overlongLine()
+    {
+        const QByteArray first = "2026-12-06T14:30:00.000+01:00 #1 connected to h:1\n";
+        QBuffer in;
+        in.setData(first + QByteArray(6 * 1024 * 1024, 'x') + "\n" + first);
+        QVERIFY(in.open(QIODevice::ReadOnly));
+        int lines = 0;
+        const LinkTrace::ReadResult result = LinkTrace::readTrace(in, [&lines](const LinkTrace::Line&) {
+            ++lines;
+            return QString();
+        });
+        QCOMPARE(result.errorLine, 2);
+        QCOMPARE(result.error, QStringLiteral("4194304 bytes or more without a line end, not a trace line"));
+        QCOMPARE(lines, 1);
+        QVERIFY2(in.pos() <= 4200000, qPrintable(QString::number(in.pos())));
+    }
+
     // A quote in a text is doubled and the text quoted, so that no column moves.
     void csvQuotes()
     {
