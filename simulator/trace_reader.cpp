@@ -3,6 +3,7 @@
 #include "link/link_trace.h"
 
 #include <QHash>
+#include <QPair>
 
 namespace {
 
@@ -16,42 +17,47 @@ public:
     TraceRecording recording;
 
 private:
-    void add(qint64 link, qint64 at, const QByteArray& bytes, bool closes);
+    // A link of a run: two programs tracing into one file at once each have their link #1.
+    using Link = QPair<QByteArray, qint64>;
+    void add(const Link& link, qint64 at, const QByteArray& bytes, bool closes);
 
-    // The connection each link number of the run has now (an index into the recording), -1
-    // while it connects; a closed connection is no longer listed.
-    QHash<qint64, int> current;
+    // The connection each link of each run has now (an index into the recording), -1 while it
+    // connects; a closed connection is no longer listed.
+    QHash<Link, int> current;
     QVector<qint64> lastAt; // the recorded time of each connection's latest event
 };
 
 QString Reader::take(const LinkTrace::Line& line)
 {
     const qint64 at = line.time.msSinceEpoch;
+    const Link link(line.run, line.link);
     switch (line.event) {
     case Event::Run:
-        current.clear();
+        // Lines that name no run belong to the latest run line.
+        if (line.run.isEmpty())
+            current.clear();
         break;
     case Event::Connecting:
-        current.insert(line.link, -1);
+        current.insert(link, -1);
         break;
     case Event::Connected:
-        current.insert(line.link, recording.connections.size());
+        current.insert(link, recording.connections.size());
         recording.connections.append(ReplaySession());
         lastAt.append(at);
         break;
     case Event::Read:
-        if (current.value(line.link, -1) < 0)
+        if (current.value(link, -1) < 0)
             return QStringLiteral("a read on link #%1, which has no connection here").arg(line.link);
-        add(line.link, at, line.bytes, false);
+        add(link, at, line.bytes, false);
         break;
     case Event::Error:
         // The controller hung up. Other errors either never connected or are followed by
         // "disconnected from".
         if (line.lost == LinkTrace::Lost::ClosedByController)
-            add(line.link, at, QByteArray(), true);
+            add(link, at, QByteArray(), true);
         break;
     case Event::Disconnected:
-        add(line.link, at, QByteArray(), true);
+        add(link, at, QByteArray(), true);
         break;
     default:
         break;
@@ -59,7 +65,7 @@ QString Reader::take(const LinkTrace::Line& line)
     return QString();
 }
 
-void Reader::add(qint64 link, qint64 at, const QByteArray& bytes, bool closes)
+void Reader::add(const Link& link, qint64 at, const QByteArray& bytes, bool closes)
 {
     const int index = current.value(link, -1);
     if (index < 0)

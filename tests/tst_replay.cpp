@@ -79,14 +79,21 @@ private slots:
             << "2026-12-06T14:30:00.000+01:00 run: Quellaro 1.0.0, pid 7\n" + a + "connected to h:1\n"
                 + "2026-12-06T14:30:00.000+01:00 run: Quellaro 1.0.0, pid 8\n" + a + "read: 01\n"
             << QList<Events>() << 4;
+        QTest::newRow("two runs in one file at once: each link #1 its own connection")
+            << QByteArray("2026-12-06T14:30:00.000+01:00 @7.a #1 connected to h:1\n"
+                          "2026-12-06T14:30:00.000+01:00 @8.b run: Quellaro 1.0.0, pid 8\n"
+                          "2026-12-06T14:30:00.000+01:00 @8.b #1 connected to h:1\n"
+                          "2026-12-06T14:30:00.100+01:00 @7.a #1 read: 01\n"
+                          "2026-12-06T14:30:00.200+01:00 @8.b #1 read: 02\n")
+            << QList<Events>{{{100, "\x01"}}, {{200, "\x02"}}} << 0;
         QTest::newRow("no trace line at all") << QByteArray("# a comment\n\n") << QList<Events>() << 1;
         // Lines it cannot read: a "Z" offset, link 0, an unknown event, bad hex, 30 February, a read on a
         // link that is connecting.
         for (const QByteArray& line :
              QByteArrayList{b + "read: 01", "2026-12-06T14:30:00.100+01:00 #0 read: 01", a + "wrote: 01",
                             a + "read: 01  02", "2026-02-30T14:30:00.100+01:00 #1 read: 01", a2 + "read: 01"})
-            QTest::newRow(line) << a + "connected to h:1\n" + a2 + "connecting to h:1\n" + line + "\n" << QList<Events>()
-                                << 3;
+            QTest::newRow(line) << a + "connected to h:1\n" + a2 + "connecting to h:1\n" + line + "\n"
+                                << QList<Events>() << 3;
     }
 
     void readsTraces()
@@ -138,8 +145,8 @@ private slots:
         QTest::addColumn<QString>("recording");
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("gateway at 9600 baud: 51 reads a reply, heating")
-            << "gateway_9600_heating.trace" << QStringList{"Master|85|off|",    "Master|85|on|",   "Master|85.1|on|",
-                                                           "Master|85.2|on|",   "Master|85.3|on|", "Master|85.4|on|"};
+            << "gateway_9600_heating.trace" << QStringList{"Master|85|off|",  "Master|85|on|",   "Master|85.1|on|",
+                                                           "Master|85.2|on|", "Master|85.3|on|", "Master|85.4|on|"};
         QTest::newRow("stops answering, comes back, hangs up")
             << "controller_stops_answering.trace"
             << QStringList{"Master|92.5|off|", "Master|92.5|off|silent", "Trade|91.8|off|", "Trade|91.8|off|no link"};
@@ -183,8 +190,8 @@ private slots:
         QTest::newRow("a line it cannot read") << QStringList{"--replay", script, "--port", "0"} << 1
                                                << "cm-simulator: " + script
                 + ", line 3: not a trace line (a time such as 2026-12-06T14:30:00.605+01:00, then #LINK)\n";
-        QTest::newRow("an option it cannot read") << QStringList{"--colour"} << 2
-                                                  << "cm-simulator: Unknown option 'colour'.\n";
+        QTest::newRow("an option it cannot read")
+            << QStringList{"--colour"} << 2 << "cm-simulator: Unknown option 'colour'.\n";
     }
 
     void refusesWhatItCannotPlay()
