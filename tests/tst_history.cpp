@@ -4,9 +4,7 @@
 #include "test_support.h"
 
 #include "history/history_dialog.h"
-#include "history/history_csv.h"
 #include "history/history_model.h"
-#include "history/history_recorder.h"
 #include "history/history_texts.h"
 #include "history/program_history.h"
 #include "link/link_trace.h"
@@ -15,7 +13,6 @@
 #include "shell/quellaro.h"
 #include "simulator/simulator_server.h"
 
-#include <QBuffer>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLabel>
@@ -142,18 +139,6 @@ private slots:
         QCOMPARE(program.readAllStandardOutput(), readFile(QUELLARO_TEST_DATA "/" + recording + ".csv"));
     }
 
-    // A quote in a text is doubled and the text quoted, so that no column moves.
-    void csvQuotes()
-    {
-        HistoryModel model;
-        HistoryRecorder recorder(model);
-        recorder.lost(1, {1000, 0}, QStringLiteral("said \"no\", twice"));
-        QBuffer out;
-        QVERIFY(out.open(QIODevice::WriteOnly));
-        QVERIFY(HistoryCsv::write(model, out, 0));
-        QVERIFY2(out.data().endsWith(",\"said \"\"no\"\", twice\"\r\n"), out.data().constData());
-    }
-
     // Beside Quit on every polling panel; one window for the program, not modal.
     void historyButton()
     {
@@ -212,7 +197,7 @@ private slots:
         static_cast<QDialog*>(chooser)->accept(); // as its Save button does
         const QByteArray csv = readFile(dir.filePath("shown.csv"));
         QCOMPARE(csv.count('\n'), 103);
-        QVERIFY(csv.startsWith("time,link,kind,code,value,text\r\n1970-01-01T00:00:01.000+00:00,1,temperature,,85.1,\r\n"));
+        QVERIFY(csv.startsWith("\xEF\xBB\xBFtime,link,kind,code,value,text\r\n1970-01-01T00:00:01.000+00:00,1,temperature,,85.1,\r\n"));
         QVERIFY(csv.endsWith("1970-01-01T00:03:21.000+00:00,1,temperature,,99.8,\r\n"));
     }
 
@@ -236,13 +221,17 @@ private slots:
     void bound_data()
     {
         QTest::addColumn<bool>("oneByOne");
-        QTest::newRow("one by one, as a live panel adds them") << true;
-        QTest::newRow("all at once, as a trace is read") << false;
+        QTest::addColumn<int>("kept");
+        QTest::addColumn<int>("dropped");
+        QTest::newRow("one by one, as a live panel adds them: the oldest hundredth goes") << true << 990003 << 10000;
+        QTest::newRow("all at once, as a trace is read: the newest million stay") << false << 1000000 << 3;
     }
     // A million events are kept; the oldest go, and the window says how many.
     void bound()
     {
         QFETCH(bool, oneByOne);
+        QFETCH(int, kept);
+        QFETCH(int, dropped);
         HistoryModel history;
         QVector<HistoryEvent> events;
         for (int i = 0; i < 1000003; ++i)
@@ -253,12 +242,40 @@ private slots:
         } else {
             history.appendAll(events);
         }
-        QCOMPARE(history.rowCount(), 1000000);
-        QCOMPARE(history.dropped(), qint64(3));
-        QCOMPARE(history.eventAt(0).value, 3);
+        QCOMPARE(history.rowCount(), kept);
+        QCOMPARE(history.dropped(), qint64(dropped));
+        QCOMPARE(history.eventAt(0).msSinceEpoch, qint64(dropped));
         HistoryDialog window(&history);
         QCOMPARE(window.findChild<QLabel*>(QStringLiteral("droppedLabel"))->text(),
-                 QStringLiteral("Oldest events dropped: 3"));
+                 QStringLiteral("Oldest events dropped: %1").arg(dropped));
+    }
+
+    // A full history drops its oldest hundredth in one removal, then takes events without
+    // dropping until it is full again.
+    void blockDrop()
+    {
+        HistoryModel history(300);
+        for (int i = 0; i < 300; ++i)
+            history.append(made(i, HistoryEvent::Kind::Temperature, 0, 850));
+        QSignalSpy removed(&history, &QAbstractItemModel::rowsRemoved);
+        QSignalSpy inserted(&history, &QAbstractItemModel::rowsInserted);
+        QSignalSpy droppedNow(&history, &HistoryModel::droppedChanged);
+        for (int i = 300; i < 303; ++i)
+            history.append(made(i, HistoryEvent::Kind::Temperature, 0, 850));
+        QCOMPARE(removed.size(), 1);
+        QCOMPARE(removed.at(0).at(1).toInt(), 0);
+        QCOMPARE(removed.at(0).at(2).toInt(), 2);
+        QCOMPARE(droppedNow.size(), 1);
+        QCOMPARE(droppedNow.at(0).at(0).toLongLong(), qint64(3));
+        QCOMPARE(inserted.size(), 3);
+        QCOMPARE(inserted.at(0).at(1).toInt(), 297);
+        QCOMPARE(inserted.at(2).at(2).toInt(), 299);
+        QCOMPARE(history.count(), 300);
+        QCOMPARE(history.dropped(), qint64(3));
+        QCOMPARE(history.eventAt(0).msSinceEpoch, qint64(3));
+        history.append(made(303, HistoryEvent::Kind::Temperature, 0, 850));
+        QCOMPARE(history.count(), 298);
+        QCOMPARE(history.dropped(), qint64(6));
     }
 };
 
