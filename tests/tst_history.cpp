@@ -3,6 +3,7 @@
 
 #include "test_support.h"
 
+#include "history/arriving_rows.h"
 #include "history/history_dialog.h"
 #include "history/history_model.h"
 #include "history/history_texts.h"
@@ -13,6 +14,7 @@
 #include "shell/quellaro.h"
 #include "simulator/simulator_server.h"
 
+#include <QAbstractItemModelTester>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLabel>
@@ -186,8 +188,8 @@ private slots:
         QTRY_COMPARE(scroll->value(), scroll->maximum());
         scroll->setValue(0);
         history.append(made(201000, HistoryEvent::Kind::Temperature, 0, 998));
-        QVERIFY(!QTest::qWaitFor([&] { return scroll->value() != 0; }, 50));
-        QCOMPARE(view->model()->rowCount(), 102);
+        QTRY_COMPARE(view->model()->rowCount(), 102);
+        QCOMPARE(scroll->value(), 0);
 
         QTemporaryDir dir;
         window.findChild<QPushButton*>(QStringLiteral("exportButton"))->click();
@@ -248,6 +250,42 @@ private slots:
         HistoryDialog window(&history);
         QCOMPARE(window.findChild<QLabel*>(QStringLiteral("droppedLabel"))->text(),
                  QStringLiteral("Oldest events dropped: %1").arg(dropped));
+    }
+
+    // The table takes new rows in batches; rows dropped leave it at once, also those it was
+    // still to take, and a value's time lasted reaches only rows it shows.
+    void arrivingRows()
+    {
+        HistoryModel history(300);
+        ArrivingRows rows;
+        rows.setSourceModel(&history);
+        QAbstractItemModelTester tester(&rows, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        for (int i = 0; i < 299; ++i)
+            history.append(made(i, HistoryEvent::Kind::State, 1000 + i % 2));
+        QCOMPARE(rows.rowCount(), 0);
+        QVERIFY(rows.showNew());
+        QCOMPARE(rows.rowCount(), 299);
+        QVERIFY(!rows.showNew());
+        QSignalSpy changed(&rows, &QAbstractItemModel::dataChanged);
+        history.append(made(299, HistoryEvent::Kind::State, 1));
+        QCOMPARE(changed.size(), 1);
+        QCOMPARE(changed.at(0).at(0).toModelIndex().row(), 298);
+        history.append(made(300, HistoryEvent::Kind::State, 2)); // drops 3, and changes row 296 not yet shown
+        QCOMPARE(changed.size(), 1);
+        QCOMPARE(rows.rowCount(), 296);
+        QCOMPARE(rows.index(0, HistoryModel::TimeColumn).data(HistoryModel::TimeRole).toLongLong(), qint64(3));
+        QVERIFY(rows.showNew());
+        QCOMPARE(rows.rowCount(), 298);
+
+        HistoryModel tiny(2);
+        rows.setSourceModel(&tiny);
+        tiny.append(made(0, HistoryEvent::Kind::Temperature, 0));
+        QVERIFY(rows.showNew());
+        tiny.append(made(1, HistoryEvent::Kind::Temperature, 0));
+        tiny.append(made(2, HistoryEvent::Kind::Temperature, 0)); // drops the one row shown
+        QCOMPARE(rows.rowCount(), 0);
+        QVERIFY(rows.showNew());
+        QCOMPARE(rows.index(1, 0).data(HistoryModel::TimeRole).toLongLong(), qint64(2));
     }
 
     // A full history drops its oldest hundredth in one removal, then takes events without
