@@ -128,7 +128,7 @@ HistoryDialog::HistoryDialog(HistoryModel* history, QWidget* parent)
         const QScrollBar* scroll = historyView->verticalScrollBar();
         wasAtBottom = scroll->value() >= scroll->maximum();
     });
-    // Rows come at every poll: the view takes them and scrolls to them a few times a second.
+    // Rows come at every poll: the view takes them and scrolls to them once a second.
     followTimer->setSingleShot(true);
     followTimer->setInterval(FollowIntervalMs);
     connect(followTimer, &QTimer::timeout, this, &HistoryDialog::followNewest);

@@ -22,7 +22,7 @@ class HistoryDialog : public ClosingDialog
     Q_OBJECT
 
 public:
-    static constexpr int FollowIntervalMs = 500;
+    static constexpr int FollowIntervalMs = 1000;
 
     explicit HistoryDialog(HistoryModel* model, QWidget* parent = nullptr);
 
