@@ -3,7 +3,7 @@
 // behind a 4800-baud gateway, the event loop's longest pause under a flood of replies, memory
 // growth over many openings of a panel and of the recipes dialog, the recipes dialog's showing
 // time by file size, and the history: memory for a million events, the History window's opening
-// with them, the curve's drawing. Each figure
+// with them, the curve's drawing, the time an event takes to add to a full history. Each figure
 // is printed beside its baseline or target, with the ratio of the two.
 //
 //     quellaro_bench DIR    DIR holds bench_bare, bench_quellaro and cm-simulator
@@ -323,6 +323,42 @@ void fillHistory(HistoryModel& history, int count)
     history.appendAll(events);
 }
 
+// The CPU time each event costs that a live panel adds, one at a time, to `history` shown in
+// the History window: the append, the event loop pass after it, its share of the table's and
+// the curve's taking new rows.
+double appendMicroseconds(HistoryModel& history)
+{
+    constexpr int Appends = 30000; // three of the full history's block drops
+    HistoryDialog window(&history);
+    showPainted(&window);
+    HistoryEvent event;
+    event.link = 9;
+    event.kind = HistoryEvent::Kind::Temperature;
+    const double start = Measure::cpuSeconds();
+    for (int i = 0; i < Appends; ++i) {
+        event.msSinceEpoch = 1800000000000 + qint64(i) * 100;
+        event.value = 850 + i % 90;
+        history.append(event);
+        QCoreApplication::processEvents();
+    }
+    spin(HistoryDialog::FollowIntervalMs + 200); // the table takes the last rows
+    const double seconds = Measure::cpuSeconds() - start;
+    closeAndSettle(&window);
+    return seconds * 1e6 / Appends;
+}
+
+void historyAppend()
+{
+    std::printf("Events added one by one to a history shown in the History window\n");
+    HistoryModel empty;
+    const double fromEmpty = appendMicroseconds(empty);
+    HistoryModel full;
+    fillHistory(full, HistoryModel::DefaultLimit);
+    const double toFull = appendMicroseconds(full);
+    report(QStringLiteral("time per event added to a full history"), QStringLiteral("%1 us").arg(toFull, 0, 'f', 1),
+           QStringLiteral("empty %1 us").arg(fromEmpty, 0, 'f', 1), toFull / fromEmpty, 1.5);
+}
+
 void historyFigures()
 {
     constexpr int Events = 1000000;
@@ -611,7 +647,9 @@ int main(int argc, char* argv[])
     qputenv("XDG_DATA_HOME", scratch.filePath(QStringLiteral("data")).toLocal8Bit());
 
     const bool cpuOnly = qEnvironmentVariableIsSet("QUELLARO_BENCH_CPU_ONLY"); // the polling figures alone
-    if (!cpuOnly)
+    // The polling figures and the history's: what a change to the history needs measured.
+    const bool historyOnly = qEnvironmentVariableIsSet("QUELLARO_BENCH_HISTORY_ONLY");
+    if (!cpuOnly && !historyOnly)
     {
         startup(dir, qt6Dir, arg(3));
         machinesStartup(dir);
@@ -620,9 +658,9 @@ int main(int argc, char* argv[])
         return 0;
     const QDir files(scratch.path());
     writeRecipesFiles(files);
-    if (!arg(4).isEmpty() && !cpuOnly)
+    if (!arg(4).isEmpty() && !cpuOnly && !historyOnly)
         recipesAgainstBaseline(QStringLiteral("Qt 5"), dir, arg(4), files);
-    if (!arg(5).isEmpty() && !qt6Dir.isEmpty() && !cpuOnly)
+    if (!arg(5).isEmpty() && !qt6Dir.isEmpty() && !cpuOnly && !historyOnly)
         recipesAgainstBaseline(QStringLiteral("Qt 6"), qt6Dir, arg(5), files);
 
     Q_INIT_RESOURCE(images);
@@ -640,12 +678,15 @@ int main(int argc, char* argv[])
     pollingCpu();
     if (cpuOnly)
         return 0;
-    valuesAgeAtSlowBaud(dir);
-    eventLoopPauseUnderFlood(dir);
-    panelOpenings();
-    recipesShowings(QDir(scratch.path()));
-    recipesShowingTime(QDir(scratch.path()));
+    if (!historyOnly) {
+        valuesAgeAtSlowBaud(dir);
+        eventLoopPauseUnderFlood(dir);
+        panelOpenings();
+        recipesShowings(QDir(scratch.path()));
+        recipesShowingTime(QDir(scratch.path()));
+    }
     historyFigures();
+    historyAppend();
 
     const long missed = std::count_if(rows.begin(), rows.end(), [](const Row& r) { return r.ratio > r.limit; });
     std::printf("%zu figures, %ld missed their target\n", rows.size(), missed);

@@ -1,5 +1,6 @@
 #include "history/history_dialog.h"
 
+#include "history/arriving_rows.h"
 #include "history/history_csv.h"
 #include "history/history_model.h"
 #include "history/history_texts.h"
@@ -27,11 +28,16 @@
 
 namespace {
 
-// Shows the rows of the groups set in `groups` (bits 1 << HistoryGroup).
+// Shows the rows of the groups set in `groups` (bits 1 << HistoryGroup), of a model whose
+// rows are those of `history`.
 class KindFilter : public QSortFilterProxyModel
 {
 public:
-    using QSortFilterProxyModel::QSortFilterProxyModel;
+    KindFilter(const HistoryModel* events, QObject* parent)
+        : QSortFilterProxyModel(parent)
+        , history(events)
+    {
+    }
     void setGroups(int shown)
     {
         groups = shown;
@@ -41,11 +47,11 @@ public:
 protected:
     bool filterAcceptsRow(int row, const QModelIndex& /*parent*/) const override
     {
-        const auto* history = static_cast<const HistoryModel*>(sourceModel());
         return (groups & 1 << int(groupOf(history->eventAt(row).kind))) != 0;
     }
 
 private:
+    const HistoryModel* history;
     int groups = 0;
 };
 
@@ -67,7 +73,8 @@ void deleteProgramDialog()
 HistoryDialog::HistoryDialog(HistoryModel* history, QWidget* parent)
     : ClosingDialog(parent)
     , model(history)
-    , filtered(new KindFilter(this))
+    , arriving(new ArrivingRows(this))
+    , filtered(new KindFilter(history, this))
     , kindFilter(new QComboBox(this))
     , droppedLabel(new QLabel(this))
     , exportButton(new QPushButton(tr("Export CSV…"), this))
@@ -86,10 +93,12 @@ HistoryDialog::HistoryDialog(HistoryModel* history, QWidget* parent)
     historyView->setObjectName(QStringLiteral("historyView"));
     fitButton->setObjectName(QStringLiteral("fitButton"));
     pictureButton->setObjectName(QStringLiteral("pictureButton"));
-    kindFilter->addItems({tr("All"), tr("Status"), tr("Temperature"), tr("Inputs and outputs"), tr("Commands"),
-                          tr("Link")});
-    historyView->setModel(model);
+    kindFilter->addItems(
+        {tr("All"), tr("Status"), tr("Temperature"), tr("Inputs and outputs"), tr("Commands"), tr("Link")});
+    arriving->setSourceModel(model);
+    historyView->setModel(arriving);
     historyView->verticalHeader()->hide();
+    historyView->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     fitColumns();
     historyView->setSelectionBehavior(QAbstractItemView::SelectRows);
     historyView->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -119,16 +128,13 @@ HistoryDialog::HistoryDialog(HistoryModel* history, QWidget* parent)
         const QScrollBar* scroll = historyView->verticalScrollBar();
         wasAtBottom = scroll->value() >= scroll->maximum();
     });
-    // Rows come at every poll: the view scrolls to them a few times a second, not at each one.
+    // Rows come at every poll: the view takes them and scrolls to them once a second.
     followTimer->setSingleShot(true);
     followTimer->setInterval(FollowIntervalMs);
     connect(followTimer, &QTimer::timeout, this, &HistoryDialog::followNewest);
     connect(model, &QAbstractItemModel::rowsInserted, this, [this] {
-        if (followTimer->isActive())
-            return;
-        if (wasAtBottom) // the rows come in below the view: it draws them at the next scroll
-            historyView->setUpdatesEnabled(false);
-        followTimer->start();
+        if (!followTimer->isActive())
+            followTimer->start();
     });
     filterChanged();
     showDropped();
@@ -182,10 +188,10 @@ void HistoryDialog::filterChanged()
     const int groups = shownGroups();
     const bool all = kindFilter->currentIndex() == 0;
     // Unused, the filter leaves the model: it would map every new row for nothing.
-    if (filtered->sourceModel() != (all ? nullptr : model))
-        filtered->setSourceModel(all ? nullptr : model);
+    if (filtered->sourceModel() != (all ? nullptr : arriving))
+        filtered->setSourceModel(all ? nullptr : arriving);
     static_cast<KindFilter*>(filtered)->setGroups(groups);
-    QAbstractItemModel* shown = all ? static_cast<QAbstractItemModel*>(model) : filtered;
+    QAbstractItemModel* shown = all ? static_cast<QAbstractItemModel*>(arriving) : filtered;
     if (historyView->model() != shown)
         historyView->setModel(shown);
     connect(historyView->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &HistoryDialog::rowChosen,
@@ -202,8 +208,7 @@ void HistoryDialog::showDropped()
 
 void HistoryDialog::followNewest()
 {
-    historyView->setUpdatesEnabled(true);
-    if (wasAtBottom)
+    if (arriving->showNew() && wasAtBottom)
         historyView->scrollToBottom();
 }
 

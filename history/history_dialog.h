@@ -2,6 +2,7 @@
 
 #include "shell/closingdialog.h"
 
+class ArrivingRows;
 class HistoryModel;
 class QComboBox;
 class QLabel;
@@ -14,14 +15,14 @@ class TemperatureChart;
 // The History window: the table of a history (historyView) with a filter by kind, how many
 // of the oldest events were dropped, the temperature curve (temperatureChart), and
 // "Export CSV…" (exportButton), and under the curve "Fit" (fitButton) and "Save picture…"
-// (pictureButton). Not modal: it stays beside the panels and follows the
-// newest row unless the technician has scrolled up.
+// (pictureButton). Not modal: it stays beside the panels, takes new rows every
+// FollowIntervalMs and follows the newest unless the technician has scrolled up.
 class HistoryDialog : public ClosingDialog
 {
     Q_OBJECT
 
 public:
-    static constexpr int FollowIntervalMs = 500;
+    static constexpr int FollowIntervalMs = 1000;
 
     explicit HistoryDialog(HistoryModel* model, QWidget* parent = nullptr);
 
@@ -44,6 +45,7 @@ private:
     int shownGroups() const;
 
     HistoryModel* model;
+    ArrivingRows* arriving; // the model's rows as the table takes them
     QSortFilterProxyModel* filtered;
     QComboBox* kindFilter;
     QLabel* droppedLabel;

@@ -35,13 +35,14 @@ QString lastedText(qint32 ms)
 HistoryModel::HistoryModel(int maxEvents, QObject* parent)
     : QAbstractTableModel(parent)
     , limit(maxEvents)
+    , dropBlock(std::max(1, maxEvents / 100))
 {
 }
 
 void HistoryModel::append(const HistoryEvent& event)
 {
     if (count() >= limit)
-        dropOldest(count() - limit + 1);
+        dropOldest(std::min(count(), dropBlock));
     beginInsertRows(QModelIndex(), count(), count());
     events.push_back(event);
     noteLasting(count() - 1);

@@ -8,7 +8,8 @@
 #include <deque>
 
 // The history of a run: its events in the order they came, for the History window's table,
-// its curve and the CSV. Bounded: past `limit` events the oldest are dropped, and counted.
+// its curve and the CSV. Bounded: an event beyond `limit` drops the oldest hundredth at once
+// (counted), so that each append costs the same however full the history is.
 class HistoryModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -22,7 +23,8 @@ public:
     explicit HistoryModel(int limit = DefaultLimit, QObject* parent = nullptr);
 
     void append(const HistoryEvent& event);
-    // Many at once, as from a trace: one insertion for the views.
+    // Many at once, as from a trace: one insertion for the views, and exactly the newest `limit`
+    // kept.
     void appendAll(const QVector<HistoryEvent>& events);
 
     const HistoryEvent& eventAt(int row) const { return events[size_t(row)]; }
@@ -44,6 +46,7 @@ private:
     QString display(const HistoryEvent& event, int column) const;
 
     const int limit;
+    const int dropBlock; // the events an append to a full history drops
     std::deque<HistoryEvent> events;
     qint64 firstNumber = 0; // the number of the oldest event kept, counting every event of the run
     // The number of the latest mode, state and error of each link, for how long it lasted.

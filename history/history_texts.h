@@ -13,10 +13,10 @@ QString kindName(HistoryEvent::Kind kind);
 // "State", "Not answering": the table's word for a kind.
 QString kindTitle(HistoryEvent::Kind kind);
 
-// The table's and the CSV's text of an event: a status code's text ("Unknown state 555" for a
+// The text of an event: a status code's text ("Unknown state 555" for a
 // code with none), an input's or output's check box caption, a reason, what a command does.
 QString text(const HistoryEvent& event);
-// The table's text: as text(), but an input or output by its name ("Boiler heating").
+// The table's and the CSV's text: as text(), but an input or output by its name ("Boiler heating").
 QString name(const HistoryEvent& event);
 // The table's value: as value(), but "on" or "off" for an input or output.
 QString shownValue(const HistoryEvent& event);

@@ -88,7 +88,7 @@ TemperatureChart::TemperatureChart(const HistoryModel* history, QWidget* parent)
     setObjectName(QStringLiteral("temperatureChart"));
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    // Readings come at every poll: the chart shows them a few times a second, not at each one.
+    // Readings come at every poll: the chart shows them once a second, not at each one.
     repaintTimer.setSingleShot(true);
     repaintTimer.setInterval(RepaintIntervalMs);
     connect(&repaintTimer, &QTimer::timeout, this, qOverload<>(&QWidget::update));

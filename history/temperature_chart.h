@@ -23,7 +23,7 @@ class TemperatureChart : public QWidget
 public:
     // The span shown around a chosen moment.
     static constexpr qint64 FocusSpanMs = 10 * 60 * 1000;
-    static constexpr int RepaintIntervalMs = 500;
+    static constexpr int RepaintIntervalMs = 1000;
 
     explicit TemperatureChart(const HistoryModel* model, QWidget* parent = nullptr);
 

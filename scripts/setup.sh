@@ -11,7 +11,7 @@ packages=(
     clang-14 libclang-rt-14-dev llvm-14 clang-tidy-14 clang-format-14 clazy
     xvfb xauth dpkg-dev file fonts-dejavu-core
     lintian desktop-file-utils appstream
-    poppler-utils chromium
+    poppler-utils chromium libreoffice-calc-nogui
 )
 missing=()
 for package in "${packages[@]}"; do

@@ -3,6 +3,7 @@
 
 #include "test_support.h"
 
+#include "history/arriving_rows.h"
 #include "history/history_csv.h"
 #include "history/history_dialog.h"
 #include "history/history_model.h"
@@ -18,7 +19,7 @@
 #include "shell/quellaro.h"
 #include "simulator/simulator_server.h"
 
-#include <QBuffer>
+#include <QAbstractItemModelTester>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLabel>
@@ -179,7 +180,7 @@ private slots:
                 + "0.300+01:00 @7.a #1 reply dropped, no poll awaits it: 01 00 04 e8 03 00 00\n" + t
                 + "0.400+01:00 @8.b #1 not answering for 2000 ms\n" + t + "9.000+01:00 @8.b #1 poll to h:1: 01 00\n" + t
                 + "9.100+01:00 @8.b #1 " + reply + t + "9.100+01:00 @8.b #1 answering again\n"
-            << "time,link,kind,code,value,text\r\n" + t + "0.000+01:00,1,connected,,,\r\n" + t
+            << "\xEF\xBB\xBFtime,link,kind,code,value,text\r\n" + t + "0.000+01:00,1,connected,,,\r\n" + t
                 + "0.100+01:00,2,connected,,,\r\n" + t + "0.200+01:00,1,mode,2,,Trade\r\n" + t
                 + "0.200+01:00,1,state,1000,,Waiting\r\n" + t + "0.200+01:00,1,error,0,,All correct\r\n" + t
                 + "0.200+01:00,2,mode,4,,Master\r\n" + t + "0.200+01:00,2,state,1000,,Waiting\r\n" + t
@@ -189,7 +190,7 @@ private slots:
             << t + "0.000+01:00 #1 connected to h:1\n" + t + "0.100+01:00 #1 read: 01 00 02 e8 03 00 00\n" + t
                 + "2.100+01:00 #1 request to h:1: 01 00\n" + t + "2.200+01:00 #1 read: 01 00 04 e8 03 00 00\n" + t
                 + "3.000+01:00 run: Quellaro 1.0.0, pid 9\n" + t + "3.000+01:00 #1 connected to h:1\n"
-            << "time,link,kind,code,value,text\r\n" + t + "0.000+01:00,1,connected,,,\r\n" + t
+            << "\xEF\xBB\xBFtime,link,kind,code,value,text\r\n" + t + "0.000+01:00,1,connected,,,\r\n" + t
                 + "0.100+01:00,1,mode,2,,Trade\r\n" + t + "0.100+01:00,1,state,1000,,Waiting\r\n" + t
                 + "0.100+01:00,1,error,0,,All correct\r\n" + t + "2.100+01:00,1,not-answering,,,\r\n" + t
                 + "2.200+01:00,1,answering,,,\r\n" + t + "2.200+01:00,1,mode,4,,Master\r\n" + t
@@ -222,18 +223,6 @@ private slots:
         QCOMPARE(result.error, QStringLiteral("4194304 bytes or more without a line end, not a trace line"));
         QCOMPARE(lines, 1);
         QVERIFY2(in.pos() <= 4200000, qPrintable(QString::number(in.pos())));
-    }
-
-    // A quote in a text is doubled and the text quoted, so that no column moves.
-    void csvQuotes()
-    {
-        HistoryModel model;
-        HistoryRecorder recorder(model);
-        recorder.lost(1, {1000, 0}, QStringLiteral("said \"no\", twice"));
-        QBuffer out;
-        QVERIFY(out.open(QIODevice::WriteOnly));
-        QVERIFY(HistoryCsv::write(model, out, 0));
-        QVERIFY2(out.data().endsWith(",\"said \"\"no\"\", twice\"\r\n"), out.data().constData());
     }
 
     // Beside Quit on every polling panel; one window for the program, not modal.
@@ -285,8 +274,8 @@ private slots:
         QTRY_COMPARE(scroll->value(), scroll->maximum());
         scroll->setValue(0);
         history.append(made(201000, HistoryEvent::Kind::Temperature, 0, 998));
-        QVERIFY(!QTest::qWaitFor([&] { return scroll->value() != 0; }, 50));
-        QCOMPARE(view->model()->rowCount(), 102);
+        QTRY_COMPARE(view->model()->rowCount(), 102);
+        QCOMPARE(scroll->value(), 0);
 
         QTemporaryDir dir;
         window.findChild<QPushButton*>(QStringLiteral("exportButton"))->click();
@@ -296,8 +285,7 @@ private slots:
         static_cast<QDialog*>(chooser)->accept(); // as its Save button does
         const QByteArray csv = readFile(dir.filePath("shown.csv"));
         QCOMPARE(csv.count('\n'), 103);
-        QVERIFY(
-            csv.startsWith("time,link,kind,code,value,text\r\n1970-01-01T00:00:01.000+00:00,1,temperature,,85.1,\r\n"));
+        QVERIFY(csv.startsWith("\xEF\xBB\xBFtime,link,kind,code,value,text\r\n1970-01-01T00:00:01.000+00:00,1,temperature,,85.1,\r\n"));
         QVERIFY(csv.endsWith("1970-01-01T00:03:21.000+00:00,1,temperature,,99.8,\r\n"));
     }
 
@@ -322,13 +310,17 @@ private slots:
     void bound_data()
     {
         QTest::addColumn<bool>("oneByOne");
-        QTest::newRow("one by one, as a live panel adds them") << true;
-        QTest::newRow("all at once, as a trace is read") << false;
+        QTest::addColumn<int>("kept");
+        QTest::addColumn<int>("dropped");
+        QTest::newRow("one by one, as a live panel adds them: the oldest hundredth goes") << true << 990003 << 10000;
+        QTest::newRow("all at once, as a trace is read: the newest million stay") << false << 1000000 << 3;
     }
     // A million events are kept; the oldest go, and the window says how many.
     void bound()
     {
         QFETCH(bool, oneByOne);
+        QFETCH(int, kept);
+        QFETCH(int, dropped);
         HistoryModel history;
         QVector<HistoryEvent> events;
         for (int i = 0; i < 1000003; ++i)
@@ -339,12 +331,76 @@ private slots:
         } else {
             history.appendAll(events);
         }
-        QCOMPARE(history.rowCount(), 1000000);
-        QCOMPARE(history.dropped(), qint64(3));
-        QCOMPARE(history.eventAt(0).value, 3);
+        QCOMPARE(history.rowCount(), kept);
+        QCOMPARE(history.dropped(), qint64(dropped));
+        QCOMPARE(history.eventAt(0).msSinceEpoch, qint64(dropped));
         HistoryDialog window(&history);
         QCOMPARE(window.findChild<QLabel*>(QStringLiteral("droppedLabel"))->text(),
-                 QStringLiteral("Oldest events dropped: 3"));
+                 QStringLiteral("Oldest events dropped: %1").arg(dropped));
+    }
+
+    // The table takes new rows in batches; rows dropped leave it at once, also those it was
+    // still to take, and a value's time lasted reaches only rows it shows.
+    void arrivingRows()
+    {
+        HistoryModel history(300);
+        ArrivingRows rows;
+        rows.setSourceModel(&history);
+        QAbstractItemModelTester tester(&rows, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        for (int i = 0; i < 299; ++i)
+            history.append(made(i, HistoryEvent::Kind::State, 1000 + i % 2));
+        QCOMPARE(rows.rowCount(), 0);
+        QVERIFY(rows.showNew());
+        QCOMPARE(rows.rowCount(), 299);
+        QVERIFY(!rows.showNew());
+        QSignalSpy changed(&rows, &QAbstractItemModel::dataChanged);
+        history.append(made(299, HistoryEvent::Kind::State, 1));
+        QCOMPARE(changed.size(), 1);
+        QCOMPARE(changed.at(0).at(0).toModelIndex().row(), 298);
+        history.append(made(300, HistoryEvent::Kind::State, 2)); // drops 3, and changes row 296 not yet shown
+        QCOMPARE(changed.size(), 1);
+        QCOMPARE(rows.rowCount(), 296);
+        QCOMPARE(rows.index(0, HistoryModel::TimeColumn).data(HistoryModel::TimeRole).toLongLong(), qint64(3));
+        QVERIFY(rows.showNew());
+        QCOMPARE(rows.rowCount(), 298);
+
+        HistoryModel tiny(2);
+        rows.setSourceModel(&tiny);
+        tiny.append(made(0, HistoryEvent::Kind::Temperature, 0));
+        QVERIFY(rows.showNew());
+        tiny.append(made(1, HistoryEvent::Kind::Temperature, 0));
+        tiny.append(made(2, HistoryEvent::Kind::Temperature, 0)); // drops the one row shown
+        QCOMPARE(rows.rowCount(), 0);
+        QVERIFY(rows.showNew());
+        QCOMPARE(rows.index(1, 0).data(HistoryModel::TimeRole).toLongLong(), qint64(2));
+    }
+
+    // A full history drops its oldest hundredth in one removal, then takes events without
+    // dropping until it is full again.
+    void blockDrop()
+    {
+        HistoryModel history(300);
+        for (int i = 0; i < 300; ++i)
+            history.append(made(i, HistoryEvent::Kind::Temperature, 0, 850));
+        QSignalSpy removed(&history, &QAbstractItemModel::rowsRemoved);
+        QSignalSpy inserted(&history, &QAbstractItemModel::rowsInserted);
+        QSignalSpy droppedNow(&history, &HistoryModel::droppedChanged);
+        for (int i = 300; i < 303; ++i)
+            history.append(made(i, HistoryEvent::Kind::Temperature, 0, 850));
+        QCOMPARE(removed.size(), 1);
+        QCOMPARE(removed.at(0).at(1).toInt(), 0);
+        QCOMPARE(removed.at(0).at(2).toInt(), 2);
+        QCOMPARE(droppedNow.size(), 1);
+        QCOMPARE(droppedNow.at(0).at(0).toLongLong(), qint64(3));
+        QCOMPARE(inserted.size(), 3);
+        QCOMPARE(inserted.at(0).at(1).toInt(), 297);
+        QCOMPARE(inserted.at(2).at(2).toInt(), 299);
+        QCOMPARE(history.count(), 300);
+        QCOMPARE(history.dropped(), qint64(3));
+        QCOMPARE(history.eventAt(0).msSinceEpoch, qint64(3));
+        history.append(made(303, HistoryEvent::Kind::Temperature, 0, 850));
+        QCOMPARE(history.count(), 298);
+        QCOMPARE(history.dropped(), qint64(6));
     }
 
     // The history the panel showed is the history read back from its trace, row for row, from a

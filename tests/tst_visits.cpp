@@ -84,7 +84,7 @@ private slots:
         QVERIFY2(trace[0].contains(" run: Quellaro 1.0.0, pid "), trace[0]);
         QVERIFY2(trace[1].endsWith(" #1 connecting to 127.0.0.1:" + QByteArray::number(sim.serverPort())), trace[1]);
         const QList<QByteArray> history = readFile(folder + "/history.csv").split('\n');
-        QCOMPARE(history[0], QByteArray("time,link,kind,code,value,text\r"));
+        QCOMPARE(history[0], QByteArray("\xEF\xBB\xBFtime,link,kind,code,value,text\r"));
         QVERIFY2(history[1].contains(",1,connected,,,"), history[1]);
         QCOMPARE(readFile(folder + "/note.txt"), QByteArray("replaced pump seal"));
         QCOMPARE(readFile(folder + "/recipes-001-before.xml"), original);

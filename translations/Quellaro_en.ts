@@ -640,7 +640,7 @@
     </message>
     <message>
         <source>Coffe grinder</source>
-        <translation>Coffe grinder</translation>
+        <translation>Coffee grinder</translation>
     </message>
     <message>
         <source>Cooler</source>
@@ -652,7 +652,7 @@
     </message>
     <message>
         <source>Coffe group</source>
-        <translation>Coffe group</translation>
+        <translation>Coffee group</translation>
     </message>
     <message>
         <source>Dispenser cup rotation</source>
@@ -668,7 +668,7 @@
     </message>
     <message>
         <source>Dispenser sugar screw</source>
-        <translation>Dispenser sugar screw</translation>
+        <translation>Sugar dispenser screw</translation>
     </message>
     <message>
         <source>Mixer 1 Screw</source>
