@@ -189,6 +189,16 @@ private slots:
         QCOMPARE(lost, reasons);
     }
 
+    // The trace's reasons for a request not sent are said in the program's words; one it does
+    // not know is kept as written.
+    void notSentReasonsOfTrace()
+    {
+        QStringList said;
+        for (const char* reason : {"not connected yet", "connection lost", "no connection", "queue full"})
+            said << HistoryTexts::notSentText(QLatin1String(reason));
+        QCOMPARE(said, (QStringList{"not connected yet", "connection lost", "no connection", "queue full"}));
+    }
+
     // A quote in a text is doubled and the text quoted, so that no column moves.
     void csvQuotes()
     {
