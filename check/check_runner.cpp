@@ -98,6 +98,7 @@ void CheckRunner::end(Status rest)
     for (; next < queue.size(); ++next) {
         stepResults[queue.at(next)].status = rest;
         emit stepChanged(queue.at(next));
+        emit stepEnded(queue.at(next));
     }
     settle();
 }
@@ -351,6 +352,7 @@ void CheckRunner::endStep(Status status, const QString& expected, const QString&
     asking = false;
     switchOffOwed();
     emit stepChanged(ended);
+    emit stepEnded(ended);
 }
 
 void CheckRunner::switchOffOwed()

@@ -65,6 +65,8 @@ public:
     const QVector<Result>& results() const { return stepResults; }
     bool isRunning() const { return phase != Phase::Idle; }
     bool linkUp() const;
+    // The link client of the run, none before the first.
+    const CM_NetMessge* link() const { return client; }
     // True once the run has had an answer from the machine.
     bool reachedMachine() const { return originalMode >= 0; }
     // Of the running step: the time left before its current limit, else 0.
@@ -81,6 +83,8 @@ public:
 
 signals:
     void stepChanged(int step);
+    // The step has its result: passed, failed, timed out, skipped or not finished.
+    void stepEnded(int step);
     void questionAsked(int step, const QString& question);
     // The question asked is no longer wanted (the run stopped or the link was lost).
     void questionWithdrawn();

@@ -93,8 +93,8 @@ HistoryDialog::HistoryDialog(HistoryModel* history, QWidget* parent)
     historyView->setObjectName(QStringLiteral("historyView"));
     fitButton->setObjectName(QStringLiteral("fitButton"));
     pictureButton->setObjectName(QStringLiteral("pictureButton"));
-    kindFilter->addItems(
-        {tr("All"), tr("Status"), tr("Temperature"), tr("Inputs and outputs"), tr("Commands"), tr("Link")});
+    kindFilter->addItems({tr("All"), tr("Status"), tr("Temperature"), tr("Inputs and outputs"), tr("Commands"),
+                          tr("Link"), tr("Machine check")});
     arriving->setSourceModel(model);
     historyView->setModel(arriving);
     historyView->verticalHeader()->hide();
@@ -147,7 +147,7 @@ void HistoryDialog::fitColumns()
     historyView->verticalHeader()->setMinimumSectionSize(metrics.height());
     historyView->verticalHeader()->setDefaultSectionSize(metrics.height() + 6);
     QStringList kinds;
-    for (int kind = 0; kind <= int(HistoryEvent::Kind::NotSent); ++kind)
+    for (int kind = 0; kind <= int(HistoryEvent::Kind::CheckStep); ++kind)
         kinds << HistoryTexts::kindTitle(HistoryEvent::Kind(kind));
     const QList<QStringList> samples{
         {QStringLiteral("00:00:00.000")}, {QLocale().toString(8888.888, 'f', 3) + QStringLiteral(" s")},

@@ -138,7 +138,7 @@ QString HistoryModel::display(const HistoryEvent& shown, int column) const
     case WhatColumn:
         return HistoryTexts::kindTitle(shown.kind);
     case CodeColumn:
-        return HistoryTexts::code(shown);
+        return HistoryTexts::shownCode(shown);
     case ValueColumn:
         return HistoryTexts::shownValue(shown);
     default:

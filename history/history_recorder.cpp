@@ -137,6 +137,12 @@ void HistoryRecorder::status(int link, LinkTrace::Stamp at, const _tag_getstate_
         add(link, at, HistoryEvent::Kind::Error, record.error);
 }
 
+void HistoryRecorder::checkStep(int link, LinkTrace::Stamp at, const QString& title, HistoryEvent::CheckOutcome outcome,
+                                const QString& seen)
+{
+    add(link, at, HistoryEvent::Kind::CheckStep, int(outcome), 0, title, seen.toUtf8());
+}
+
 void HistoryRecorder::add(int link, LinkTrace::Stamp at, HistoryEvent::Kind kind, int code, int value,
                           const QString& text, const QByteArray& bytes)
 {

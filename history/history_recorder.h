@@ -37,6 +37,9 @@ public:
     void request(int link, LinkTrace::Stamp at, const QByteArray& frame, bool sent, const QString& notSentReason = {});
     void answer(int link, LinkTrace::Stamp at, const _tag_getstate_answer& record);
     void answer(int link, LinkTrace::Stamp at, const _tag_getxstate_answer& record);
+    // A step of the machine check ended, run over `link`; `seen` is what the machine showed.
+    void checkStep(int link, LinkTrace::Stamp at, const QString& title, HistoryEvent::CheckOutcome outcome,
+                   const QString& seen);
 
 private:
     struct LinkState

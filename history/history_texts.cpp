@@ -1,6 +1,8 @@
 #include "history/history_texts.h"
 
+#include "link/failure_texts.h"
 #include "link/frame_codec.h"
+#include "link/link_timing.h"
 #include "link/protocol.h"
 #include "link/status_texts.h"
 
@@ -11,17 +13,30 @@
 
 namespace {
 
-const char* const KindNames[] = {"connected", "lost",        "not-answering", "answering", "mode",    "state",
-                                 "error",     "temperature", "input",         "output",    "command", "not-sent"};
+const char* const KindNames[] = {"connected",   "lost",  "not-answering", "answering", "mode",     "state",     "error",
+                                 "temperature", "input", "output",        "command",   "not-sent", "check-step"};
 
 const char* const KindTitles[] = {
-    QT_TRANSLATE_NOOP("HistoryTexts", "Connected"),   QT_TRANSLATE_NOOP("HistoryTexts", "Lost"),
+    QT_TRANSLATE_NOOP("HistoryTexts", "Connected"),     QT_TRANSLATE_NOOP("HistoryTexts", "Lost"),
     QT_TRANSLATE_NOOP("HistoryTexts", "Not answering"), QT_TRANSLATE_NOOP("HistoryTexts", "Answering"),
-    QT_TRANSLATE_NOOP("HistoryTexts", "Mode"),        QT_TRANSLATE_NOOP("HistoryTexts", "State"),
-    QT_TRANSLATE_NOOP("HistoryTexts", "Error"),       QT_TRANSLATE_NOOP("HistoryTexts", "Temperature"),
-    QT_TRANSLATE_NOOP("HistoryTexts", "Input"),       QT_TRANSLATE_NOOP("HistoryTexts", "Output"),
-    QT_TRANSLATE_NOOP("HistoryTexts", "Command"),     QT_TRANSLATE_NOOP("HistoryTexts", "Not sent"),
+    QT_TRANSLATE_NOOP("HistoryTexts", "Mode"),          QT_TRANSLATE_NOOP("HistoryTexts", "State"),
+    QT_TRANSLATE_NOOP("HistoryTexts", "Error"),         QT_TRANSLATE_NOOP("HistoryTexts", "Temperature"),
+    QT_TRANSLATE_NOOP("HistoryTexts", "Input"),         QT_TRANSLATE_NOOP("HistoryTexts", "Output"),
+    QT_TRANSLATE_NOOP("HistoryTexts", "Command"),       QT_TRANSLATE_NOOP("HistoryTexts", "Not sent"),
+    QT_TRANSLATE_NOOP("HistoryTexts", "Check step"),
 };
+static_assert(std::size(KindNames) == int(HistoryEvent::Kind::CheckStep) + 1, "a name for each kind");
+static_assert(std::size(KindTitles) == std::size(KindNames), "a title for each kind");
+
+// How a check step ended, by CheckOutcome: the CSV's word and the machine check's own word.
+const char* const OutcomeNames[] = {"passed", "failed", "timed-out", "skipped", "not-finished"};
+const char* const OutcomeWords[] = {
+    QT_TRANSLATE_NOOP("CheckRunner", "passed"),       QT_TRANSLATE_NOOP("CheckRunner", "failed"),
+    QT_TRANSLATE_NOOP("CheckRunner", "timed out"),    QT_TRANSLATE_NOOP("CheckRunner", "skipped"),
+    QT_TRANSLATE_NOOP("CheckRunner", "not finished"),
+};
+static_assert(std::size(OutcomeNames) == int(HistoryEvent::CheckOutcome::NotFinished) + 1, "a name for each outcome");
+static_assert(std::size(OutcomeWords) == std::size(OutcomeNames), "a word for each outcome");
 
 // The inputs panel's captions, in the machine's input order.
 const char* const InputCaptions[] = {
@@ -147,6 +162,12 @@ QString caption(const char* context, const char* const* captions, int count, int
     return number >= 0 && number < count ? QCoreApplication::translate(context, captions[number]) : QString();
 }
 
+// A check step's outcome from `names`, null for a code of none.
+const char* outcome(const char* const* names, int code)
+{
+    return code >= 0 && code < int(std::size(OutcomeNames)) ? names[code] : nullptr;
+}
+
 QString requestCommandText(const FrameCodec::Request& request)
 {
     for (const CommandCaption& known : BoilerCommands) {
@@ -176,6 +197,8 @@ HistoryGroup groupOf(HistoryEvent::Kind kind)
     case Kind::Command:
     case Kind::NotSent:
         return HistoryGroup::Commands;
+    case Kind::CheckStep:
+        return HistoryGroup::Check;
     default:
         return HistoryGroup::Link;
     }
@@ -242,6 +265,8 @@ QString value(const HistoryEvent& event)
     case Kind::Command:
     case Kind::NotSent:
         return QString::fromLatin1(event.bytes.toHex(' '));
+    case Kind::CheckStep:
+        return QString::fromUtf8(event.bytes);
     default:
         return QString();
     }
@@ -259,30 +284,22 @@ QString code(const HistoryEvent& event)
     case Kind::Command:
     case Kind::NotSent:
         return QString::number(event.code);
+    case Kind::CheckStep:
+        return QLatin1String(outcome(OutcomeNames, event.code));
     default:
         return QString();
     }
 }
 
-QString lostText(LinkTrace::Lost lost, const QString& socketText)
+QString shownCode(const HistoryEvent& event)
 {
-    using Lost = LinkTrace::Lost;
-    switch (lost) {
-    case Lost::Refused:
-        return QCoreApplication::translate("HistoryTexts", "refused: nothing listens at that port");
-    case Lost::HostNotFound:
-        return QCoreApplication::translate("HistoryTexts", "the host name was not found");
-    case Lost::ClosedByController:
-        return QCoreApplication::translate("HistoryTexts", "the controller closed the connection");
-    case Lost::TimedOut:
-        return QCoreApplication::translate("HistoryTexts", "no connection within 2 s");
-    case Lost::NetworkUnreachable:
-        return QCoreApplication::translate("HistoryTexts", "the network is unreachable");
-    case Lost::Unknown:
-    case Lost::Other:
-        break;
-    }
-    return socketText;
+    const char* word = event.kind == HistoryEvent::Kind::CheckStep ? outcome(OutcomeWords, event.code) : nullptr;
+    return word ? QCoreApplication::translate("CheckRunner", word) : code(event);
+}
+
+QString lostText(LinkFailure lost, const QString& socketText)
+{
+    return FailureTexts::fragment(lost, socketText, LinkTiming().connectTimeoutMs);
 }
 
 QString notSentText(const QString& traceReason)

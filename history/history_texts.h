@@ -22,11 +22,14 @@ QString name(const HistoryEvent& event);
 QString shownValue(const HistoryEvent& event);
 // The CSV's value: "92.5", "1", "03 06 14 00 00 00 00 00"; empty where there is none.
 QString value(const HistoryEvent& event);
-// The CSV's code: empty for kinds without one.
+// The CSV's code: empty for kinds without one; "passed", "timed-out" for a check step.
 QString code(const HistoryEvent& event);
+// The table's code: as code(), but a check step's outcome in words ("timed out").
+QString shownCode(const HistoryEvent& event);
 
-// Why a link was lost; `socketText` says it for a reason without words of its own.
-QString lostText(LinkTrace::Lost lost, const QString& socketText);
+// Why a link of a trace was lost, as the program's timing says it; `socketText` says it for a
+// reason without words of its own.
+QString lostText(LinkFailure lost, const QString& socketText);
 // Why a request was not sent, from the trace's words ("not connected yet").
 QString notSentText(const QString& traceReason);
 // What a request does where the program knows ("Boiler On"), else empty.

@@ -4,6 +4,7 @@
 #include "history/history_recorder.h"
 #include "history/history_texts.h"
 #include "link/cm_netmessge.h"
+#include "link/failure_texts.h"
 #include "link/frame_codec.h"
 
 #include <QCoreApplication>
@@ -36,7 +37,7 @@ Keeper& keeper()
 
 QString lostReason(const CM_NetMessge& client)
 {
-    return HistoryTexts::lostText(CM_NetMessge::traceLost(client.linkFailure()), client.failureText());
+    return FailureTexts::fragment(client.linkFailure(), client.failureText(), client.linkTiming().connectTimeoutMs);
 }
 
 QString notSentReason(const CM_NetMessge& client)

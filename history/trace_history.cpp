@@ -96,7 +96,7 @@ void Replayer::take(const LinkTrace::Line& line)
         recorder.lost(link, line.time, HistoryTexts::lostText(line.lost, line.text));
         break;
     case Event::Disconnected:
-        recorder.lost(link, line.time, HistoryTexts::lostText(LinkTrace::Lost::ClosedByController, QString()));
+        recorder.lost(link, line.time, HistoryTexts::lostText(LinkFailure::ClosedByController, QString()));
         break;
     default:
         break;

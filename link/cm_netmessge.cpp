@@ -47,9 +47,9 @@ int nextLinkNumber()
     return ++made;
 }
 
-CM_NetMessge::LinkFailure failureOf(QAbstractSocket::SocketError error, bool connecting)
+LinkFailure failureOf(QAbstractSocket::SocketError error, bool connecting)
 {
-    using Failure = CM_NetMessge::LinkFailure;
+    using Failure = LinkFailure;
     switch (error) {
     case QAbstractSocket::ConnectionRefusedError:
         return Failure::Refused;
@@ -128,7 +128,7 @@ CM_NetMessge::LinkState CM_NetMessge::linkState() const
     return state;
 }
 
-CM_NetMessge::LinkFailure CM_NetMessge::linkFailure() const
+LinkFailure CM_NetMessge::linkFailure() const
 {
     return failure;
 }
@@ -136,28 +136,6 @@ CM_NetMessge::LinkFailure CM_NetMessge::linkFailure() const
 QString CM_NetMessge::failureText() const
 {
     return failureString;
-}
-
-LinkTrace::Lost CM_NetMessge::traceLost(LinkFailure failure)
-{
-    using Failure = LinkFailure;
-    using Lost = LinkTrace::Lost;
-    switch (failure) {
-    case Failure::Refused:
-        return Lost::Refused;
-    case Failure::HostNotFound:
-        return Lost::HostNotFound;
-    case Failure::ClosedByController:
-        return Lost::ClosedByController;
-    case Failure::TimedOut:
-        return Lost::TimedOut;
-    case Failure::NetworkUnreachable:
-        return Lost::NetworkUnreachable;
-    case Failure::None:
-    case Failure::Other:
-        break;
-    }
-    return Lost::Other;
 }
 
 const LinkEndpoint& CM_NetMessge::controllerAddress() const
@@ -548,7 +526,7 @@ void CM_NetMessge::traceError(const QString& reason, LinkFailure why)
     trace(linkNumber, stamp, [&](LinkTrace::Line& line) {
         line.event = Event::Error;
         line.peer = peerText();
-        line.lost = traceLost(why);
+        line.lost = why;
         line.text = reason;
     });
 }

@@ -3,6 +3,7 @@
 #include "link/frame_assembler.h"
 #include "link/frame_codec.h"
 #include "link/link_endpoint.h"
+#include "link/link_failure.h"
 #include "link/link_timing.h"
 #include "link/link_trace.h"
 #include "link/poll_scheduler.h"
@@ -47,22 +48,6 @@ public:
     };
     Q_ENUM(LinkState)
 
-    // Why the link is Lost.
-    enum class LinkFailure {
-        None,
-        Refused,            // nothing listens at the port
-        HostNotFound,       // the host name does not resolve
-        ClosedByController, // the controller ended an open connection
-        TimedOut,           // no connection within ConnectTimeoutMs
-        NetworkUnreachable, // no route to the controller
-        Other,              // any other socket error: failureText() has Qt's text
-    };
-    Q_ENUM(LinkFailure)
-
-    // How long a connection attempt may take by default. A host that drops the attempt would
-    // leave it pending for minutes.
-    static constexpr int ConnectTimeoutMs = 2000;
-
     explicit CM_NetMessge(const LinkEndpoint& controller, const LinkTiming& timing = LinkTiming());
     ~CM_NetMessge() override;
 
@@ -70,9 +55,8 @@ public:
     LinkFailure linkFailure() const;
     // The socket's error text of the failure (for Other), empty before any.
     QString failureText() const;
-    // The failure by the name the trace writes it under.
-    static LinkTrace::Lost traceLost(LinkFailure failure);
     const LinkEndpoint& controllerAddress() const;
+    const LinkTiming& linkTiming() const { return timing; }
     // While WaitingToRetry: the number of the next attempt (from 1) and the whole seconds until it.
     int retryAttempt() const;
     int secondsToRetry() const;

@@ -54,8 +54,10 @@ const Words EventWords[] = {
     {Event::Answering, "answering again", false, false, false, true},
 };
 
-const char* const LostNames[] = {
-    "", "refused", "host-not-found", "closed-by-controller", "timed-out", "network-unreachable", "other"};
+// In the order of LinkFailure.
+const char* const LostNames[] = {"",          "refused",           "host-not-found", "closed-by-controller",
+                                 "timed-out", "network-unreachable", "other"};
+static_assert(std::size(LostNames) == int(LinkFailure::Other) + 1, "a name for each failure");
 
 qint64 digits(const QByteArray& line, int at, int count)
 {
@@ -133,10 +135,10 @@ void readError(const QString& rest, Line* line)
     const QString name = comma < 0 ? QString() : head.mid(comma + 2);
     for (int i = 1; i < int(std::size(LostNames)); ++i) {
         if (name == QLatin1String(LostNames[i]))
-            line->lost = Lost(i);
+            line->lost = LinkFailure(i);
     }
     if (comma < 0 && line->text.endsWith(QLatin1String("closed the connection")))
-        line->lost = Lost::ClosedByController; // Qt's English text in older traces
+        line->lost = LinkFailure::ClosedByController; // Qt's English text in older traces
 }
 
 // The words after the time and link: false for words of no event.
@@ -182,7 +184,7 @@ QString hex(const QByteArray& bytes)
 
 } // namespace
 
-QString lostName(Lost lost)
+QString lostName(LinkFailure lost)
 {
     return QLatin1String(LostNames[int(lost)]);
 }
@@ -214,7 +216,7 @@ QString format(const Line& line)
     text += QLatin1String(words.start);
     if (line.event == Event::Error) {
         text += line.peer;
-        if (line.lost != Lost::Unknown)
+        if (line.lost != LinkFailure::None)
             text += QStringLiteral(", ") + lostName(line.lost);
         return text + QStringLiteral(": ") + line.text;
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/link_failure.h"
+
 #include <QByteArray>
 #include <QLoggingCategory>
 #include <QString>
@@ -44,18 +46,8 @@ enum class Event {
     Answering,       // "answering again": a reply taken after a silence
 };
 
-// Why a link was lost, written by name ("closed-by-controller") beside the socket's text.
-enum class Lost {
-    Unknown, // a line from before the names that says nothing the reader recognizes
-    Refused,
-    HostNotFound,
-    ClosedByController,
-    TimedOut,
-    NetworkUnreachable,
-    Other,
-};
-
-QString lostName(Lost lost);
+// A failure by the name the trace writes it under ("closed-by-controller"); empty for None.
+QString lostName(LinkFailure lost);
 
 // An instant and the UTC offset of the clock that told it.
 struct Stamp
@@ -76,7 +68,7 @@ struct Line
     QString peer;     // the address of Connecting, Connected, Request, Error, Disconnected
     QString text;     // the reason, the socket's text, the run's description
     QByteArray bytes; // Request, NotSent, Read and the replies
-    Lost lost = Lost::Unknown;
+    LinkFailure lost = LinkFailure::None; // Error: why, None where the line does not say
 };
 
 QString format(const Line& line);

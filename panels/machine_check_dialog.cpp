@@ -3,6 +3,9 @@
 #include "check/check_runner.h"
 #include "check/check_table_model.h"
 #include "check/default_check.h"
+#include "history/history_recorder.h"
+#include "history/program_history.h"
+#include "link/cm_netmessge.h"
 #include "shell/style_sheets.h"
 
 #include <QBoxLayout>
@@ -11,6 +14,39 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTableView>
+
+namespace {
+
+// The step's ending in the program's history, beside what its link did.
+void recordStep(const CheckRunner& runner, int step)
+{
+    using Status = CheckRunner::Status;
+    using Outcome = HistoryEvent::CheckOutcome;
+    const CheckRunner::Result& result = runner.results().at(step);
+    Outcome outcome = Outcome::NotFinished;
+    switch (result.status) {
+    case Status::Passed:
+        outcome = Outcome::Passed;
+        break;
+    case Status::Failed:
+        outcome = Outcome::Failed;
+        break;
+    case Status::TimedOut:
+        outcome = Outcome::TimedOut;
+        break;
+    case Status::Skipped:
+        outcome = Outcome::Skipped;
+        break;
+    case Status::Waiting:
+    case Status::Running:
+    case Status::NotFinished:
+        break;
+    }
+    ProgramHistory::recorder().checkStep(runner.link() ? runner.link()->number() : 0, LinkTrace::now(),
+                                         runner.checklist().steps.at(step).title, outcome, result.seen);
+}
+
+} // namespace
 
 MachineCheckDialog::MachineCheckDialog(QWidget* parent)
     : ClosingDialog(parent)
@@ -76,6 +112,7 @@ void MachineCheckDialog::connectRunner()
             stepsView->scrollTo(model->index(step, 0));
     });
     connect(checkRunner, &CheckRunner::finished, this, &MachineCheckDialog::showRunning);
+    connect(checkRunner, &CheckRunner::stepEnded, this, [this](int step) { recordStep(*checkRunner, step); });
     connect(checkRunner, &CheckRunner::questionAsked, this, &MachineCheckDialog::ask);
     connect(checkRunner, &CheckRunner::questionWithdrawn, this, &MachineCheckDialog::withdrawQuestion);
     connect(checkRunner, &CheckRunner::linkChanged, this, [this](bool up) {

@@ -4,6 +4,7 @@
 #include "history/history_button.h"
 #include "history/program_history.h"
 #include "link/cm_netmessge.h"
+#include "link/failure_texts.h"
 #include "link/link_trace.h"
 #include "link/protocol.h"
 #include "panels/stale_values.h"
@@ -202,23 +203,8 @@ QString PollingDialog::linkText() const
 // Why the link was lost, in the technician's words.
 QString PollingDialog::failureText() const
 {
-    using Failure = CM_NetMessge::LinkFailure;
-    switch (netMessage->linkFailure()) {
-    case Failure::Refused:
-        return tr("The connection was refused: nothing listens at that port.");
-    case Failure::HostNotFound:
-        return tr("The host name was not found.");
-    case Failure::ClosedByController:
-        return tr("The controller closed the connection.");
-    case Failure::TimedOut:
-        return tr("No connection within 2 s (timed out).");
-    case Failure::NetworkUnreachable:
-        return tr("The network is unreachable.");
-    case Failure::None:
-    case Failure::Other:
-        break;
-    }
-    return netMessage->failureText();
+    return FailureTexts::sentence(netMessage->linkFailure(), netMessage->failureText(),
+                                  netMessage->linkTiming().connectTimeoutMs);
 }
 
 void PollingDialog::startCycle()

@@ -53,7 +53,7 @@ QString Reader::take(const LinkTrace::Line& line)
     case Event::Error:
         // The controller hung up. Other errors either never connected or are followed by
         // "disconnected from".
-        if (line.lost == LinkTrace::Lost::ClosedByController)
+        if (line.lost == LinkFailure::ClosedByController)
             add(link, at, QByteArray(), true);
         break;
     case Event::Disconnected:

@@ -166,6 +166,62 @@ private slots:
         QCOMPARE(program.readAllStandardOutput(), readFile(QUELLARO_TEST_DATA "/" + recording + ".csv"));
     }
 
+    void lossReasonsOfTrace_data()
+    {
+        QTest::addColumn<QStringList>("events"); // after "<time> #1 "
+        QTest::addColumn<QStringList>("reasons");
+        const QString connected = QStringLiteral("connected to h:1");
+        const QString closed = QStringLiteral("the controller closed the connection");
+        QTest::newRow("disconnected, no error before it")
+            << QStringList{connected, "disconnected from h:1"} << QStringList{closed};
+        QTest::newRow("reset, then disconnected")
+            << QStringList{connected, "error with h:1, other: Connection reset by peer", "disconnected from h:1"}
+            << QStringList{"Connection reset by peer"};
+        QTest::newRow("a connection timed out, then closed")
+            << QStringList{"error with h:1, timed-out: no connection within 2000 ms", "disconnected from h:1"}
+            << QStringList{"no connection within 2 s"};
+        QTest::newRow("unreachable, then reset")
+            << QStringList{"error with h:1, network-unreachable: Network unreachable", "error with h:1, other: reset"}
+            << QStringList{"the network is unreachable"};
+        QTest::newRow("each connection its own first reason")
+            << QStringList{connected, "disconnected from h:1", connected, "error with h:1, other: reset",
+                           "disconnected from h:1"}
+            << QStringList{closed, "reset"};
+        QTest::newRow("written before the names")
+            << QStringList{connected, "error with h:1: The remote host closed the connection", "disconnected from h:1"}
+            << QStringList{closed};
+    }
+    // A connection is lost once, for the first reason the trace gives.
+    void lossReasonsOfTrace()
+    {
+        QFETCH(QStringList, events);
+        QFETCH(QStringList, reasons);
+        QByteArray trace;
+        for (const QString& event : qAsConst(events))
+            trace += "2026-12-06T14:30:00.605+01:00 #1 " + event.toUtf8() + '\n';
+        QBuffer file(&trace);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        HistoryModel model;
+        HistoryRecorder recorder(model);
+        QCOMPARE(TraceHistory::read(file, recorder).errorLine, 0);
+        QStringList lost;
+        for (int i = 0; i < model.count(); ++i) {
+            if (model.eventAt(i).kind == HistoryEvent::Kind::Lost)
+                lost << model.index(i, HistoryModel::TextColumn).data().toString();
+        }
+        QCOMPARE(lost, reasons);
+    }
+
+    // The trace's reasons for a request not sent are said in the program's words; one it does
+    // not know is kept as written.
+    void notSentReasonsOfTrace()
+    {
+        QStringList said;
+        for (const char* reason : {"not connected yet", "connection lost", "no connection", "queue full"})
+            said << HistoryTexts::notSentText(QLatin1String(reason));
+        QCOMPARE(said, (QStringList{"not connected yet", "connection lost", "no connection", "queue full"}));
+    }
+
     void csvOfTraces_data()
     {
         QTest::addColumn<QByteArray>("trace");

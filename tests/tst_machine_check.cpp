@@ -8,11 +8,15 @@
 #include "check/check_report.h"
 #include "check/checklist_reader.h"
 #include "check/default_check.h"
+#include "history/history_csv.h"
+#include "history/history_model.h"
+#include "history/program_history.h"
 #include "simulator/machine_model.h"
 
 #include "panels/machine_check_dialog.h"
 #include "panels/testcofemashinedialog.h"
 
+#include <QBuffer>
 #include <QDirIterator>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -411,6 +415,27 @@ void TestMachineCheck::window()
         QTRY_COMPARE_WITH_TIMEOUT(model.mode(), 3, 10000);
         QTRY_VERIFY(!window->runner()->isRunning());
     }
+    // Each step's end is in the program's history, on the check's link: as the CSV has it
+    // after the time and link, and as the History window shows the last.
+    QBuffer csv;
+    QVERIFY(csv.open(QIODevice::WriteOnly));
+    QVERIFY(HistoryCsv::write(ProgramHistory::model(), csv, 1 << int(HistoryGroup::Check)));
+    QStringList rows = QString::fromUtf8(csv.data()).split("\r\n", Qt::SkipEmptyParts).mid(1);
+    for (QString& row : rows) {
+        QVERIFY2(!row.section(',', 1, 1).isEmpty() && row.section(',', 1, 1) != "0", qPrintable(row));
+        row = row.section(',', 2);
+    }
+    QCOMPARE(rows,
+             (QStringList{"check-step,passed,mode = 4,Master mode", "check-step,passed,Yes,Cooler",
+                          "check-step,passed,mode = 4,Master mode", "check-step,not-finished,,Cooler"}));
+    const HistoryModel& history = ProgramHistory::model();
+    int last = history.rowCount() - 1;
+    while (last > 0 && history.eventAt(last).kind != HistoryEvent::Kind::CheckStep)
+        --last;
+    QCOMPARE((QStringList{history.index(last, HistoryModel::WhatColumn).data().toString(),
+                          history.index(last, HistoryModel::CodeColumn).data().toString(),
+                          history.index(last, HistoryModel::TextColumn).data().toString()}),
+             (QStringList{"Check step", "not finished", "Cooler"}));
 }
 
 QUELLARO_TEST_MAIN(TestMachineCheck)

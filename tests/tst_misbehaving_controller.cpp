@@ -1,18 +1,14 @@
+#include "panel_wire.h"
 #include "test_support.h"
 
 #include "link/protocol.h"
 #include "panels/testboilerdialog.h"
 #include "simulator/simulator_server.h"
 
-#include <QCheckBox>
 #include <QElapsedTimer>
-#include <QLCDNumber>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QRegularExpression>
 
 #include <functional>
-#include <memory>
 
 Q_DECLARE_METATYPE(FaultOptions)
 
@@ -22,21 +18,9 @@ Q_DECLARE_METATYPE(FaultOptions)
 // at the next opening once the controller behaves. A wait of a second here is a hang.
 namespace {
 
-// What the panel shows, as one text: the status fields, the temperature in tenths and the check boxes.
-QString shown(const QWidget* panel)
-{
-    QString key;
-    for (const char* name : {"curentModelineEdit", "curentStatelineEdit", "curentErrorlineEdit"})
-        key += panel->findChild<QLineEdit*>(QLatin1String(name))->text() + '|';
-    key += QString::number(qRound(panel->findChild<QLCDNumber*>(QStringLiteral("lcdNumber"))->value() * 10)) + '|';
-    for (const char* name : {"watercheckBox", "boilerOncheckBox", "pumpOncheckBox", "clapan_1checkBox",
-                             "clapan_2checkBox", "waterRuncheckBox"})
-        key += panel->findChild<QCheckBox*>(QLatin1String(name))->isChecked() ? '1' : '0';
-    return key;
-}
-
 // Runs the event loop for `ms` or until `done` holds, noting each display and the longest wait.
-bool runUntil(const QWidget* panel, const std::function<bool()>& done, int ms, QSet<QString>& seen, qint64& gap)
+bool runUntil(const PanelWire::PanelView& rig, const std::function<bool()>& done, int ms, QSet<QString>& seen,
+              qint64& gap)
 {
     QElapsedTimer clock, sinceLast;
     clock.start();
@@ -44,7 +28,7 @@ bool runUntil(const QWidget* panel, const std::function<bool()>& done, int ms, Q
     while (clock.elapsed() < ms) {
         QCoreApplication::processEvents();
         gap = qMax(gap, sinceLast.restart());
-        seen.insert(shown(panel));
+        seen.insert(rig.shown());
         if (done && done())
             return true;
     }
@@ -86,16 +70,14 @@ private slots:
         sim.model().setError(Protocol::ErrorGarbageContainer);
         sim.model().setBoilerTemperature(853);
         sim.model().setOutput(1, true); // boiler_heating: the temperature moves while the faults run
-        setControllerAddress(QStringLiteral("127.0.0.1"), sim.serverPort());
-
-        std::unique_ptr<QDialog> panel(new TestBoilerDialog);
+        PanelWire::PanelView rig;
+        rig.show<TestBoilerDialog>(sim.serverPort());
         QSet<QString> seen;
         qint64 gap = 0;
-        panel->show();
-        QVERIFY(QTest::qWaitForWindowExposed(panel.get()));
-        runUntil(panel.get(), nullptr, 1500, seen, gap);
-        QTest::mouseClick(panel->findChild<QPushButton*>(QStringLiteral("quitButton")), Qt::LeftButton);
-        QVERIFY(!panel->isVisible());
+        QVERIFY(QTest::qWaitForWindowExposed(rig.panel));
+        runUntil(rig, nullptr, 1500, seen, gap);
+        rig.click(QStringLiteral("quitButton"));
+        QVERIFY(!rig.panel->isVisible());
         QVERIFY(sim.requestCount() > 0);
 
         // The controller behaves again, and has something new to show: the next opening shows it.
@@ -106,10 +88,11 @@ private slots:
         sim.model().setError(Protocol::ErrorNone);
         sim.model().setBoilerTemperature(200); // the ambient: it stays there
         const QString expected = QStringLiteral("Master|Waiting|All correct|200|000000");
-        panel->show();
-        QVERIFY(QTest::qWaitForWindowExposed(panel.get()));
-        QVERIFY2(runUntil(panel.get(), [&] { return shown(panel.get()) == expected; }, 5000, seen, gap),
-                 qPrintable(shown(panel.get())));
+        rig.panel->show();
+        QVERIFY(QTest::qWaitForWindowExposed(rig.panel));
+        QVERIFY2(runUntil(
+                     rig, [&] { return rig.shown() == expected; }, 5000, seen, gap),
+                 qPrintable(rig.shown()));
         QCOMPARE(sim.acceptedCount(), 2);
         // Before any answer, heating from 85.3 degrees at 2 a second up to 98, and after the reopening.
         const QRegularExpression live(QStringLiteral("^Operator\\|Error\\|Error garbage container\\|(\\d+)\\|010000$"));

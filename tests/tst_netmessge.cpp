@@ -191,6 +191,9 @@ void TestNetMessge::trace()
         if (events.first().startsWith("run: ")) // the first line of the run
             expected.prepend(QStringLiteral("run: Quellaro 1.0.0, pid %1").arg(QCoreApplication::applicationPid()));
         QCOMPARE(events, expected);
+        // The disconnect that follows the error says less: the error's reason and text stay.
+        QCOMPARE(link.client->linkFailure(), LinkFailure::ClosedByController);
+        QCOMPARE(link.client->failureText(), QStringLiteral("The remote host closed the connection"));
         // Each line is read back to the very line written.
         QStringList lines = QString::fromUtf8(written.data()).split('\n');
         QCOMPARE(lines.takeLast(), QString());

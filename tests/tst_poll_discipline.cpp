@@ -2,14 +2,12 @@
 // shown values current at any pace, and a disturbed reply never shows values it did not carry.
 
 #include "paced_peer.h"
+#include "panel_wire.h"
 #include "test_support.h"
 
 #include "link/frame_codec.h"
 #include "panels/testboilerdialog.h"
 
-#include <QCheckBox>
-#include <QLCDNumber>
-#include <QLineEdit>
 #include <QMap>
 
 namespace {
@@ -29,27 +27,6 @@ QByteArray boilerReply(int tenths)
     x.water_sensor_counter = x.boiler_pump = x.boiler_valve_1 = x.boiler_valve_2 = x.water_pump = 0;
     return FrameCodec::composeXStateReply(x);
 }
-
-struct Panel
-{
-    explicit Panel(quint16 port)
-    {
-        setControllerAddress(QStringLiteral("127.0.0.1"), port);
-        panel.show();
-    }
-    double temperature() const { return panel.findChild<QLCDNumber*>(QStringLiteral("lcdNumber"))->value(); }
-    // Everything the panel shows of a reply.
-    QString shown() const
-    {
-        QStringList values{QString::number(temperature())};
-        for (const char* name : {"curentModelineEdit", "curentStatelineEdit", "curentErrorlineEdit"})
-            values << panel.findChild<QLineEdit*>(QLatin1String(name))->text();
-        for (const QCheckBox* box : panel.findChildren<QCheckBox*>())
-            values << (box->isChecked() ? "x" : "-");
-        return values.join('|');
-    }
-    TestBoilerDialog panel;
-};
 
 // Calls `sample` every 10 ms until `done`, or 30 s.
 template <typename Sample, typename Done>
@@ -86,7 +63,8 @@ private slots:
         QFETCH(int, polls);
         PacedPeer peer(baud);
         peer.reply = [](int poll) { return boilerReply(poll); };
-        Panel rig(peer.port());
+        PanelWire::PanelView rig;
+        rig.show<TestBoilerDialog>(peer.port());
         QElapsedTimer clock;
         clock.start();
         int samples = 0;
@@ -135,7 +113,8 @@ private slots:
         PacedPeer peer(115200);
         peer.delay = [&](int poll) { return poll % every == 0 ? delayMs : 0; };
         peer.reply = [](int poll) { return boilerReply(poll); };
-        Panel rig(peer.port());
+        PanelWire::PanelView rig;
+        rig.show<TestBoilerDialog>(peer.port());
         int last = 0;
         qint64 oldest = 0;
         QStringList faults;
@@ -198,8 +177,9 @@ private slots:
                 frame += QByteArray::fromHex("0401030400");
             return frame;
         };
-        Panel rig(peer.port());
-        const QString right = QStringLiteral("77.2|Trade|Waiting|All correct|-|x|-|-|-|-");
+        PanelWire::PanelView rig;
+        rig.show<TestBoilerDialog>(peer.port());
+        const QString right = QStringLiteral("Trade|Waiting|All correct|772|010000");
         QTRY_COMPARE_WITH_TIMEOUT(rig.shown(), right, 5000);
         QStringList falseReadings;
         QVERIFY(sampleUntil(

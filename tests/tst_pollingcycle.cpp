@@ -3,6 +3,7 @@
 #include "panels/showinputsdialog.h"
 #include "panels/switchmodedialog.h"
 #include "panels/testboilerdialog.h"
+#include "shell/translation_loader.h"
 
 #include <QCheckBox>
 #include <QElapsedTimer>
@@ -10,6 +11,7 @@
 #include <QLabel>
 #include <QRegularExpression>
 #include <QShowEvent>
+#include <QTranslator>
 
 #include <cmath>
 
@@ -85,6 +87,20 @@ double darkestContrast(const QImage& image)
             background = it.key();
     }
     return (luminance(background) + 0.05) / (luminance(darkest) + 0.05);
+}
+
+// The darkest colour drawn.
+QColor darkest(const QImage& image)
+{
+    QColor found = Qt::white;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor pixel = image.pixel(x, y);
+            if (pixel.lightness() < found.lightness())
+                found = pixel;
+        }
+    }
+    return found;
 }
 
 const QString Retry = QStringLiteral("\nTrying again in 1 s (attempt 1).");
@@ -339,6 +355,42 @@ private slots:
         rig.peer.answerPolls(rig.reply(2, 1000, 0));
         QTRY_COMPARE(rig.shownLine(), QString());
         QCOMPARE(field->styleSheet(), liveLook);
+    }
+
+    void oldValuesLookOld_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("boiler"); // the heating check box's text
+        QTest::newRow("English") << "en_GB"
+                                 << "Boiler heating On";
+        QTest::newRow("Russian") << "ru_RU" << QString::fromUtf8("Нагрев бойлера включён");
+    }
+    // In either language the boiler panel's check box texts and its LCD turn flat grey when the
+    // controller falls silent: nothing as dark as live, still legible at 4.5:1.
+    void oldValuesLookOld()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, boiler);
+        QTranslator translator;
+        QVERIFY(loadTranslation(translator, {QUELLARO_QM_DIR}, locale));
+        QCoreApplication::installTranslator(&translator);
+        Rig rig(Boiler);
+        QCoreApplication::removeTranslator(&translator);
+        QCOMPARE(rig.panel->findChild<QCheckBox*>("boilerOncheckBox")->text(), boiler);
+        rig.peer.answerPolls(PanelWire::answer(true, 2, 1000, 0, 5, 48, 1));
+        QVERIFY(rig.open());
+        QTRY_VERIFY(rig.panel->findChild<QCheckBox*>("boilerOncheckBox")->isChecked());
+        const QList<QImage> live = valueImages(rig.panel);
+        rig.peer.answerPolls(QByteArray());
+        QTRY_VERIFY_WITH_TIMEOUT(!rig.shownLine().isEmpty(), 3000);
+        const QList<QImage> old = valueImages(rig.panel);
+        QCOMPARE(old.size(), 7);
+        const QColor grey(0x59, 0x59, 0x59);
+        for (int i = 0; i < old.size(); ++i) {
+            QVERIFY2(darkestContrast(old[i]) >= 4.5, qPrintable(QString::number(i)));
+            QVERIFY2(darkest(old[i]).lightness() >= grey.lightness() - 2, qPrintable(QString::number(i)));
+            QVERIFY2(darkest(live[i]).lightness() < grey.lightness() - 30, qPrintable(QString::number(i)));
+        }
     }
 
     // A serial gateway forwards the replies slowly, in pieces: every reply is shown, and nothing else.

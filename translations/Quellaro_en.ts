@@ -419,6 +419,49 @@
     </message>
 </context>
 <context>
+    <name>FailureTexts</name>
+    <message>
+        <source>The connection was refused: nothing listens at that port.</source>
+        <translation>The connection was refused: nothing listens at that port.</translation>
+    </message>
+    <message>
+        <source>refused: nothing listens at that port</source>
+        <translation>refused: nothing listens at that port</translation>
+    </message>
+    <message>
+        <source>The host name was not found.</source>
+        <translation>The host name was not found.</translation>
+    </message>
+    <message>
+        <source>the host name was not found</source>
+        <translation>the host name was not found</translation>
+    </message>
+    <message>
+        <source>The controller closed the connection.</source>
+        <translation>The controller closed the connection.</translation>
+    </message>
+    <message>
+        <source>the controller closed the connection</source>
+        <translation>the controller closed the connection</translation>
+    </message>
+    <message>
+        <source>No connection within %1 s (timed out).</source>
+        <translation>No connection within %1 s (timed out).</translation>
+    </message>
+    <message>
+        <source>no connection within %1 s</source>
+        <translation>no connection within %1 s</translation>
+    </message>
+    <message>
+        <source>The network is unreachable.</source>
+        <translation>The network is unreachable.</translation>
+    </message>
+    <message>
+        <source>the network is unreachable</source>
+        <translation>the network is unreachable</translation>
+    </message>
+</context>
+<context>
     <name>HistoryDialog</name>
     <message>
         <source>History</source>
@@ -491,6 +534,10 @@
     <message>
         <source>The picture %1 could not be written: %2</source>
         <translation>The picture %1 could not be written: %2</translation>
+    </message>
+    <message>
+        <source>Machine check</source>
+        <translation>Machine check</translation>
     </message>
 </context>
 <context>
@@ -577,26 +624,6 @@
     <message>
         <source>Make drink %1, sugar %2</source>
         <translation>Make drink %1, sugar %2</translation>
-    </message>
-    <message>
-        <source>refused: nothing listens at that port</source>
-        <translation>refused: nothing listens at that port</translation>
-    </message>
-    <message>
-        <source>the host name was not found</source>
-        <translation>the host name was not found</translation>
-    </message>
-    <message>
-        <source>the controller closed the connection</source>
-        <translation>the controller closed the connection</translation>
-    </message>
-    <message>
-        <source>no connection within 2 s</source>
-        <translation>no connection within 2 s</translation>
-    </message>
-    <message>
-        <source>the network is unreachable</source>
-        <translation>the network is unreachable</translation>
     </message>
     <message>
         <source>not connected yet</source>
@@ -717,6 +744,10 @@
     <message>
         <source>off</source>
         <translation>off</translation>
+    </message>
+    <message>
+        <source>Check step</source>
+        <translation>Check step</translation>
     </message>
 </context>
 <context>
@@ -1044,26 +1075,6 @@
     <message>
         <source>The controller at %1 does not answer</source>
         <translation>The controller at %1 does not answer</translation>
-    </message>
-    <message>
-        <source>The connection was refused: nothing listens at that port.</source>
-        <translation>The connection was refused: nothing listens at that port.</translation>
-    </message>
-    <message>
-        <source>The host name was not found.</source>
-        <translation>The host name was not found.</translation>
-    </message>
-    <message>
-        <source>The controller closed the connection.</source>
-        <translation>The controller closed the connection.</translation>
-    </message>
-    <message>
-        <source>No connection within 2 s (timed out).</source>
-        <translation>No connection within 2 s (timed out).</translation>
-    </message>
-    <message>
-        <source>The network is unreachable.</source>
-        <translation>The network is unreachable.</translation>
     </message>
     <message>
         <source>Unknown mode %1</source>

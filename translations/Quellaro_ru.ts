@@ -419,6 +419,49 @@
     </message>
 </context>
 <context>
+    <name>FailureTexts</name>
+    <message>
+        <source>The connection was refused: nothing listens at that port.</source>
+        <translation>В соединении отказано: на этом порту никто не принимает подключения.</translation>
+    </message>
+    <message>
+        <source>refused: nothing listens at that port</source>
+        <translation>отказано: на этом порту никто не слушает</translation>
+    </message>
+    <message>
+        <source>The host name was not found.</source>
+        <translation>Имя хоста не найдено.</translation>
+    </message>
+    <message>
+        <source>the host name was not found</source>
+        <translation>имя узла не найдено</translation>
+    </message>
+    <message>
+        <source>The controller closed the connection.</source>
+        <translation>Контроллер закрыл соединение.</translation>
+    </message>
+    <message>
+        <source>the controller closed the connection</source>
+        <translation>контроллер закрыл соединение</translation>
+    </message>
+    <message>
+        <source>No connection within %1 s (timed out).</source>
+        <translation>Соединение не установлено за %1 с (время ожидания истекло).</translation>
+    </message>
+    <message>
+        <source>no connection within %1 s</source>
+        <translation>нет соединения за %1 с</translation>
+    </message>
+    <message>
+        <source>The network is unreachable.</source>
+        <translation>Сеть недоступна.</translation>
+    </message>
+    <message>
+        <source>the network is unreachable</source>
+        <translation>сеть недоступна</translation>
+    </message>
+</context>
+<context>
     <name>HistoryDialog</name>
     <message>
         <source>History</source>
@@ -491,6 +534,10 @@
     <message>
         <source>The picture %1 could not be written: %2</source>
         <translation>Не удалось записать рисунок %1: %2</translation>
+    </message>
+    <message>
+        <source>Machine check</source>
+        <translation>Проверка автомата</translation>
     </message>
 </context>
 <context>
@@ -577,26 +624,6 @@
     <message>
         <source>Make drink %1, sugar %2</source>
         <translation>Приготовить напиток %1, сахар %2</translation>
-    </message>
-    <message>
-        <source>refused: nothing listens at that port</source>
-        <translation>отказано: на этом порту никто не слушает</translation>
-    </message>
-    <message>
-        <source>the host name was not found</source>
-        <translation>имя узла не найдено</translation>
-    </message>
-    <message>
-        <source>the controller closed the connection</source>
-        <translation>контроллер закрыл соединение</translation>
-    </message>
-    <message>
-        <source>no connection within 2 s</source>
-        <translation>нет соединения за 2 с</translation>
-    </message>
-    <message>
-        <source>the network is unreachable</source>
-        <translation>сеть недоступна</translation>
     </message>
     <message>
         <source>not connected yet</source>
@@ -717,6 +744,10 @@
     <message>
         <source>off</source>
         <translation>выкл</translation>
+    </message>
+    <message>
+        <source>Check step</source>
+        <translation>Шаг проверки</translation>
     </message>
 </context>
 <context>
@@ -1056,26 +1087,6 @@
     <message>
         <source>Unknown error %1</source>
         <translation>Неизвестная ошибка %1</translation>
-    </message>
-    <message>
-        <source>The connection was refused: nothing listens at that port.</source>
-        <translation>В соединении отказано: на этом порту никто не принимает подключения.</translation>
-    </message>
-    <message>
-        <source>The host name was not found.</source>
-        <translation>Имя хоста не найдено.</translation>
-    </message>
-    <message>
-        <source>The controller closed the connection.</source>
-        <translation>Контроллер закрыл соединение.</translation>
-    </message>
-    <message>
-        <source>No connection within 2 s (timed out).</source>
-        <translation>Соединение не установлено за 2 с (время ожидания истекло).</translation>
-    </message>
-    <message>
-        <source>The network is unreachable.</source>
-        <translation>Сеть недоступна.</translation>
     </message>
     <message>
         <source>Values as of %1</source>
@@ -1778,7 +1789,7 @@
     </message>
     <message>
         <source>Machine check</source>
-        <translation>Проверка машины</translation>
+        <translation>Проверка автомата</translation>
     </message>
     <message>
         <source>Recipe values changed</source>
