@@ -48,16 +48,24 @@ int FrameAssembler::dropOwed(const char* data, int size, Report* report)
 QByteArray FrameAssembler::take(const char* data, int size, qint64 now, Report* report)
 {
     using Fate = Piece::Fate;
+    // Dropping ends at a poll, or once the line has been quiet: whatever was being dropped
+    // has ended then.
+    if (remains && now - lastBytesAt > MaxSilenceMs)
+        remains = false;
     if (!kept.isEmpty() && !keptIsFresh(now)) {
         dropKept("unfinished for more than 50 ms", report);
         remains = true;
     }
     if (size <= 0)
         return QByteArray();
+    lastBytesAt = now;
     if (owed > 0) {
         const int rest = dropOwed(data, size, report);
         data += rest;
         size -= rest;
+        // The dropped "frame" may have been junk that only began like one: then its owed rest
+        // was cut from the next reply, and what follows it starts no frame.
+        remains = remains || owed == 0;
         if (size == 0)
             return QByteArray();
     }
@@ -102,7 +110,6 @@ QByteArray FrameAssembler::take(const char* data, int size, qint64 now, Report* 
         remains = true;
     } else if (at < pending.size()) {
         kept = pending.mid(at);
-        lastBytesAt = now;
         note(report, Fate::Kept, kept, 0, kept.size(), "unfinished frame");
     }
     return newest;

@@ -11,10 +11,11 @@
 //
 // Whenever an unfinished frame is dropped, at a poll or after a silence, as many bytes as it
 // lacks are its rest: they are owed, and dropped when they come, so that they are never read
-// as a frame of their own showing values the controller never sent. After a silence, and after
-// a byte that starts no reply, everything is dropped until the next poll is written
-// (pollWritten) too. If the owed bytes never come (a lost byte), the next reply loses its head
-// and is dropped: values are lost, never made up.
+// as a frame of their own showing values the controller never sent. After a silence, after
+// a byte that starts no reply, and after the owed bytes, everything is dropped until the next
+// poll is written (pollWritten) or the line has been quiet for MaxSilenceMs too. If the owed
+// bytes never come (a lost byte, or junk that began like a reply), they are cut from the next
+// reply, which is dropped whole: values are lost, never made up.
 //
 // Apart from any socket and clock: the caller passes the time of each read in milliseconds.
 class FrameAssembler
@@ -65,5 +66,5 @@ private:
     QByteArray kept;
     bool remains = false;
     int owed = 0;           // bytes still to come of a dropped frame
-    qint64 lastBytesAt = 0; // when the kept frame's latest bytes arrived
+    qint64 lastBytesAt = 0; // when the latest bytes arrived
 };
